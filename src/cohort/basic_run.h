@@ -1,0 +1,30 @@
+#pragma once
+// Basic Run: reads the cohort and runs every computation and printer of the
+// age-stage, two-sex life table with consumption, in a fixed order.
+#include <span>
+
+#include "model/analysis_state.h"
+#include "platform/user_interface.h"
+
+namespace vorelan {
+
+using AnalysisStep = void (*)(AnalysisState&, Platform&);
+
+struct NamedStep {
+  const char* name;
+  AnalysisStep run;
+};
+
+// The steps of the Basic Run in their order.
+std::span<const NamedStep> basicRunOrder();
+
+// The files for statistics packages, written after the first figure is drawn.
+std::span<const NamedStep> basicRunClosingWrites();
+
+enum class BasicRunOutcome { Computed, AlreadyDone };
+
+// Runs the analysis once per run of the program; a later call only closes
+// the report. The caller enables the result buttons and draws c(x,j).
+BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform);
+
+}  // namespace vorelan

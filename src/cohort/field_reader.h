@@ -1,0 +1,41 @@
+#pragma once
+// The field reader of every text file the program reads. A file is a sequence
+// of fields: a field ends at a comma or a line end, blanks before it are
+// skipped, a text field may be enclosed in double quotes (and then hold
+// commas), and lines carry no meaning of their own.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorelan {
+
+struct Field {
+  std::string text;  // without the enclosing quotes; unquoted text trimmed of blanks
+  bool quoted = false;
+};
+
+class FieldReader {
+ public:
+  explicit FieldReader(std::string content);
+  // Reads the whole file; nothing when it cannot be opened.
+  static std::optional<FieldReader> fromFile(const std::string& path);
+
+  // The next field, or nothing at the end of the file. Empty lines between
+  // fields are skipped; a comma followed by a line end ends the line's last field.
+  std::optional<Field> next();
+
+ private:
+  bool atLineEnd() const;
+  void skipBlanks();
+  void skipLineEnd();
+  void skipToDelimiter();
+
+  std::string content_;
+  std::size_t pos_ = 0;
+};
+
+// A decimal number with optional sign, decimal point with fraction and
+// exponent, as the whole of the text. Nothing when the text is not one.
+std::optional<double> parseNumber(std::string_view text);
+
+}  // namespace vorelan

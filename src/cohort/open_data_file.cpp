@@ -1,0 +1,78 @@
+#include "cohort/open_data_file.h"
+
+#include <cctype>
+
+#include "cohort/field_reader.h"
+#include "cohort/raw_data_reader.h"
+#include "report/file_failure.h"
+
+namespace vorelan {
+namespace {
+
+constexpr const char* TimeUnitPrompt = "Enter the time unit of your data (1 or 0.5)";
+constexpr const char* TimeUnitTitle = "Each time unit =?";
+
+// Asks until the answer is a positive number; nothing on Cancel.
+std::optional<double> askTimeUnit(Platform& platform) {
+  for (;;) {
+    const auto answer = platform.input.ask(TimeUnitPrompt, TimeUnitTitle, "1");
+    if (!answer) return std::nullopt;
+    const auto value = leadingNumber(*answer);
+    if (value && *value > 0) return value;
+    platform.message.show("The time unit must be a positive number, such as 1 or 0.5.", TimeUnitTitle);
+  }
+}
+
+// Checks the whole data file without touching the analysis state.
+void checkDataFile(const std::string& path, Platform& platform) {
+  AnalysisState scratch;
+  FieldReader reader = openDataFile(path, platform);
+  InputDataA(scratch, reader, platform);
+}
+
+bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::optional<double> leadingNumber(const std::string& answer) {
+  std::size_t start = 0;
+  while (start < answer.size() && std::isspace(static_cast<unsigned char>(answer[start]))) ++start;
+  // The longest prefix that reads as a number.
+  for (std::size_t end = answer.size(); end > start; --end) {
+    if (const auto value = parseNumber(std::string_view(answer).substr(start, end - start))) return value;
+  }
+  return std::nullopt;
+}
+
+std::string baseFileNameOf(const std::string& dataFileName) {
+  // Four characters, not bytes: a name may hold letters outside ASCII.
+  std::size_t end = dataFileName.size();
+  for (int dropped = 0; dropped < 4 && end > 0; ++dropped) {
+    --end;
+    while (end > 0 && isUtf8Continuation(dataFileName[end])) --end;
+  }
+  return dataFileName.substr(0, end);
+}
+
+bool OpenDataFile(AnalysisState& state, Platform& platform) {
+  const auto timeUnit = askTimeUnit(platform);
+  if (!timeUnit) return false;
+  state.run.TimeUnit = *timeUnit;
+
+  const std::string path = platform.fileDialog.openFile();
+  if (path.empty()) return false;
+
+  state.report.DataFileName = path;
+  state.report.BaseFileName = baseFileNameOf(path);
+  state.report.ReportFileName = state.report.BaseFileName + BasicReportSuffix;
+
+  // The report of an earlier good run is only replaced once this file has passed.
+  checkDataFile(path, platform);
+  if (!state.files.file3.open(state.report.ReportFileName)) {
+    reportUnwritableFile(platform, state.report.ReportFileName);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,28 @@
+#pragma once
+// The reader of the raw data file: the header of the cohort, then one record
+// per individual with its sex, stage durations and daily consumption.
+#include "cohort/data_fields.h"
+#include "cohort/field_reader.h"
+#include "model/analysis_state.h"
+#include "platform/user_interface.h"
+
+namespace vorelan {
+
+// Reads header items 1 to 8 (project to span names) and refuses counts
+// beyond the limits of the analysis.
+void readCohortHeader(DataFields& fields, CohortHeader& header);
+
+// Opens the data file named by DataFileName and reads the whole cohort.
+void InputData(AnalysisState& state, Platform& platform);
+
+// Reads the whole file from its first field into the header and the working
+// cohort, building the stage and age-stage consumption sums and MaxAgeRead.
+void InputDataA(AnalysisState& state, FieldReader& reader, Platform& platform);
+
+// The reader of a data file that cannot be opened: says so and ends the program.
+FieldReader openDataFile(const std::string& path, Platform& platform);
+
+// Label of an individual in messages: "individual no.7".
+std::string individualItem(long individual);
+
+}  // namespace vorelan

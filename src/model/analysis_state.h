@@ -1,0 +1,28 @@
+#pragma once
+// The whole state of one analysis, passed by reference to every step.
+// Members are grouped as the steps fill them; each step reads what the
+// earlier ones left and leaves its results for the later ones.
+#include "cohort_data.h"
+#include "life_table.h"
+#include "lifetime_statistics.h"
+#include "open_files.h"
+#include "run_state.h"
+#include "stage_statistics.h"
+
+namespace vorelan {
+
+struct AnalysisState {
+  CohortHeader header;             // counts and header of the data file
+  CohortRecords cohort;            // the working cohort
+  SourceCohort source;             // the source cohort of the bootstrap
+  StageStatistics stageStats;      // stage durations and consumption
+  SpanStatistics span;             // span and lifetime consumption
+  LongevityStatistics longevity;   // longevity, per-age consumption, Nc, Cbar
+  AgeStageMatrices matrices;       // n, s, g, d, c of (x, j)
+  AgeVectors ageVectors;           // l(x), q(x), k(x), C0 and the stage sums
+  ReportState report;              // file names and report counters
+  RunFlags run;                    // time unit and run flags
+  OpenFiles files;                 // files held open between steps
+};
+
+}  // namespace vorelan

@@ -1,0 +1,62 @@
+#pragma once
+// The files the program holds open between steps, by their fixed numbers.
+// Formatting of what goes into them belongs to the report writer.
+#include <fstream>
+#include <string>
+
+namespace vorelan {
+
+// A text file open for output. Records what failed, so that the writer can
+// tell the user instead of reporting success for a file it could not write.
+class TextOutputFile {
+ public:
+  // Creates (or empties) the file. False when it cannot be created.
+  bool open(const std::string& path) {
+    close();
+    path_ = path;
+    failed_ = false;
+    stream_.open(path, std::ios::binary | std::ios::trunc);
+    failed_ = !stream_.is_open();
+    return !failed_;
+  }
+  bool isOpen() const { return stream_.is_open(); }
+  const std::string& path() const { return path_; }
+  bool failed() const { return failed_; }
+
+  // Writes text as it stands (line ends included by the caller).
+  void write(const std::string& text) {
+    if (!stream_.is_open()) return;
+    stream_ << text;
+    if (!stream_) failed_ = true;
+  }
+  // Closes the file; false when any write or the final flush failed.
+  bool close() {
+    if (stream_.is_open()) {
+      stream_.flush();
+      if (!stream_) failed_ = true;
+      stream_.close();
+      if (stream_.fail()) failed_ = true;
+    }
+    stream_.clear();
+    return !failed_;
+  }
+
+ private:
+  std::ofstream stream_;
+  std::string path_;
+  bool failed_ = false;
+};
+
+struct OpenFiles {
+  TextOutputFile file1;  // single output files
+  TextOutputFile file3;  // the report of the current run and result files
+  TextOutputFile file4;  // the bootstrap samples record
+
+  void closeAll() {
+    file1.close();
+    file3.close();
+    file4.close();
+  }
+};
+
+}  // namespace vorelan

@@ -1,0 +1,66 @@
+#pragma once
+// The analysis core's view of the user interface. The windows implement these
+// interfaces; the tests answer them from a script.
+#include <optional>
+#include <string>
+
+namespace vorelan {
+
+class InputBox {
+ public:
+  virtual ~InputBox() = default;
+  // The typed text, or nothing when the user cancelled.
+  virtual std::optional<std::string> ask(const std::string& prompt, const std::string& title,
+                                         const std::string& defaultAnswer) = 0;
+};
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
+  virtual MessageAnswer show(const std::string& text, const std::string& title,
+                             MessageButtons buttons = MessageButtons::Ok) = 0;
+};
+
+class FileDialog {
+ public:
+  virtual ~FileDialog() = default;
+  // The chosen path, or an empty text when the user cancelled.
+  virtual std::string openFile() = 0;
+};
+
+class WindowText {
+ public:
+  virtual ~WindowText() = default;
+  // Writes a line of text on the main window.
+  virtual void writeLine(const std::string& text) = 0;
+};
+
+class ProgramExit {
+ public:
+  virtual ~ProgramExit() = default;
+  // Ends the program once the current event has been handled.
+  virtual void endProgram() = 0;
+};
+
+class RandomNumbers {
+ public:
+  virtual ~RandomNumbers() = default;
+  virtual void seed(double seedValue) = 0;
+  // A uniform draw in [0, 1), in single precision.
+  virtual float next() = 0;
+};
+
+// Everything of the user interface that the core may use, in one bundle.
+struct Platform {
+  InputBox& input;
+  MessageBox& message;
+  FileDialog& fileDialog;
+  WindowText& windowText;
+  ProgramExit& programExit;
+  RandomNumbers& random;
+};
+
+}  // namespace vorelan

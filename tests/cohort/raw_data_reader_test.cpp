@@ -1,0 +1,183 @@
+#include "cohort/raw_data_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/program_termination.h"
+#include "support/cohort_text.h"
+#include "support/fixture_path.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+using testing::cohortFile;
+using testing::ScriptedPlatform;
+
+const std::vector<std::string> FourStages = {"Egg", "Larva", "Pupa", "Adult"};
+
+AnalysisState readCohort(const std::string& content, ScriptedPlatform& script) {
+  AnalysisState state;
+  FieldReader reader(content);
+  Platform platform = script.platform();
+  InputDataA(state, reader, platform);
+  return state;
+}
+
+TEST(InputData, ReadsTheThreeIndividualExample) {
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  state.report.DataFileName = testing::fixturePath("three_individuals.txt");
+  InputData(state, platform);
+
+  EXPECT_EQ(state.header.ProjectName, "Example project");
+  EXPECT_EQ(state.header.NumIndividuals, 3);
+  EXPECT_EQ(state.header.NumIndividualsInFile, 3);
+  EXPECT_EQ(state.header.StageName(3, 4), "Unknown");
+  EXPECT_EQ(state.header.SpanStageName(2), "Pupa");
+
+  const std::vector<double> days1 = {0, 0, 2, 5, 5, 0, 0, 0, 0, 0, 0, 4, 3};
+  for (std::size_t x = 0; x < days1.size(); ++x) {
+    EXPECT_EQ(state.cohort.DailyConsumption(1, x), days1[x]) << "age " << x;
+  }
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 13), 0);  // entry at the last age + 1 is not written
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 14), -1);
+  // The male's adult values go to the male adult column of T(x,j), but stay
+  // in stage K of its stage consumption.
+  EXPECT_EQ(state.cohort.Txj(11, 5), 4);
+  EXPECT_EQ(state.cohort.Txj(12, 5), 3);
+  EXPECT_EQ(state.cohort.StageConsumption(1, 4), 7);
+  // The female's adult values (ages 11 to 13) go to column K in both.
+  EXPECT_EQ(state.cohort.StageConsumption(2, 4), 14);
+  EXPECT_EQ(state.cohort.Txj(11, 4), 5);
+  EXPECT_EQ(state.cohort.Txj(13, 4), 4);
+  EXPECT_EQ(state.cohort.Txj(13, 5), 0);
+  // Individual 3 died as a pupa after 9 time units.
+  EXPECT_EQ(state.cohort.StageDuration(3, 3), -4);
+  EXPECT_EQ(state.cohort.DailyConsumption(3, 10), -1);
+  EXPECT_EQ(state.header.MaxAgeRead, 14);
+  EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST(InputDataA, StageClosingRules) {
+  // Egg 2 closed by a lone -1; larva 3 with all 3 values then -1; pupa 0 with
+  // one value; adult 2 with 3 values and no -1 spans 3 time units.
+  ScriptedPlatform script;
+  const auto state = readCohort(
+      cohortFile(FourStages, {"1,F,2,3,0,2,-1,1,2,3,-1,7,4,-2,6"}), script);
+  const std::vector<double> days = {0, 0, 1, 2, 3, 7, 4, -2, 6};
+  for (std::size_t x = 0; x < days.size(); ++x) {
+    EXPECT_EQ(state.cohort.DailyConsumption(1, x), days[x]) << "age " << x;
+  }
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 10), -1);
+  EXPECT_EQ(state.cohort.StageConsumption(1, 3), 7);
+  EXPECT_EQ(state.cohort.StageConsumption(1, 4), 8);
+  EXPECT_EQ(state.header.MaxAgeRead, 9);
+}
+
+TEST(InputDataA, DaysFilledInAfterAClosingMinusOneDoNotRaiseMaxAgeRead) {
+  ScriptedPlatform script;
+  const auto state = readCohort(cohortFile(FourStages, {"1,F,1,1,1,3,-1,-1,-1,5,-1"}), script);
+  EXPECT_EQ(state.header.MaxAgeRead, 4);
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 7), -1);
+}
+
+TEST(InputDataA, FieldsAfterTheLastRecordAreIgnored) {
+  ScriptedPlatform script;
+  const auto state =
+      readCohort(cohortFile(FourStages, {"1,N,1,-1,-1,-1"}) + "garbage,,\"x\nmore\n", script);
+  EXPECT_EQ(state.header.NumIndividuals, 1);
+  EXPECT_TRUE(script.boxes.empty());
+}
+
+struct RefusalCase {
+  const char* name;
+  std::string content;
+  std::string firstLine;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+
+class InputDataRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(InputDataRefusals, ShowTheMessageAndEndTheProgram) {
+  ScriptedPlatform script;
+  EXPECT_THROW(readCohort(GetParam().content, script), ProgramTermination);
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].title, "Error in data file");
+  EXPECT_EQ(script.messages()[0].text,
+            GetParam().firstLine + "\nPlease correct your data and rerun this program.");
+}
+
+std::string withCounts(const std::string& n, const std::string& sexesAndStages) {
+  return "P\r\nU\r\nD\r\n" + n + "\r\n" + sexesAndStages + "\r\nF,E,A\r\nE,A\r\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, InputDataRefusals,
+    ::testing::Values(
+        RefusalCase{"first_serial_number_2", cohortFile(FourStages, {"2,F,1,1,1,1,-1,-1,-1,-1"}),
+                    "Check data of individual no. 0 or 1"},
+        RefusalCase{"lower_case_sex_letter",
+                    cohortFile(FourStages, {"1,F,1,1,1,1,-1,-1,-1,-1", "2,f,1,1,1,1,-1,-1,-1,-1"}),
+                    "Check data of individual no. 1 or 2"},
+        RefusalCase{"N_record_reaching_the_adult_stage",
+                    cohortFile(FourStages, {"1,N,1,1,1,1,-1,-1,-1,-1"}),
+                    "Check data of individual no. 0 or 1"},
+        RefusalCase{"serial_number_beyond_16_bits", cohortFile(FourStages, {"40000,F,1,-1,-1"}),
+                    "In the serial number of individual no.1, 40000 is out of range: it must be a "
+                    "whole number up to 32767."},
+        RefusalCase{"duration_not_a_number", cohortFile(FourStages, {"1,F,1,x,1,1,-1,-1,-1,-1"}),
+                    "In the duration of stage 2 of individual no.1, \"x\" is not a number."},
+        RefusalCase{"daily_value_not_a_number", cohortFile(FourStages, {"1,F,1,1,1,1,a,-1,-1,-1"}),
+                    "In the daily values of individual no.1, \"a\" is not a number."},
+        RefusalCase{"file_ends_inside_a_record", cohortFile(FourStages, {"1,F,1,1,1,1,-1,-1"}),
+                    "The data file ends before the daily values of individual no.1."},
+        RefusalCase{"life_beyond_404_time_units", cohortFile(FourStages, {"1,F,100,100,100,105,-1"}),
+                    "The stage durations of individual no.1 add up to 405 time units; a life can "
+                    "last at most 404."},
+        RefusalCase{"no_individuals", withCounts("0", "1,2"),
+                    "In the number of individuals, 0 is out of range: it must be 1 to 400."},
+        RefusalCase{"too_many_individuals", withCounts("401", "1,2"),
+                    "In the number of individuals, 401 is out of range: it must be 1 to 400."},
+        RefusalCase{"fractional_count", withCounts("2.5", "1,2"),
+                    "In the number of individuals, \"2.5\" is not a whole number."},
+        RefusalCase{"four_sex_lines", withCounts("1", "4,2"),
+                    "In the number of sexes, 4 is out of range: it must be 1 to 3."},
+        RefusalCase{"one_stage", withCounts("1", "1,1"),
+                    "In the number of stages, 1 is out of range: it must be 2 to 11."},
+        RefusalCase{"twelve_stages", withCounts("1", "1,12"),
+                    "In the number of stages, 12 is out of range: it must be 2 to 11."},
+        RefusalCase{"header_ends_early", "P\r\nU\r\n", "The data file ends before the date of the experiment."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InputDataA, ALifeOfExactly404TimeUnitsIsRead) {
+  ScriptedPlatform script;
+  const auto state = readCohort(cohortFile(FourStages, {"1,F,100,100,100,104,-1,-1,-1,-1"}), script);
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 405), -1);
+  EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST(InputDataA, DaysBeyondTheLimitFromStagesWithoutClosingMinusOneAreRefused) {
+  // Each stage read to d+1 values spans one unit more than its duration.
+  std::string record = "1,F,101,101,101,101";
+  for (int k = 0; k < 410; ++k) record += ",1";
+  ScriptedPlatform script;
+  EXPECT_THROW(readCohort(cohortFile(FourStages, {record}), script), ProgramTermination);
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].text.substr(0, 44), "The daily values of individual no.1 run beyo");
+}
+
+TEST(InputData, AFileThatCannotBeOpenedIsRefused) {
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  state.report.DataFileName = "/nonexistent/folder/cohort.txt";
+  EXPECT_THROW(InputData(state, platform), ProgramTermination);
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].title, "Error in data file");
+}
+
+}  // namespace
+}  // namespace vorelan
