@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "cohort/data_file_checks.h"
 #include "cohort/field_reader.h"
-#include "cohort/raw_data_reader.h"
 #include "report/file_failure.h"
 
 namespace vorelan {
@@ -21,13 +21,6 @@ std::optional<double> askTimeUnit(Platform& platform) {
     if (value && *value > 0) return value;
     platform.message.show("The time unit must be a positive number, such as 1 or 0.5.", TimeUnitTitle);
   }
-}
-
-// Checks the whole data file without touching the analysis state.
-void checkDataFile(const std::string& path, Platform& platform) {
-  AnalysisState scratch;
-  FieldReader reader = openDataFile(path, platform);
-  InputDataA(scratch, reader, platform);
 }
 
 bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -67,7 +60,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   state.report.ReportFileName = state.report.BaseFileName + BasicReportSuffix;
 
   // The report of an earlier good run is only replaced once this file has passed.
-  checkDataFile(path, platform);
+  CheckData2005(state, platform);
   if (!state.files.file3.open(state.report.ReportFileName)) {
     reportUnwritableFile(platform, state.report.ReportFileName);
     return false;

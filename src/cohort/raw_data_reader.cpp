@@ -98,6 +98,7 @@ void readCohortHeader(DataFields& fields, CohortHeader& header) {
     for (int j = 1; j <= header.NumStages; ++j) {
       header.StageName(s, j) =
           fields.text("the name of stage " + std::to_string(j) + " of sex line " + std::to_string(s));
+      header.StageNameAsRead(s, j) = header.StageName(s, j);
     }
   }
   header.SpanStageName(1) = fields.text("the first stage of the span");

@@ -21,6 +21,9 @@ struct CohortHeader {
   Array1<std::string> SexName{limits::MaxSexLines + 1};
   // Stage names by sex line as read (rows 1..S, stages 1..K).
   Array2<std::string> StageName{limits::MaxSexLines + 1, limits::StageNameSlots};
+  // The names exactly as read; StageName row 1 is renamed and cut to four
+  // characters once the matrices are printed, the per-individual tables keep these.
+  Array2<std::string> StageNameAsRead{limits::MaxSexLines + 1, limits::StageNameSlots};
   Array1<std::string> SpanStageName{3};
   double MaxAgeRead = 0;  // largest age index reached at a closing -1
 };
