@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "cohort/data_file_error.h"
 #include "cohort/raw_data_reader.h"
 #include "cohort/record_grammar.h"
 #include "platform/program_termination.h"
@@ -66,10 +67,9 @@ void InputDataForJackknife(AnalysisState& state, Platform& platform) {
   readCohortHeader(fields, state.header);
   const int n = state.header.NumIndividuals;
   const int omitted = state.jackknife.JackOmitted;
-  if (omitted < 1 || omitted > n) {
-    throw std::out_of_range("JackOmitted " + std::to_string(omitted) + " outside 1.." +
-                            std::to_string(n));
-  }
+  if (omitted < 1) throw std::out_of_range("no individual to leave out of the jackknife pass");
+  // A file changed since the Basic Run may no longer hold the individual.
+  if (omitted > n) failDataFile(platform, "The data file ends before " + individualItem(omitted) + ".");
   // Every pass starts from an empty working cohort, so that nothing of an
   // omitted record, nor of an earlier pass, stays in the rows of the others.
   state.cohort.resizeFor(n - 1);

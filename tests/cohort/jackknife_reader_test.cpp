@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "cohort/five_individuals.h"
+#include "cohort/handler_boundary.h"
 #include "cohort/raw_data_reader.h"
 #include "model/limits.h"
 #include "platform/program_termination.h"
@@ -107,6 +108,22 @@ TEST(InputDataForJackknife, SerialNumbersAreNotCompared) {
   EXPECT_EQ(state.cohort.Sex(1), "M");
   EXPECT_EQ(state.cohort.SerialNo(2), 1);
   EXPECT_TRUE(script.boxes.empty());
+}
+
+TEST(InputDataForJackknife, AFileThatNoLongerHoldsTheOmittedIndividualIsRefused) {
+  testing::TempDir dir;
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  state.report.DataFileName = dir.write("cohort.txt", testing::cohortFile({"Egg", "Adult"}, {"1,F,1,1,-1,-1"}));
+  state.files.file3.open((dir.path() / "cohort_0_Jackknife_Output.txt").string());
+  state.jackknife.JackOmitted = 2;
+  EXPECT_FALSE(runHandler(state, platform, [&] { InputDataForJackknife(state, platform); }));
+  EXPECT_EQ(script.endProgramCalls, 1);
+  EXPECT_FALSE(state.files.file3.isOpen());
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].text,
+            "The data file ends before individual no.2.\nPlease correct your data and rerun this program.");
 }
 
 struct JackknifeErrorCase {
