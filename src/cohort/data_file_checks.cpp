@@ -37,8 +37,8 @@ class LenientRules : public RecordRules {
 
 // The tests of the check run at Open. Beyond messages A to E they refuse
 // what the reader would take but the life table would count on the wrong
-// ages or leave out: a stage that runs past its duration, a zero or
-// fractional duration, a letter that no sex line of the header carries.
+// ages or leave out: a stage that runs past its duration, a duration of 0 or
+// a fractional one, a letter that no sex line of the header carries.
 class StrictRules : public LenientRules {
  public:
   StrictRules(Platform& platform, const CohortHeader& header) : LenientRules(platform), header_(header) {}
@@ -62,10 +62,11 @@ class StrictRules : public LenientRules {
       fail(individualNo(i) + ", " + stageItem(stage) + ": duration " + messageNumber(d) +
            " is not a whole number of time units. It is incorrect.");
     }
-    // Only the adult stage may last 0 time units: it ends the record.
-    if (d == 0 && stage < header_.NumStages) {
+    // The life-table walk turns a duration of 0 into a stay of two ages, while
+    // the daily values give such a stage no day at all; the adult stage too.
+    if (d == 0) {
       fail(individualNo(i) + ", " + stageItem(stage) +
-           ": duration 0 before the end of the record. It is incorrect.");
+           ": duration 0, but a stage that is entered lasts at least one time unit. It is incorrect.");
     }
   }
 

@@ -8,8 +8,6 @@
 
 namespace vorelan {
 
-std::string individualItem(long individual) { return "individual no." + std::to_string(individual); }
-
 void RecordErrorRules::serialAndSex(const IndividualRecord& record) {
   if (record.serialNo != record.position || !isSexLetter(record.sex)) {
     failDataFile(platform_, recordErrorLine(record.position));

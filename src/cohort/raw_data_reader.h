@@ -42,7 +42,4 @@ void storeRecordInCohort(const IndividualRecord& record, AnalysisState& state, i
 // The reader of a data file that cannot be opened: says so and ends the program.
 FieldReader openDataFile(const std::string& path, Platform& platform);
 
-// Label of an individual in messages: "individual no.7".
-std::string individualItem(long individual);
-
 }  // namespace vorelan

@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "cohort/data_file_error.h"
-#include "cohort/raw_data_reader.h"
 
 namespace vorelan {
 namespace {
@@ -73,9 +72,11 @@ void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages
 
 }  // namespace
 
-bool ValueRead::isLastAllowed() const { return ordinal + 1 > std::fabs(duration) + 1; }
+bool ValueRead::isLastAllowed() const { return ordinal > std::fabs(duration); }
 
 bool isSexLetter(const std::string& letter) { return letter == "F" || letter == "M" || letter == "N"; }
+
+std::string individualItem(long individual) { return "individual no." + std::to_string(individual); }
 
 IndividualRecord readIndividualRecord(DataFields& fields, int position, int numStages,
                                       RecordRules& rules) {

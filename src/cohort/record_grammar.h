@@ -65,6 +65,9 @@ class RecordRules {
 
 bool isSexLetter(const std::string& letter);
 
+// Label of an individual in messages: "individual no.7".
+std::string individualItem(long individual);
+
 // Reads the record at `position` with the grammar, applying `rules` at each step.
 IndividualRecord readIndividualRecord(DataFields& fields, int position, int numStages,
                                       RecordRules& rules);

@@ -101,13 +101,20 @@ const std::vector<RefusalCase> OpenOnlyFaults = {
      cohortFile(FourStages, {"1,F,1,1,1,2,-1,-1,-1,5,6,7"}),
      "Individual no.1, stage 4 (Adult): daily values beyond the duration 2 without a closing -1. "
      "It is incorrect."},
-    {"adult_of_0_given_a_value", cohortFile(FourStages, {"1,M,1,1,1,0,-1,-1,-1,5"}),
-     "Individual no.1, stage 4 (Adult): daily values beyond the duration 0 without a closing -1. "
-     "It is incorrect."},
     {"egg_stage_of_0", cohortFile(FourStages, {"1,F,0,1,1,1,-1,-1,-1,-1"}),
-     "Individual no.1, stage 1 (Egg): duration 0 before the end of the record. It is incorrect."},
+     "Individual no.1, stage 1 (Egg): duration 0, but a stage that is entered lasts at least one "
+     "time unit. It is incorrect."},
     {"N_with_larva_of_0_before_its_death", cohortFile(FourStages, {"1,N,1,0,-2,-1,-1,-1"}),
-     "Individual no.1, stage 2 (Larva): duration 0 before the end of the record. It is incorrect."},
+     "Individual no.1, stage 2 (Larva): duration 0, but a stage that is entered lasts at least one "
+     "time unit. It is incorrect."},
+    // The adult stage ends the record, but the walk of the life table would
+    // still count such an adult on two ages.
+    {"female_with_an_adult_stage_of_0", cohortFile(FourStages, {"1,F,1,1,1,0,-1,-1,-1,-1"}),
+     "Individual no.1, stage 4 (Adult): duration 0, but a stage that is entered lasts at least one "
+     "time unit. It is incorrect."},
+    {"male_adult_of_0_given_a_value", cohortFile(FourStages, {"1,M,1,1,1,0,-1,-1,-1,5"}),
+     "Individual no.1, stage 4 (Adult): duration 0, but a stage that is entered lasts at least one "
+     "time unit. It is incorrect."},
     {"fractional_larval_duration", cohortFile(FourStages, {"1,F,1,2.5,1,1,-1,-1,-1,-1"}),
      "Individual no.1, stage 2 (Larva): duration 2.5 is not a whole number of time units. "
      "It is incorrect."},
@@ -152,7 +159,6 @@ const std::vector<ValidCase> ValidFiles = {
     {"stages_with_all_their_values", cohortFile(FourStages, {"1,F,1,2,1,2,3,-1,4,5,-1,6,-1,7,8,-1",
                                                              "2,N,2,-2,1,1,-1,2,2,-1"})},
     {"death_in_the_first_stage_closed_early", cohortFile(FourStages, {"1,N,-3,4,-1"})},
-    {"female_with_an_adult_stage_of_0", cohortFile(FourStages, {"1,F,1,1,1,0,-1,-1,-1,-1"})},
     {"records_over_several_lines_and_two_on_one",
      "P\r\nU\r\nD\r\n3\r\n3,4\r\nF,Egg,Larva,Pupa,Adult\r\nM,Egg,Larva,Pupa,Adult\r\n"
      "N,Egg,Larva,Pupa,Adult\r\nLarva,Pupa\r\n1,M,1,1,\r\n1,1,-1,\r\n-1,-1,2,-1\r\n"
