@@ -13,6 +13,7 @@
 // values (the rest of its days count 0), daily values are not negative.
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -125,9 +126,38 @@ inline std::vector<double> stageValues(std::mt19937& rng, int d, bool eats) {
   return values;
 }
 
+// Turns one individual into an unsexed one that dies in a pre-adult stage
+// after living longer than any other individual (within the limit).
+inline void outliveEveryone(std::mt19937& rng, GeneratedCohort& cohort, int maxLife, bool eats) {
+  int longest = 0;
+  for (const auto& ind : cohort.individuals) longest = std::max(longest, ind.life());
+  GeneratedIndividual& chosen = cohort.individuals[uniform(rng, 0, static_cast<int>(cohort.individuals.size()) - 1)];
+  const int deathStage = uniform(rng, 1, cohort.numStages - 1);
+  chosen.sex = "N";
+  const int kept = std::min(deathStage, static_cast<int>(chosen.durations.size()));
+  chosen.durations.resize(deathStage);
+  chosen.stageValues.resize(deathStage);
+  for (int j = 0; j < deathStage - 1; ++j) {
+    // Stages it now completes: whole positive durations, new ones eaten in like the others.
+    if (j < kept) {
+      chosen.durations[j] = std::abs(chosen.durations[j]);
+    } else {
+      chosen.durations[j] = uniform(rng, 1, 5);
+      chosen.stageValues[j] = stageValues(rng, chosen.durations[j], eats);
+    }
+  }
+  int before = 0;
+  for (int j = 0; j < deathStage - 1; ++j) before += chosen.durations[j];
+  const int life = std::min(maxLife, longest + uniform(rng, 1, 10));
+  const int d = std::max(1, life - before);
+  chosen.durations[deathStage - 1] = -d;
+  chosen.stageValues[deathStage - 1] = stageValues(rng, d, eats);
+}
+
 }  // namespace detail
 
-// A valid cohort of all three sexes with deaths in every pre-adult stage.
+// A valid cohort of all three sexes with deaths in every pre-adult stage;
+// in about one cohort of four an unsexed individual lives longest.
 inline GeneratedCohort generateCohort(std::uint32_t seed, const CohortGeneratorOptions& options = {}) {
   std::mt19937 rng(seed);
   GeneratedCohort cohort;
@@ -155,6 +185,8 @@ inline GeneratedCohort generateCohort(std::uint32_t seed, const CohortGeneratorO
     }
     cohort.individuals.push_back(std::move(ind));
   }
+  // Now and then an unsexed individual outlives every adult of the cohort.
+  if (detail::uniform(rng, 0, 3) == 0) detail::outliveEveryone(rng, cohort, options.maxLife, !nobodyEats);
   return cohort;
 }
 
