@@ -40,6 +40,8 @@ void spanStatistics(AnalysisState& state) {
   Accumulator all;
   for (int i = 1; i <= state.header.NumIndividuals; ++i) addSpan(state, i, all);
   span.SpanN = static_cast<std::int32_t>(all.n);
+  span.SpanSum = all.sum;
+  span.SpanSumSq = all.sumSq;
   if (all.hasMean()) span.SpanMean = all.mean();
   if (all.hasSpread()) span.SpanSD = all.sd();
 

@@ -45,6 +45,7 @@ TEST_P(Life02Span, CountsTheIndividualsThatPassedEveryStageOfTheSpan) {
   Platform platform = script.platform();
   life02(state, platform);
   EXPECT_EQ(state.span.SpanN, c.n);
+  EXPECT_DOUBLE_EQ(state.span.SpanSum, c.n * c.mean);
   EXPECT_DOUBLE_EQ(state.span.SpanMean, c.mean);
   EXPECT_NEAR(state.span.SpanSD, c.sd, 1e-12);
   EXPECT_EQ(state.span.SexSpanN(1), c.femaleN);
