@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cohort/basic_run.h"
+#include "cohort/raw_data_reader.h"
+#include "life_table_run.h"
 #include "cohort/open_data_file.h"
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"
@@ -62,6 +64,37 @@ TEST(BasicRun, ComputesTheLifeTableOfTheFixtureCohort) {
   EXPECT_EQ(state.header.StageNameAsRead(1, 4), "Female");
   EXPECT_TRUE(script.windowLines.empty());
 }
+
+// The example shipped for new users, at both time units: the consistent
+// relationships that the report states hold.
+class ExampleCohort : public ::testing::TestWithParam<double> {};
+
+TEST_P(ExampleCohort, SatisfiesTheIdentitiesOfTheLifeTable) {
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  state.run.TimeUnit = GetParam();
+  state.report.DataFileName = std::string(VORELAN_EXAMPLES_DIR) + "/predatory_mite.txt";
+  InputData(state, platform);
+  testing::runLifeTableSteps(state, script);
+
+  const int n = state.header.NumIndividuals;
+  const int maxAge = state.stageStats.MaxAge;
+  const double c0 = state.ageVectors.NetConsumptionRate;
+  double lSum = 0;
+  for (int x = 0; x <= maxAge; ++x) {
+    lSum += state.ageVectors.Lx(x);
+    EXPECT_NEAR(state.longevity.AgeN(x), n * state.ageVectors.Lx(x), 1e-9) << "age " << x;
+  }
+  EXPECT_GT(state.ageVectors.Lx(maxAge), 0);
+  EXPECT_NEAR(c0, state.span.LifetimeConsMean, 1e-9);
+  EXPECT_NEAR(n * c0, state.longevity.Nc * state.longevity.Cbar, 1e-9);
+  EXPECT_NEAR(state.ageVectors.CumQx(maxAge), c0, 1e-9);
+  EXPECT_NEAR(lSum * GetParam(), state.longevity.MeanLongevity, 1e-9);
+  EXPECT_TRUE(script.windowLines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(TimeUnits, ExampleCohort, ::testing::Values(1.0, 0.5));
 
 }  // namespace
 }  // namespace vorelan
