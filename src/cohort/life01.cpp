@@ -147,7 +147,8 @@ void preadultDurations(AnalysisState& state) {
     bool inAnyLine = false;
     for (int s = 1; s <= state.header.NumSexes; ++s) inAnyLine = inAnyLine || inSexLine(state, i, s);
     if (inAnyLine && completedStages(state.cohort, i, preadultStages)) {
-      state.stageStats.PreadultDuration(i) = cumulativeDays(state.cohort, i, preadultStages, state.run.TimeUnit);
+      state.stageStats.PreadultDuration(i) =
+          cumulativeDays(state.cohort, i, preadultStages, state.run.TimeUnit);
     }
   }
 }

@@ -27,7 +27,8 @@ void findSpanStages(AnalysisState& state) {
 // stage of the span.
 void addSpan(const AnalysisState& state, int i, Accumulator& acc) {
   double days = 0;
-  for (int k = static_cast<int>(state.span.SpanFirstStage); k <= static_cast<int>(state.span.SpanLastStage); ++k) {
+  for (int k = static_cast<int>(state.span.SpanFirstStage); k <= static_cast<int>(state.span.SpanLastStage);
+       ++k) {
     const double d = state.cohort.StageDuration(i, k);
     if (!(d > 0)) return;
     days += state.run.TimeUnit * d;

@@ -24,8 +24,11 @@ void clearMatrices(AnalysisState& state) {
 class DayByDayWalk {
  public:
   explicit DayByDayWalk(AnalysisState& state)
-      : mx_(state.matrices), cohort_(state.cohort), n_(state.header.NumIndividuals),
-        m_(state.header.NumStages), dead_(m_ + 1) {}
+      : mx_(state.matrices),
+        cohort_(state.cohort),
+        n_(state.header.NumIndividuals),
+        m_(state.header.NumStages),
+        dead_(m_ + 1) {}
 
   void run(int maxAge) {
     mx_.Nxj(0, 1) = static_cast<std::int16_t>(n_);

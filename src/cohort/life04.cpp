@@ -33,7 +33,8 @@ void nameAdultColumns(AnalysisState& state) {
   const int m = state.header.NumStages;
   state.header.StageName(1, m) = "Female";
   state.header.StageName(1, m + 1) = "Male";
-  for (int j = 1; j <= m + 1; ++j) state.header.StageName(1, j) = firstCharacters(state.header.StageName(1, j), 4);
+  for (int j = 1; j <= m + 1; ++j)
+    state.header.StageName(1, j) = firstCharacters(state.header.StageName(1, j), 4);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@ namespace vorelan {
 
 double netConsumptionAtAge(const AnalysisState& state, int x) {
   double q = 0;
-  for (int j = 1; j <= state.header.NumStages + 1; ++j) q += state.matrices.Cxj(x, j) * state.matrices.Sxj(x, j);
+  for (int j = 1; j <= state.header.NumStages + 1; ++j)
+    q += state.matrices.Cxj(x, j) * state.matrices.Sxj(x, j);
   return q;
 }
 

@@ -26,9 +26,7 @@ inline double standardDeviation(double sum, double sumSq, std::int64_t n) {
   return std::sqrt(variance(sum, sumSq, n));
 }
 
-inline double standardError(double sd, std::int64_t n) {
-  return sd / std::sqrt(static_cast<double>(n));
-}
+inline double standardError(double sd, std::int64_t n) { return sd / std::sqrt(static_cast<double>(n)); }
 
 // Count, sum and sum of squares of a group of values.
 struct Accumulator {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "cohort/basic_run.h"
+#include "cohort/open_data_file.h"
 #include "cohort/raw_data_reader.h"
 #include "life_table_run.h"
-#include "cohort/open_data_file.h"
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
@@ -20,8 +20,9 @@ using testing::ScriptedPlatform;
 TEST(BasicRunOrder, RunsTheLifeTableComputationsInTheirOrder) {
   std::vector<std::string> names;
   for (const NamedStep& step : basicRunOrder()) names.emplace_back(step.name);
-  const std::vector<std::string> computations = {"InputData", "life01", "life02", "life10", "life03",
-                                                 "life04",    "life05", "CalculateStageDailyMeanConsumption"};
+  const std::vector<std::string> computations = {
+      "InputData", "life01", "life02", "life10",
+      "life03",    "life04", "life05", "CalculateStageDailyMeanConsumption"};
   auto from = names.begin();
   for (const auto& name : computations) {
     EXPECT_EQ(std::count(names.begin(), names.end(), name), 1) << name;

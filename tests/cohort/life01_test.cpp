@@ -24,8 +24,8 @@ const std::vector<std::string> MixedCohort = {
     "4,N,-2,-1",
 };
 
-AnalysisState stageStatisticsOf(const std::vector<std::string>& stages, const std::vector<std::string>& records,
-                                 double timeUnit) {
+AnalysisState stageStatisticsOf(const std::vector<std::string>& stages,
+                                const std::vector<std::string>& records, double timeUnit) {
   ScriptedPlatform script;
   AnalysisState state;
   readInto(state, cohortFile(stages, records), timeUnit, script);
@@ -113,7 +113,8 @@ TEST(Life01, PreadultDurationOfThoseThatCompletedThePreadultStages) {
 }
 
 TEST(Life01, WithTwoStagesThePreadultDurationIsStageOneInDays) {
-  const auto state = stageStatisticsOf({"Nymph", "Adult"}, {"1,F,4,2,-1,-1", "2,N,-3,-1", "3,M,6,1,-1,-1"}, 0.5);
+  const auto state =
+      stageStatisticsOf({"Nymph", "Adult"}, {"1,F,4,2,-1,-1", "2,N,-3,-1", "3,M,6,1,-1,-1"}, 0.5);
   EXPECT_EQ(state.stageStats.PreadultDuration(1), 2);
   EXPECT_EQ(state.stageStats.PreadultDuration(2), 0);  // died as a nymph: none
   EXPECT_EQ(state.stageStats.PreadultDuration(3), 3);

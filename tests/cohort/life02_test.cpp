@@ -66,8 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Life02, LifetimeConsumptionBySexLineAndForTheCohort) {
   ScriptedPlatform script;
   AnalysisState state;
-  readInto(state, cohortFile({"Egg", "Adult"}, {"1,F,1,1,10,-1,-1", "2,F,1,1,-1,20,-1", "3,F,1,1,15,-1,15,-1"}),
-           1, script);
+  readInto(state,
+           cohortFile({"Egg", "Adult"}, {"1,F,1,1,10,-1,-1", "2,F,1,1,-1,20,-1", "3,F,1,1,15,-1,15,-1"}), 1,
+           script);
   Platform platform = script.platform();
   life02(state, platform);
   EXPECT_EQ(state.span.SexLifetimeConsN(1), 3);

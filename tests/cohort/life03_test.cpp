@@ -48,9 +48,19 @@ TEST(Life03, AFemaleWalksThroughHerStages) {
   const auto state = matricesOf({"1,F,2,3,4,-1,-1,2,2,2,2,-1"});
   ASSERT_EQ(state.stageStats.MaxAge, 8);
   const AgeStageMatrices& mx = state.matrices;
-  expectCells(mx.Nxj, {{{0, 1}, 1}, {{1, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{4, 2}, 1},
-                       {{5, 3}, 1}, {{6, 3}, 1}, {{7, 3}, 1}, {{8, 3}, 1}}, 8, 4, "n");
-  expectCells(mx.Gxj, {{{0, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{5, 3}, 1}, {{6, 3}, 1}, {{7, 3}, 1}}, 8, 4, "g");
+  expectCells(mx.Nxj,
+              {{{0, 1}, 1},
+               {{1, 1}, 1},
+               {{2, 2}, 1},
+               {{3, 2}, 1},
+               {{4, 2}, 1},
+               {{5, 3}, 1},
+               {{6, 3}, 1},
+               {{7, 3}, 1},
+               {{8, 3}, 1}},
+              8, 4, "n");
+  expectCells(mx.Gxj, {{{0, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{5, 3}, 1}, {{6, 3}, 1}, {{7, 3}, 1}}, 8, 4,
+              "g");
   expectCells(mx.Dxj, {{{1, 1}, 1}, {{4, 2}, 1}}, 8, 4, "d");
   expectCells(mx.Cxj, {{{5, 3}, 2}, {{6, 3}, 2}, {{7, 3}, 2}, {{8, 3}, 2}}, 8, 4, "c");
   expectRange(state, 1, 0, 1);
@@ -66,9 +76,19 @@ TEST(Life03, AFemaleWalksThroughHerStages) {
 TEST(Life03, AMalesMaturationStandsInTheFemaleAdultColumnOfD) {
   const auto state = matricesOf({"1,M,2,3,4,-1,-1,-1"});
   const AgeStageMatrices& mx = state.matrices;
-  expectCells(mx.Nxj, {{{0, 1}, 1}, {{1, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{4, 2}, 1},
-                       {{5, 4}, 1}, {{6, 4}, 1}, {{7, 4}, 1}, {{8, 4}, 1}}, 8, 4, "n");
-  expectCells(mx.Gxj, {{{0, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{5, 4}, 1}, {{6, 4}, 1}, {{7, 4}, 1}}, 8, 4, "g");
+  expectCells(mx.Nxj,
+              {{{0, 1}, 1},
+               {{1, 1}, 1},
+               {{2, 2}, 1},
+               {{3, 2}, 1},
+               {{4, 2}, 1},
+               {{5, 4}, 1},
+               {{6, 4}, 1},
+               {{7, 4}, 1},
+               {{8, 4}, 1}},
+              8, 4, "n");
+  expectCells(mx.Gxj, {{{0, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{5, 4}, 1}, {{6, 4}, 1}, {{7, 4}, 1}}, 8, 4,
+              "g");
   expectCells(mx.Dxj, {{{1, 1}, 1}, {{4, 3}, 1}}, 8, 4, "d");
   expectRange(state, 3, 0, -1);
   expectRange(state, 4, 5, 8);
@@ -77,12 +97,31 @@ TEST(Life03, AMalesMaturationStandsInTheFemaleAdultColumnOfD) {
 TEST(Life03, AnIndividualDyingInTheLarvalStageGivesNothingToGOnItsLastDay) {
   const auto state = matricesOf({"1,F,2,3,4,-1,-1,-1", "2,N,2,-2,-1,-1"});
   const AgeStageMatrices& mx = state.matrices;
-  expectCells(mx.Nxj, {{{0, 1}, 2}, {{1, 1}, 2}, {{2, 2}, 2}, {{3, 2}, 2}, {{4, 2}, 1},
-                       {{5, 3}, 1}, {{6, 3}, 1}, {{7, 3}, 1}, {{8, 3}, 1}}, 8, 4, "n");
-  expectCells(mx.Gxj, {{{0, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 0.5}, {{5, 3}, 1}, {{6, 3}, 1}, {{7, 3}, 1}}, 8, 4, "g");
+  expectCells(mx.Nxj,
+              {{{0, 1}, 2},
+               {{1, 1}, 2},
+               {{2, 2}, 2},
+               {{3, 2}, 2},
+               {{4, 2}, 1},
+               {{5, 3}, 1},
+               {{6, 3}, 1},
+               {{7, 3}, 1},
+               {{8, 3}, 1}},
+              8, 4, "n");
+  expectCells(mx.Gxj, {{{0, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 0.5}, {{5, 3}, 1}, {{6, 3}, 1}, {{7, 3}, 1}}, 8, 4,
+              "g");
   expectCells(mx.Dxj, {{{1, 1}, 1}, {{4, 2}, 1}}, 8, 4, "d");
-  expectCells(mx.Sxj, {{{0, 1}, 1}, {{1, 1}, 1}, {{2, 2}, 1}, {{3, 2}, 1}, {{4, 2}, 0.5},
-                       {{5, 3}, 0.5}, {{6, 3}, 0.5}, {{7, 3}, 0.5}, {{8, 3}, 0.5}}, 8, 4, "s");
+  expectCells(mx.Sxj,
+              {{{0, 1}, 1},
+               {{1, 1}, 1},
+               {{2, 2}, 1},
+               {{3, 2}, 1},
+               {{4, 2}, 0.5},
+               {{5, 3}, 0.5},
+               {{6, 3}, 0.5},
+               {{7, 3}, 0.5},
+               {{8, 3}, 0.5}},
+              8, 4, "s");
 }
 
 TEST(Life03, DyingInTheEggStageAfterOneUnit) {

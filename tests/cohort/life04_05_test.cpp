@@ -57,7 +57,8 @@ TEST_P(Life04StageNames, AdultColumnsAreNamedAndEveryNameCut) {
   const NameCase& c = GetParam();
   LifeTable table(c.stages, {"1,N,-1,-1"});
   const CohortHeader& header = table.state.header;
-  for (std::size_t j = 1; j <= c.row1.size(); ++j) EXPECT_EQ(header.StageName(1, j), c.row1[j - 1]) << "column " << j;
+  for (std::size_t j = 1; j <= c.row1.size(); ++j)
+    EXPECT_EQ(header.StageName(1, j), c.row1[j - 1]) << "column " << j;
   // The names as read stay for the per-individual tables, and other rows are untouched.
   EXPECT_EQ(header.StageNameAsRead(1, 2), c.stages[1]);
   EXPECT_EQ(header.StageName(2, 2), c.stages[1]);
@@ -65,9 +66,10 @@ TEST_P(Life04StageNames, AdultColumnsAreNamedAndEveryNameCut) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Life04StageNames,
-    ::testing::Values(NameCase{"mite", {"Egg", "Larva", "Protonymph", "Adult"}, {"Egg", "Larv", "Prot", "Fema", "Male"}},
-                      NameCase{"two_stages", {"Nymph", "Imago"}, {"Nymp", "Fema", "Male"}},
-                      NameCase{"accented", {"Œuf", "Ñandú", "Adulte"}, {"Œuf", "Ñand", "Fema", "Male"}}),
+    ::testing::Values(
+        NameCase{"mite", {"Egg", "Larva", "Protonymph", "Adult"}, {"Egg", "Larv", "Prot", "Fema", "Male"}},
+        NameCase{"two_stages", {"Nymph", "Imago"}, {"Nymp", "Fema", "Male"}},
+        NameCase{"accented", {"Œuf", "Ñandú", "Adulte"}, {"Œuf", "Ñand", "Fema", "Male"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A state filled by hand: one stage column and one age with c(0,1) s(0,1) = c0.

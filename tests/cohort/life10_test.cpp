@@ -60,8 +60,7 @@ TEST(Life10, LongevityStatisticsAndStageExtremes) {
 
 TEST(Life10, DailyConsumptionByAgeAndTheEffectiveConsumers) {
   // Ate on its first day only; never ate; ate 1 then 2 as it died.
-  const auto state =
-      longevityOf({"Egg", "Adult"}, {"1,F,2,1,5,-1,-1", "2,M,2,1,-1,-1", "3,N,-2,1,2,-1"}, 1);
+  const auto state = longevityOf({"Egg", "Adult"}, {"1,F,2,1,5,-1,-1", "2,M,2,1,-1,-1", "3,N,-2,1,2,-1"}, 1);
   const LongevityStatistics& lg = state.longevity;
   EXPECT_EQ(lg.AgeN(0), 3);
   EXPECT_DOUBLE_EQ(lg.AgeMeanDailyConsumption(0), 2);  // (5 + 0 + 1) / 3

@@ -14,8 +14,8 @@
 namespace vorelan {
 namespace {
 
-using testing::GeneratedCohort;
 using testing::generateCohort;
+using testing::GeneratedCohort;
 using testing::ScriptedPlatform;
 
 constexpr std::uint32_t Seeds = 150;

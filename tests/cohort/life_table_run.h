@@ -22,7 +22,8 @@ inline const std::vector<std::string> ThreeStages = {"Egg", "Larva", "Adult"};
 inline const std::vector<std::string> FourStages = {"Egg", "Larva", "Pupa", "Adult"};
 
 // Reads the data file text with the given time unit.
-inline void readInto(AnalysisState& state, const std::string& text, double timeUnit, ScriptedPlatform& script) {
+inline void readInto(AnalysisState& state, const std::string& text, double timeUnit,
+                     ScriptedPlatform& script) {
   state.run.TimeUnit = timeUnit;
   FieldReader reader(text);
   Platform platform = script.platform();

@@ -26,8 +26,8 @@
 namespace vorelan::testing {
 
 struct GeneratedIndividual {
-  std::string sex;                 // "F", "M" or "N"
-  std::vector<int> durations;      // stages 1.. up to the stage of death (negative there)
+  std::string sex;                               // "F", "M" or "N"
+  std::vector<int> durations;                    // stages 1.. up to the stage of death (negative there)
   std::vector<std::vector<double>> stageValues;  // the values written for each stage, before its -1
 
   // Time units lived: the sum of the absolute durations.
@@ -41,7 +41,8 @@ struct GeneratedIndividual {
     std::vector<double> out;
     for (std::size_t j = 0; j < durations.size(); ++j) {
       const int d = durations[j] < 0 ? -durations[j] : durations[j];
-      for (int k = 0; k < d; ++k) out.push_back(k < static_cast<int>(stageValues[j].size()) ? stageValues[j][k] : 0);
+      for (int k = 0; k < d; ++k)
+        out.push_back(k < static_cast<int>(stageValues[j].size()) ? stageValues[j][k] : 0);
     }
     return out;
   }
@@ -98,8 +99,8 @@ struct CohortGeneratorOptions {
   int maxIndividuals = 400;
   int minStages = 2;
   int maxStages = 11;
-  int maxLife = 404;          // time units; no life is longer
-  int minStageDuration = 1;   // time units of every stage entered
+  int maxLife = 404;         // time units; no life is longer
+  int minStageDuration = 1;  // time units of every stage entered
   int maxStageDuration = 40;
   // 0: time unit 1 or 0.5 at random; otherwise this time unit.
   double timeUnit = 0;
@@ -118,9 +119,15 @@ inline std::vector<double> stageValues(std::mt19937& rng, int d, bool eats) {
   const int written = uniform(rng, 0, 3) == 0 ? uniform(rng, 0, d) : d;
   for (int k = 0; k < written; ++k) {
     switch (uniform(rng, 0, 3)) {
-      case 0: values.push_back(0); break;
-      case 1: values.push_back(uniform(rng, 1, 30)); break;
-      default: values.push_back(uniform(rng, 1, 99) / 10.0); break;  // tenths, as small units give
+      case 0:
+        values.push_back(0);
+        break;
+      case 1:
+        values.push_back(uniform(rng, 1, 30));
+        break;
+      default:
+        values.push_back(uniform(rng, 1, 99) / 10.0);
+        break;  // tenths, as small units give
     }
   }
   return values;
@@ -131,7 +138,8 @@ inline std::vector<double> stageValues(std::mt19937& rng, int d, bool eats) {
 inline void outliveEveryone(std::mt19937& rng, GeneratedCohort& cohort, int maxLife, bool eats) {
   int longest = 0;
   for (const auto& ind : cohort.individuals) longest = std::max(longest, ind.life());
-  GeneratedIndividual& chosen = cohort.individuals[uniform(rng, 0, static_cast<int>(cohort.individuals.size()) - 1)];
+  GeneratedIndividual& chosen =
+      cohort.individuals[uniform(rng, 0, static_cast<int>(cohort.individuals.size()) - 1)];
   const int deathStage = uniform(rng, 1, cohort.numStages - 1);
   chosen.sex = "N";
   const int kept = std::min(deathStage, static_cast<int>(chosen.durations.size()));
