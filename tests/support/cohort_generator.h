@@ -146,12 +146,13 @@ inline void outliveEveryone(std::mt19937& rng, GeneratedCohort& cohort, int maxL
   chosen.durations.resize(deathStage);
   chosen.stageValues.resize(deathStage);
   for (int j = 0; j < deathStage - 1; ++j) {
-    // Stages it now completes: whole positive durations, new ones eaten in like the others.
+    // Stages it now completes: whole positive durations; a stage it had not
+    // reached lasts one time unit.
     if (j < kept) {
       chosen.durations[j] = std::abs(chosen.durations[j]);
     } else {
-      chosen.durations[j] = uniform(rng, 1, 5);
-      chosen.stageValues[j] = stageValues(rng, chosen.durations[j], eats);
+      chosen.durations[j] = 1;
+      chosen.stageValues[j] = stageValues(rng, 1, eats);
     }
   }
   int before = 0;
