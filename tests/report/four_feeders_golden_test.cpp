@@ -366,5 +366,46 @@ TEST_F(FourFeeders, LorvimenteInputFile) {
                   "0.2,1"}));
 }
 
+// The example cohort of predatory mites (egg, larva, protonymph, deutonymph,
+// adult; no food in the egg stage; females, males and unsexed individuals).
+TEST(ExampleCohort, ABasicRunLeavesItsFilesBesideTheDataFile) {
+  testing::TempDir dir;
+  const std::string data = dir.write(
+      "predatory_mite.txt", readFile(std::string(VORELAN_EXAMPLES_DIR) + "/predatory_mite.txt"));
+  AnalysisState state;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  script.inputAnswers = {"1"};
+  script.chosenFiles = {data};
+  ASSERT_TRUE(OpenDataFile(state, platform));
+  ASSERT_EQ(BasicRun(state, platform), BasicRunOutcome::Computed);
+
+  std::set<std::string> expected = {"predatory_mite.txt",
+                                    "predatory_mite_0_Basic_Output.txt",
+                                    "predatory_mite_2_Fig_Age_lx_Kx_qx.txt",
+                                    "predatory_mite_1_Fig_Cxj.txt",
+                                    "predatory_mite_17_Cxj_For_Predation_Prog.txt",
+                                    "predatory_mite_Age_Total_Consumption.txt",
+                                    "predatory_mite_3_Fig_Total_age-stage consumption.txt",
+                                    "predatory_mite_Lifelong consumption_All sexes.txt",
+                                    "predatory_mite_W_Male adult consumption.txt",
+                                    "predatory_mite_W_Female adult consumption.txt",
+                                    "predatory_mite_W_Male adult consumption_in column.txt",
+                                    "predatory_mite_W_Female adult consumption_in column.txt"};
+  for (const char* stage : {"Larv", "Prot", "Deut", "Adult"}) {
+    for (const char* group : {"_All sexes", "_Female", "_Male"}) {
+      const std::string name = std::string("predatory_mite_W_") + stage + group + "_consumption";
+      expected.insert(name + ".txt");
+      expected.insert(name + "_in column.txt");
+    }
+  }
+  std::set<std::string> written;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    written.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(written, expected);
+  EXPECT_TRUE(script.messages().empty());
+}
+
 }  // namespace
 }  // namespace vorelan
