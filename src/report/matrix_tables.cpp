@@ -228,8 +228,14 @@ void printConsumptionSummary(AnalysisState& state) {
   printSummaryLine(out, "Co/(Cbar) or Po/(Pbar) =", hasCbar, hasCbar ? c0 / cbar : 0, 4);
   printTo(out).tab(5).text("Nc or Np: the number of individuals with predation rate > 0.").endLine();
   printTo(out).tab(5).text(stars).endLine();
-  printTo(out).tab(5).text("The consistent relationships Co*N = Nc * Cbar and Nc/N = Co/Cbar demonstrate").endLine();
-  printTo(out).tab(5).text("the correctness of predation theory based on the age-stage, two-sex life table.").endLine();
+  printTo(out)
+      .tab(5)
+      .text("The consistent relationships Co*N = Nc * Cbar and Nc/N = Co/Cbar demonstrate")
+      .endLine();
+  printTo(out)
+      .tab(5)
+      .text("the correctness of predation theory based on the age-stage, two-sex life table.")
+      .endLine();
   printTo(out).tab(5).text(stars).endLine();
 }
 

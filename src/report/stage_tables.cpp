@@ -14,8 +14,8 @@ void printStageTableHead(AnalysisState& state) {
 
 // One value per stage column, its first digit under the stage name; a tested
 // value of 0 prints "0" in that place.
-void printStageValueRow(AnalysisState& state, const Array1<double>& tested,
-                        const Array1<double>& values, int decimals) {
+void printStageValueRow(AnalysisState& state, const Array1<double>& tested, const Array1<double>& values,
+                        int decimals) {
   TextOutputFile& out = state.files.file3;
   const int columns = state.header.NumStages + 1;
   PrintRecord row = printTo(out);

@@ -85,8 +85,8 @@ std::string withoutCounters(const std::string& text) {
 
 TEST(BasicRunReport, PrintsTheMatrixPartRightAfterLife04) {
   const auto steps = basicRunOrder();
-  const auto life04Step = std::find_if(steps.begin(), steps.end(),
-                                       [](const NamedStep& step) { return std::string(step.name) == "life04"; });
+  const auto life04Step = std::find_if(
+      steps.begin(), steps.end(), [](const NamedStep& step) { return std::string(step.name) == "life04"; });
   ASSERT_NE(life04Step, steps.end());
   ASSERT_NE(life04Step + 1, steps.end());
   EXPECT_STREQ((life04Step + 1)->name, "PrintLife04MatrixTables");

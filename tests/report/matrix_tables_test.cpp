@@ -47,23 +47,22 @@ TEST_F(MatrixTables, MatrixTableLayout) {
 
   Life04Gosub870(state);
 
-  EXPECT_EQ(printed(),
-            crlfLines({
-                PageMark,
-                sp(69) + "Page 1 ",
-                " Table 1. Test matrix",
-                sp(10) + "(sub)",
-                " " + std::string(40, '='),
-                " Age     Egg       Fema      Male ",
-                " " + std::string(40, '-'),
-                " 0 " + sp(6) + " 4 " + sp(8) + "-" + sp(9) + "- ",
-                " .5 " + sp(5) + " 1234.5678 ",
-                sp(19) + " 2.3457 " + sp(3) + "- ",
-                " 1 " + sp(7) + "-" + sp(9) + "0" + sp(9) + "- ",
-                " 1.5 " + sp(5) + "-" + sp(8) + " 123456.79 " + "- ",
-                " " + std::string(40, '-'),
-                " (note)",
-            }));
+  EXPECT_EQ(printed(), crlfLines({
+                           PageMark,
+                           sp(69) + "Page 1 ",
+                           " Table 1. Test matrix",
+                           sp(10) + "(sub)",
+                           " " + std::string(40, '='),
+                           " Age     Egg       Fema      Male ",
+                           " " + std::string(40, '-'),
+                           " 0 " + sp(6) + " 4 " + sp(8) + "-" + sp(9) + "- ",
+                           " .5 " + sp(5) + " 1234.5678 ",
+                           sp(19) + " 2.3457 " + sp(3) + "- ",
+                           " 1 " + sp(7) + "-" + sp(9) + "0" + sp(9) + "- ",
+                           " 1.5 " + sp(5) + "-" + sp(8) + " 123456.79 " + "- ",
+                           " " + std::string(40, '-'),
+                           " (note)",
+                       }));
   // The buffer keeps the rounded cells.
   EXPECT_EQ(buffer(1, 2), 2.3457);
   EXPECT_EQ(buffer(3, 2), 123456.79);
@@ -78,7 +77,8 @@ TEST_F(MatrixTables, StageNameHeadingRulesGrowWithTheStages) {
   state.header.StageName(1, 2) = "Larv";
   PrintStageName(state);
   const std::string rule = " " + std::string(46, '-');
-  EXPECT_EQ(printed(), crlfLines({rule, sp(7) + "Egg" + sp(8) + "Larv" + sp(7) + "Fema" + sp(7) + "Male ", rule}));
+  EXPECT_EQ(printed(),
+            crlfLines({rule, sp(7) + "Egg" + sp(8) + "Larv" + sp(7) + "Fema" + sp(7) + "Male ", rule}));
 }
 
 TEST_F(MatrixTables, StageTablesOfZjSjAndCj) {
@@ -103,26 +103,37 @@ TEST_F(MatrixTables, StageTablesOfZjSjAndCj) {
 
   const std::string rule = " " + std::string(35, '-');
   const std::string names = sp(7) + "Egg" + sp(8) + "Fema" + sp(7) + "Male ";
-  EXPECT_EQ(printed(),
-            crlfLines({
-                PageMark, sp(69) + "Page 4 ", " Table 4. Stage-specific net consumption rate z(j)",
-                rule, names, rule,
-                sp(4) + "   0" + sp(9) + " 12.3457 " + "   0 ",
-                rule,
-                " Total net consumption rate = 12.34567 ",
-                PageMark, sp(69) + "Page 5 ", " Table 5. s(j): Sum of s(x,j) of each stage",
-                rule, names, rule,
-                sp(6) + " 2 " + sp(8) + " 1.5 " + sp(4) + "   0 ",
-                rule,
-                PageMark, sp(69) + "Page 6 ", " Table 6. Daily mean consumption rate based on z(j) and s(j)",
-                rule, names, rule,
-                // c(1) = 0/2 is the number 0; c(2) = 12.34567/1.5 to six decimals
-                // is 10 characters wide, so the Tab of the zero after it starts
-                // a new line.
-                sp(6) + " 0 " + sp(8) + " 8.230447 ",
-                sp(26) + "   0 ",
-                rule,
-            }));
+  EXPECT_EQ(printed(), crlfLines({
+                           PageMark,
+                           sp(69) + "Page 4 ",
+                           " Table 4. Stage-specific net consumption rate z(j)",
+                           rule,
+                           names,
+                           rule,
+                           sp(4) + "   0" + sp(9) + " 12.3457 " + "   0 ",
+                           rule,
+                           " Total net consumption rate = 12.34567 ",
+                           PageMark,
+                           sp(69) + "Page 5 ",
+                           " Table 5. s(j): Sum of s(x,j) of each stage",
+                           rule,
+                           names,
+                           rule,
+                           sp(6) + " 2 " + sp(8) + " 1.5 " + sp(4) + "   0 ",
+                           rule,
+                           PageMark,
+                           sp(69) + "Page 6 ",
+                           " Table 6. Daily mean consumption rate based on z(j) and s(j)",
+                           rule,
+                           names,
+                           rule,
+                           // c(1) = 0/2 is the number 0; c(2) = 12.34567/1.5 to six decimals
+                           // is 10 characters wide, so the Tab of the zero after it starts
+                           // a new line.
+                           sp(6) + " 0 " + sp(8) + " 8.230447 ",
+                           sp(26) + "   0 ",
+                           rule,
+                       }));
   EXPECT_DOUBLE_EQ(v.CjFromMatrices(2), 12.34567 / 1.5);  // kept unrounded
   EXPECT_EQ(v.CjFromMatrices(1), 0);
   EXPECT_EQ(v.CjFromMatrices(3), 0);
@@ -137,7 +148,6 @@ TEST_F(MatrixTables, CjOfAStageNobodyOccupiedKeepsItsValue) {
   PrintStageWeightingCoef(state);
   EXPECT_EQ(state.ageVectors.CjFromMatrices(3), 0.25);
 }
-
 
 // Two individuals: one dies as an egg at age 0, the other is a female adult
 // at age 1 that eats 300000.5 there. Values this large overflowed the old
@@ -192,75 +202,114 @@ TEST_F(WholeMatrixPart, PrintsEveryTableInOrder) {
   const std::string rowOneLarge = " 1 " + sp(7) + "-" + sp(8) + " 300000.5 " + sp(1) + "- ";
   EXPECT_EQ(printed(),
             crlfLines({
-                PageMark, sp(69) + "Page 1 ",
+                PageMark,
+                sp(69) + "Page 1 ",
                 " Table 1. Age-stage-specific survival - Actual number (matrix N)",
                 sp(9) + " (The survival number n(x,j) at each age-stage unit)",
-                Rule40, Heading, Dash40,
+                Rule40,
+                Heading,
+                Dash40,
                 " 0 " + sp(6) + " 2 " + sp(8) + "-" + sp(9) + "- ",
                 " 1 " + sp(7) + "-" + sp(8) + " 1 " + sp(8) + "- ",
                 Dash40,
                 " Attention!  This matrix N should be exactly the same as Halvek output.",
 
-                PageMark, sp(69) + "Page 2 ",
+                PageMark,
+                sp(69) + "Page 2 ",
                 " Table 2. Age-stage-specific consumption rate (Matrix C)",
                 sp(9) + " (Mean consumption rate at each age-stage unit)",
-                Rule40, Heading, Dash40, rowZero, rowOneLarge, Dash40,
+                Rule40,
+                Heading,
+                Dash40,
+                rowZero,
+                rowOneLarge,
+                Dash40,
                 " C(x,j) = T(x,j)/N(x,j)",
 
-                PageMark, sp(69) + "Page 3 ",
+                PageMark,
+                sp(69) + "Page 3 ",
                 " Table 3. Age-stage-specific net consumption rate (Matrix B)",
                 sp(9) + " B(x,j) = S(x,j)*C(x,j)",
-                Rule40, Heading, Dash40, rowZero,
+                Rule40,
+                Heading,
+                Dash40,
+                rowZero,
                 " 1 " + sp(7) + "-" + sp(8) + " 150000.25 " + "- ",
-                Dash40, " ",
+                Dash40,
+                " ",
                 " Sum of matrix B = 150000.25  (It is the net predation rate or net consumption rate.)",
 
-                PageMark, sp(69) + "Page 4 ", " Table 4. Stage-specific net consumption rate z(j)",
-                Dash35, Names, Dash35,
+                PageMark,
+                sp(69) + "Page 4 ",
+                " Table 4. Stage-specific net consumption rate z(j)",
+                Dash35,
+                Names,
+                Dash35,
                 sp(4) + "   0" + sp(9) + " 150000.25 ",
                 sp(26) + "   0 ",
                 Dash35,
                 " Total net consumption rate = 150000.25 ",
 
-                PageMark, sp(69) + "Page 5 ", " Table 5. s(j): Sum of s(x,j) of each stage",
-                Dash35, Names, Dash35,
+                PageMark,
+                sp(69) + "Page 5 ",
+                " Table 5. s(j): Sum of s(x,j) of each stage",
+                Dash35,
+                Names,
+                Dash35,
                 sp(6) + " 1 " + sp(8) + " .5 " + sp(5) + "   0 ",
                 Dash35,
 
-                PageMark, sp(69) + "Page 6 ", " Table 6. Daily mean consumption rate based on z(j) and s(j)",
-                Dash35, Names, Dash35,
+                PageMark,
+                sp(69) + "Page 6 ",
+                " Table 6. Daily mean consumption rate based on z(j) and s(j)",
+                Dash35,
+                Names,
+                Dash35,
                 sp(6) + " 0 " + sp(8) + " 300000.5 ",
                 sp(26) + "   0 ",
                 Dash35,
 
-                PageMark, sp(69) + "Page 7 ",
+                PageMark,
+                sp(69) + "Page 7 ",
                 " Table 7. Age-stage-specific total consumption (Matrix T)",
                 sp(9) + " T(x,j) is the total consumption of all individuals at age unit [=n(x,j)*c(x,j)]",
-                Rule40, Heading, Dash40, rowZero, rowOneLarge, Dash40,
+                Rule40,
+                Heading,
+                Dash40,
+                rowZero,
+                rowOneLarge,
+                Dash40,
                 "",
-                Dash35, Names, Dash35,
+                Dash35,
+                Names,
+                Dash35,
                 " Sum" + sp(2) + " 0 " + sp(8) + " 300000.5 " + sp(1) + " 0  ",
                 Rule40,
                 " Total cohort consumption = 300000.5 ",
                 Rule40,
                 "",
 
-                PageMark, sp(69) + "Page 8 ",
+                PageMark,
+                sp(69) + "Page 8 ",
                 " Table 8. Age-stage-survival rate (Matrix S)",
                 sp(9) + " S(x,j) = N(x,j)/ 2",
-                Rule40, Heading, Dash40,
+                Rule40,
+                Heading,
+                Dash40,
                 " 0 " + sp(6) + " 1 " + sp(8) + "-" + sp(9) + "- ",
                 " 1 " + sp(7) + "-" + sp(8) + " .5 " + sp(7) + "- ",
                 Dash40,
                 "",
 
-                PageMark, sp(69) + "Page 9 ",
+                PageMark,
+                sp(69) + "Page 9 ",
                 "    Table 9. Age-specific survival rate l(X) and consumption rate ",
                 sp(4) + std::string(63, '='),
                 "     Age    l(x)     k(x)         q(x)     Total cohort consumption",
                 sp(4) + std::string(63, '-'),
                 sp(4) + " 0 " + sp(4) + " 1 " + sp(7) + "0" + sp(12) + "0" + sp(14) + " 0 ",
-                sp(4) + " 1 " + sp(4) + " .5 " + sp(5) + " 300000.5 " + sp(3) + " 150000.25 " + sp(5) + " 300000.5 ",
+                sp(4) + " 1 " + sp(4) + " .5 " + sp(5) + " 300000.5 " + sp(3) + " 150000.25 " + sp(5) +
+                    " 300000.5 ",
                 sp(4) + std::string(63, '-'),
                 "    The net consumption rate (Co) is 150000.25 .",
                 "    The total number of individuals used in this study: N = 2 ",
