@@ -11,6 +11,7 @@
 #include "cohort/raw_data_reader.h"
 #include "cohort/stage_daily_mean_consumption.h"
 #include "report/file_failure.h"
+#include "report/matrix_tables.h"
 
 namespace vorelan {
 namespace {
@@ -23,6 +24,7 @@ constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     // life11, PrintStageConsumption, life12: the per-individual tables
     {"life03", &life03},
     {"life04", &life04},
+    {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
     {"life05", &life05},
     {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
 });
