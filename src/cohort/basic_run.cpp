@@ -12,6 +12,7 @@
 #include "cohort/stage_daily_mean_consumption.h"
 #include "report/figure_data_files.h"
 #include "report/file_failure.h"
+#include "report/matrix_tables.h"
 #include "report/statistics_files.h"
 
 namespace vorelan {
@@ -25,6 +26,7 @@ constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     // life11, PrintStageConsumption, life12: the per-individual tables
     {"life03", &life03},
     {"life04", &life04},
+    {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
     {"life05", &life05},
     {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
     // life06: the basic statistics and the mean daily consumption tables

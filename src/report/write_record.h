@@ -22,8 +22,8 @@ class WriteItem {
   WriteItem(const char* text) : value_(std::string(text)) {}
   WriteItem(std::string text) : value_(std::move(text)) {}
   template <class Number>
-    requires(std::integral<Number> || std::floating_point<Number>)
-  WriteItem(Number number) : value_(static_cast<double>(number)) {}
+  requires(std::integral<Number> || std::floating_point<Number>) WriteItem(Number number)
+      : value_(static_cast<double>(number)) {}
 
   // The item as it stands in the record.
   std::string text() const;

@@ -111,7 +111,7 @@ TEST_F(FourFeeders, AgeStageConsumptionRateForThePredationProgram) {
                                                           " 3.5 , 1 "}));
 }
 
-TEST_F(FourFeeders, DISABLED_TotalConsumptionByAge) {
+TEST_F(FourFeeders, TotalConsumptionByAge) {
   EXPECT_EQ(file("_Age_Total_Consumption.txt"),
             crlf({"\"Fixture cohort\"", "\"2026-01-02\"", "\"Tester\"", "0,0", "1,0", "2,4",
                   "3,6", "4,6", "5,6", "6,7.875", "7,6", "8,1", "9,0"}));
