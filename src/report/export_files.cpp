@@ -36,8 +36,8 @@ struct ExportKind {
 constexpr const char* TemplateStageDescription =
     "Description: next lines are age intervals, stage name, vulnerability, susceptibility";
 
-const ExportKind PredatorOrPrey{TemplateStageDescription, {0, 0}, {1, 0.5}, TemplateRates,
-                                TemplateRates};
+const ExportKind PredatorOrPrey{
+    TemplateStageDescription, {0, 0}, {1, 0.5}, TemplateRates, TemplateRates};
 const ExportKind Brusko{
     "Description: next lines are age intervals, stage name, weighing coefficient,density-dependent "
     "mortality",
@@ -101,8 +101,8 @@ struct Exporter {
     printTo(out).text(numberDigits(maxAge) + "," + numberDigits(m() + 1)).endLine();
     writeRecord(out, {kind.stageDescription});
     for (int j = 1; j <= m() + 1; ++j) {
-      const double* coefficients = j == 1 ? kind.firstStageCoefficients
-                                          : kind.laterStageCoefficients;
+      const double* coefficients =
+          j == 1 ? kind.firstStageCoefficients : kind.laterStageCoefficients;
       writeRecord(out, {state.matrices.StageAgeRange(j, 1), state.matrices.StageAgeRange(j, 2),
                         header.StageName(1, j), coefficients[0], coefficients[1]});
     }
@@ -163,12 +163,15 @@ struct Exporter {
   void writeBruskoSettings() {
     writeRecord(out, {"Description: there is one weakness factor"});
     writeRecord(out, {1});
-    writeRecord(out, {"Description: Weakness factor and the weakness coefficients for each stage."});
-    printPerStage(printTo(out).text("Rainfall").text(","), 0, 0.5);
-    writeRecord(out, {"Description: i,j,k,l for the economical threshold equation y=i+j*x+k*(x^L)"});
-    writeRecord(out, {1, 1, 1, 1});
     writeRecord(out,
-                {"Description: Density-dependent mortality coefficient for density below K and over K"});
+                {"Description: Weakness factor and the weakness coefficients for each stage."});
+    printPerStage(printTo(out).text("Rainfall").text(","), 0, 0.5);
+    writeRecord(out,
+                {"Description: i,j,k,l for the economical threshold equation y=i+j*x+k*(x^L)"});
+    writeRecord(out, {1, 1, 1, 1});
+    writeRecord(
+        out,
+        {"Description: Density-dependent mortality coefficient for density below K and over K"});
     writeRecord(out, {0.2, 1});
     writeRecord(out, {"Description: number of treatment = 1"});
     writeRecord(out, {1});

@@ -88,9 +88,8 @@ void life07(AnalysisState& state, Platform& platform) {
                   [&](TextOutputFile& out) { writeAgeSurvivalAndConsumption(out, state); });
 
   state.report.ExportFileName = base + AgeStageConsumptionRateSuffix;
-  writeSingleFile(file1, state.report.ExportFileName, platform, [&](TextOutputFile& out) {
-    writeAgeStageTable(out, state, state.matrices.Cxj);
-  });
+  writeSingleFile(file1, state.report.ExportFileName, platform,
+                  [&](TextOutputFile& out) { writeAgeStageTable(out, state, state.matrices.Cxj); });
 
   writeSingleFile(file1, base + CxjForPredationSuffix, platform,
                   [&](TextOutputFile& out) { writeCxjForPredation(out, state); });

@@ -8,8 +8,8 @@ namespace vorelan {
 namespace {
 
 bool isForbiddenInFileName(unsigned char c) {
-  return c < 0x20 || c == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) !=
-                                      std::string_view::npos;
+  return c < 0x20 || c == 0x7F ||
+         std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 // The key under which two file names are the same file.

@@ -14,8 +14,8 @@ namespace {
 enum class Group { AllSexes, Females, Males };
 
 struct StageFiles {
-  std::vector<int> stages;         // stages with consumption, in order
-  std::map<int, std::string> part; // their name in the file names
+  std::vector<int> stages;          // stages with consumption, in order
+  std::map<int, std::string> part;  // their name in the file names
 };
 
 int adultStage(const AnalysisState& state) { return state.header.NumStages; }
@@ -55,18 +55,24 @@ StageFiles stageFiles(const AnalysisState& state) {
 
 const char* groupInName(Group group) {
   switch (group) {
-    case Group::AllSexes: return "_All sexes";
-    case Group::Females: return "_Female";
-    case Group::Males: return "_Male";
+    case Group::AllSexes:
+      return "_All sexes";
+    case Group::Females:
+      return "_Female";
+    case Group::Males:
+      return "_Male";
   }
   return "";
 }
 
 bool listed(const AnalysisState& state, Group group, int i, int j) {
   switch (group) {
-    case Group::AllSexes: return state.cohort.StageDuration(i, j) > 0;
-    case Group::Females: return state.cohort.Sex(i) == "F";
-    case Group::Males: return state.cohort.Sex(i) == "M";
+    case Group::AllSexes:
+      return state.cohort.StageDuration(i, j) > 0;
+    case Group::Females:
+      return state.cohort.Sex(i) == "F";
+    case Group::Males:
+      return state.cohort.Sex(i) == "M";
   }
   return false;
 }
@@ -74,16 +80,22 @@ bool listed(const AnalysisState& state, Group group, int i, int j) {
 std::string stageLabel(const AnalysisState& state, Group group, int j) {
   if (j == adultStage(state)) {
     switch (group) {
-      case Group::AllSexes: return "Adult (All sexes)";
-      case Group::Females: return "female adult";
-      case Group::Males: return "male adult";
+      case Group::AllSexes:
+        return "Adult (All sexes)";
+      case Group::Females:
+        return "female adult";
+      case Group::Males:
+        return "male adult";
     }
   }
   const std::string& name = state.header.StageName(1, j);
   switch (group) {
-    case Group::AllSexes: return name + "-all sexes";
-    case Group::Females: return name + " (female)";
-    case Group::Males: return name + " (male)";
+    case Group::AllSexes:
+      return name + "-all sexes";
+    case Group::Females:
+      return name + " (female)";
+    case Group::Males:
+      return name + " (male)";
   }
   return name;
 }
@@ -142,14 +154,13 @@ void WriteStageConsumptionRawDataInColumnForStatistics(AnalysisState& state, Pla
 
 void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& platform) {
   const CohortRecords& cohort = state.cohort;
-  writeResultFile(state, platform, "_Lifelong consumption_All sexes.txt",
-                  [&](TextOutputFile& out) {
-                    writeRecord(out, {"Lifelong consumption rate"});
-                    for (int i = 1; i <= individuals(state); ++i) {
-                      writeRecord(out, {state.longevity.TotalConsumption(i)});
-                    }
-                    writeRecord(out, {-1});
-                  });
+  writeResultFile(state, platform, "_Lifelong consumption_All sexes.txt", [&](TextOutputFile& out) {
+    writeRecord(out, {"Lifelong consumption rate"});
+    for (int i = 1; i <= individuals(state); ++i) {
+      writeRecord(out, {state.longevity.TotalConsumption(i)});
+    }
+    writeRecord(out, {-1});
+  });
 
   const StageFiles files = stageFiles(state);
   for (Group group : StageGroups) {

@@ -72,6 +72,8 @@ class FourFeeders : public ::testing::Test {
   Platform platform = script.platform();
 };
 
+// The expected files keep one line of the file a line here.
+// clang-format off
 TEST_F(FourFeeders, SurvivalAndConsumptionByAge) {
   EXPECT_EQ(file("_2_Fig_Age_lx_Kx_qx.txt"),
             crlf({"\"Fixture cohort\"",
@@ -113,8 +115,19 @@ TEST_F(FourFeeders, AgeStageConsumptionRateForThePredationProgram) {
 
 TEST_F(FourFeeders, TotalConsumptionByAge) {
   EXPECT_EQ(file("_Age_Total_Consumption.txt"),
-            crlf({"\"Fixture cohort\"", "\"2026-01-02\"", "\"Tester\"", "0,0", "1,0", "2,4",
-                  "3,6", "4,6", "5,6", "6,7.875", "7,6", "8,1", "9,0"}));
+            crlf({"\"Fixture cohort\"",
+                  "\"2026-01-02\"",
+                  "\"Tester\"",
+                  "0,0",
+                  "1,0",
+                  "2,4",
+                  "3,6",
+                  "4,6",
+                  "5,6",
+                  "6,7.875",
+                  "7,6",
+                  "8,1",
+                  "9,0"}));
 }
 
 TEST_F(FourFeeders, TotalAgeStageConsumptionForFigures) {
@@ -365,6 +378,8 @@ TEST_F(FourFeeders, LorvimenteInputFile) {
                   "density before K and over K\"",
                   "0.2,1"}));
 }
+
+// clang-format on
 
 // The example cohort of predatory mites (egg, larva, protonymph, deutonymph,
 // adult; no food in the egg stage; females, males and unsexed individuals).

@@ -83,8 +83,8 @@ struct Session {
 
 struct StageLengthCase {
   int ages;
-  std::vector<std::string> cxjLines;        // c(x,j) for the predation program
-  std::vector<std::string> predatorGrowth;  // five values a line
+  std::vector<std::string> cxjLines;          // c(x,j) for the predation program
+  std::vector<std::string> predatorGrowth;    // five values a line
   std::vector<std::string> lorvimenteGrowth;  // ten values a line
 };
 
@@ -129,10 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         StageLengthCase{1, {" 1 "}, {" 1  "}, {"1"}},
         StageLengthCase{4, {" 1 , 2 , 3 , 4 "}, {" 1 , 2 , 3 , 4  "}, {"1,2,3,4"}},
         StageLengthCase{5, {" 1 , 2 , 3 , 4 , 5 "}, {" 1 , 2 , 3 , 4 , 5  ", " "}, {"1,2,3,4,5"}},
-        StageLengthCase{6,
-                        {" 1 , 2 , 3 , 4 , 5 ", " 6 "},
-                        {" 1 , 2 , 3 , 4 , 5  ", " 6  "},
-                        {"1,2,3,4,5,6"}},
+        StageLengthCase{
+            6, {" 1 , 2 , 3 , 4 , 5 ", " 6 "}, {" 1 , 2 , 3 , 4 , 5  ", " 6  "}, {"1,2,3,4,5,6"}},
         StageLengthCase{10,
                         {" 1 , 2 , 3 , 4 , 5 ", " 6 , 7 , 8 , 9 , 10 "},
                         {" 1 , 2 , 3 , 4 , 5  ", " 6 , 7 , 8 , 9 , 10  ", " "},
@@ -157,15 +155,14 @@ TEST(ExportFiles, DevelopmentTailUsesTheAgesOfTheLastPreadultStage) {
     s.state.matrices.Dxj(x, 3) = x;  // the males' column
   }
   WriteDataFileForBrusko(s.state, s.platform);
-  const std::vector<std::string> expected = {
-      "0,.125,.25 ",
-      ".25,.2,.1667,.1429,.125,.1111,.1,.0909,.0833,.0769 ",
-      ".0714 ",
-      "3,4,5,6,7,8,9,10,11,12,13"};
-  EXPECT_EQ(linesBetween(s.file("_Brusko.txt"), "\"Description: next lines are developmental rates\"",
-                         "\"Description: next lines are initial population structure, end with "
-                         "0,0,0\""),
-            expected);
+  const std::vector<std::string> expected = {"0,.125,.25 ",
+                                             ".25,.2,.1667,.1429,.125,.1111,.1,.0909,.0833,.0769 ",
+                                             ".0714 ", "3,4,5,6,7,8,9,10,11,12,13"};
+  EXPECT_EQ(
+      linesBetween(s.file("_Brusko.txt"), "\"Description: next lines are developmental rates\"",
+                   "\"Description: next lines are initial population structure, end with "
+                   "0,0,0\""),
+      expected);
 }
 
 // ---- Ages in half time units -----------------------------------------------
@@ -241,18 +238,21 @@ TEST(StatisticsFiles, EachFileListsItsIndividuals) {
   WriteStageConsumptionRawDataInColumnForStatistics(s.state, s.platform);
   WriteStageConsumptionForTukeyKramer(s.state, s.platform);
 
-  const std::set<std::string> expectedFiles = {
-      "c_W_Nymp_All sexes_consumption.txt",   "c_W_Adult_All sexes_consumption.txt",
-      "c_W_Nymp_Female_consumption.txt",      "c_W_Adult_Female_consumption.txt",
-      "c_W_Nymp_Male_consumption.txt",        "c_W_Adult_Male_consumption.txt",
-      "c_W_Female adult consumption.txt",     "c_Lifelong consumption_All sexes.txt",
-      "c_W_Nymp_All sexes_consumption_in column.txt",
-      "c_W_Adult_All sexes_consumption_in column.txt",
-      "c_W_Nymp_Female_consumption_in column.txt",
-      "c_W_Adult_Female_consumption_in column.txt",
-      "c_W_Nymp_Male_consumption_in column.txt",
-      "c_W_Adult_Male_consumption_in column.txt",
-      "c_W_Female adult consumption_in column.txt"};
+  const std::set<std::string> expectedFiles = {"c_W_Nymp_All sexes_consumption.txt",
+                                               "c_W_Adult_All sexes_consumption.txt",
+                                               "c_W_Nymp_Female_consumption.txt",
+                                               "c_W_Adult_Female_consumption.txt",
+                                               "c_W_Nymp_Male_consumption.txt",
+                                               "c_W_Adult_Male_consumption.txt",
+                                               "c_W_Female adult consumption.txt",
+                                               "c_Lifelong consumption_All sexes.txt",
+                                               "c_W_Nymp_All sexes_consumption_in column.txt",
+                                               "c_W_Adult_All sexes_consumption_in column.txt",
+                                               "c_W_Nymp_Female_consumption_in column.txt",
+                                               "c_W_Adult_Female_consumption_in column.txt",
+                                               "c_W_Nymp_Male_consumption_in column.txt",
+                                               "c_W_Adult_Male_consumption_in column.txt",
+                                               "c_W_Female adult consumption_in column.txt"};
   EXPECT_EQ(filesIn(s.dir.path()), expectedFiles);
 
   // The unsexed individual 3 completed the nymph stage: only in the files of
@@ -271,8 +271,8 @@ TEST(StatisticsFiles, EachFileListsItsIndividuals) {
             (std::vector<std::string>{"Project: P", "\"Consumption rate\"", "-1"}));
   // Every female, also one that ate nothing as an adult.
   EXPECT_EQ(linesOf(s.file("_W_Female adult consumption.txt")),
-            (std::vector<std::string>{"Project: P", "\"Ind. no.\",\"Female adult consumption rate\"",
-                                      "2,6", "4,0"}));
+            (std::vector<std::string>{
+                "Project: P", "\"Ind. no.\",\"Female adult consumption rate\"", "2,6", "4,0"}));
   EXPECT_EQ(linesOf(s.file("_W_Adult_All sexes_consumption_in column.txt")),
             (std::vector<std::string>{"Project: P", "\"Consumption rate\"", "6", "0", "-1"}));
   EXPECT_EQ(linesOf(s.file("_Lifelong consumption_All sexes.txt")),
@@ -300,9 +300,10 @@ TEST(StatisticsFiles, StageNamesThatCoincideOrCannotStandInAFileNameKeepTheirFil
   WriteStageConsumptionRawDataInColumnForStatistics(st, s.platform);
 
   const std::set<std::string> files = filesIn(s.dir.path());
-  for (const char* name : {"c_W_Inst1_All sexes_consumption.txt", "c_W_Inst2_All sexes_consumption.txt",
-                           "c_W_L_2__All sexes_consumption.txt", "c_W_Adult_All sexes_consumption.txt",
-                           "c_W_Inst1_Female_consumption.txt", "c_W_Inst2_Male_consumption.txt"}) {
+  for (const char* name :
+       {"c_W_Inst1_All sexes_consumption.txt", "c_W_Inst2_All sexes_consumption.txt",
+        "c_W_L_2__All sexes_consumption.txt", "c_W_Adult_All sexes_consumption.txt",
+        "c_W_Inst1_Female_consumption.txt", "c_W_Inst2_Male_consumption.txt"}) {
     EXPECT_EQ(files.count(name), 1u) << name;
   }
   EXPECT_EQ(files.size(), 13u);  // 4 stages x 3 groups and the adult female file
@@ -362,8 +363,9 @@ TEST(OutputFiles, ANameTakenByAFolderFailsThatFileAloneAndTheOthersAreWritten) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
   EXPECT_NE(boxes[0].text.find((s.dir.path() / "c_1_Fig_Cxj.txt").string()), std::string::npos);
-  for (const char* suffix : {"_2_Fig_Age_lx_Kx_qx.txt", "_17_Cxj_For_Predation_Prog.txt",
-                             "_Age_Total_Consumption.txt", "_3_Fig_Total_age-stage consumption.txt"}) {
+  for (const char* suffix :
+       {"_2_Fig_Age_lx_Kx_qx.txt", "_17_Cxj_For_Predation_Prog.txt", "_Age_Total_Consumption.txt",
+        "_3_Fig_Total_age-stage consumption.txt"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(s.dir.path() / ("c" + std::string(suffix))))
         << suffix;
   }
