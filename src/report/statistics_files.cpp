@@ -11,7 +11,20 @@
 namespace vorelan {
 namespace {
 
-enum class Group { AllSexes, Females, Males };
+// The individuals of a per-stage file: those that completed the stage, or
+// every individual of one sex, and how the group is named.
+struct Group {
+  const char* inFileName;      // "_All sexes" in "_W_Larv_All sexes_consumption.txt"
+  const char* afterStageName;  // the label of a pre-adult stage: "Larv-all sexes"
+  const char* adultLabel;      // the label of the adult stage
+  const char* sex;             // nullptr: all sexes
+};
+
+constexpr Group StageGroups[] = {
+    {"_All sexes", "-all sexes", "Adult (All sexes)", nullptr},
+    {"_Female", " (female)", "female adult", "F"},
+    {"_Male", " (male)", "male adult", "M"},
+};
 
 struct StageFiles {
   std::vector<int> stages;          // stages with consumption, in order
@@ -53,51 +66,14 @@ StageFiles stageFiles(const AnalysisState& state) {
   return files;
 }
 
-const char* groupInName(Group group) {
-  switch (group) {
-    case Group::AllSexes:
-      return "_All sexes";
-    case Group::Females:
-      return "_Female";
-    case Group::Males:
-      return "_Male";
-  }
-  return "";
+bool listed(const AnalysisState& state, const Group& group, int i, int j) {
+  if (group.sex == nullptr) return state.cohort.StageDuration(i, j) > 0;
+  return state.cohort.Sex(i) == group.sex;
 }
 
-bool listed(const AnalysisState& state, Group group, int i, int j) {
-  switch (group) {
-    case Group::AllSexes:
-      return state.cohort.StageDuration(i, j) > 0;
-    case Group::Females:
-      return state.cohort.Sex(i) == "F";
-    case Group::Males:
-      return state.cohort.Sex(i) == "M";
-  }
-  return false;
-}
-
-std::string stageLabel(const AnalysisState& state, Group group, int j) {
-  if (j == adultStage(state)) {
-    switch (group) {
-      case Group::AllSexes:
-        return "Adult (All sexes)";
-      case Group::Females:
-        return "female adult";
-      case Group::Males:
-        return "male adult";
-    }
-  }
-  const std::string& name = state.header.StageName(1, j);
-  switch (group) {
-    case Group::AllSexes:
-      return name + "-all sexes";
-    case Group::Females:
-      return name + " (female)";
-    case Group::Males:
-      return name + " (male)";
-  }
-  return name;
+std::string stageLabel(const AnalysisState& state, const Group& group, int j) {
+  if (j == adultStage(state)) return group.adultLabel;
+  return state.header.StageName(1, j) + group.afterStageName;
 }
 
 void printProject(TextOutputFile& out, const AnalysisState& state) {
@@ -116,17 +92,15 @@ void writeResultFile(AnalysisState& state, Platform& platform, const std::string
                   });
 }
 
-constexpr Group StageGroups[] = {Group::AllSexes, Group::Females, Group::Males};
-
 }  // namespace
 
 void WriteStageConsumptionRawDataInColumnForStatistics(AnalysisState& state, Platform& platform) {
   const StageFiles files = stageFiles(state);
   const CohortRecords& cohort = state.cohort;
-  for (Group group : StageGroups) {
+  for (const Group& group : StageGroups) {
     for (int j : files.stages) {
       writeResultFile(state, platform,
-                      "_W_" + files.part.at(j) + groupInName(group) + "_consumption.txt",
+                      "_W_" + files.part.at(j) + group.inFileName + "_consumption.txt",
                       [&](TextOutputFile& out) {
                         writeRecord(out, {"Ind. no.", "Consumption rate"});
                         writeRecord(out, {stageLabel(state, group, j)});
@@ -163,10 +137,10 @@ void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& platfor
   });
 
   const StageFiles files = stageFiles(state);
-  for (Group group : StageGroups) {
+  for (const Group& group : StageGroups) {
     for (int j : files.stages) {
       writeResultFile(state, platform,
-                      "_W_" + files.part.at(j) + groupInName(group) + "_consumption_in column.txt",
+                      "_W_" + files.part.at(j) + group.inFileName + "_consumption_in column.txt",
                       [&](TextOutputFile& out) {
                         writeRecord(out, {"Consumption rate"});
                         for (int i = 1; i <= individuals(state); ++i) {
