@@ -125,6 +125,7 @@ struct Exporter {
                       [&](int x) { return state.matrices.Dxj(x, j); });
     }
     const int lastPreadult = m() - 1;
+    if (lastPreadult < 1) return;  // no cohort read: no pre-adult stage
     for (int x = first(lastPreadult); x <= last(lastPreadult); ++x) {
       PrintRecord line = printTo(out);
       printRate(line, layout, state.matrices.Dxj(x, m()));

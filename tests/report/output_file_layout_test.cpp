@@ -165,6 +165,31 @@ TEST(ExportFiles, DevelopmentTailUsesTheAgesOfTheLastPreadultStage) {
       expected);
 }
 
+// Without a Basic Run the state holds no stage: one stage column whose age
+// range is 0..0, all rates 0.
+TEST(ExportFiles, WithoutABasicRunTheFileFollowsFromTheEmptyState) {
+  testing::TempDir dir;
+  AnalysisState state;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  state.report.BaseFileName = (dir.path() / "c").string();
+  WritePredatorDataFile(state, platform);
+  EXPECT_EQ(
+      linesOf(readFile((dir.path() / "c_predator.txt").string())),
+      (std::vector<std::string>{
+          "\"Description: the next three lines are project, date and user name.\"", "\"\"", "\"\"",
+          "\"\"", "\"Description: Last age group is  0, number of stages is  1\"", "0,1",
+          "\"Description: next lines are age intervals, stage name, vulnerability, "
+          "susceptibility\"",
+          "0,0,\"\",0,0", "\"Description: the next lines are the growth rates for each stage.\"",
+          " 0  ", "\"Description: next lines are developmental rates\"",
+          "\"Description: the next lines are the consumption (predation or parasitism) "
+          "rates for each stage.\"",
+          " 1  ", "\"Description: next lines are initial population structure, end with 0,0,0\"",
+          "0,1,10", "0,0,0"}));
+  EXPECT_TRUE(script.messages().empty());
+}
+
 // ---- Ages in half time units -----------------------------------------------
 
 TEST(FigureDataFiles, AgesAdvanceByTheTimeUnitClosingRowsIncluded) {
