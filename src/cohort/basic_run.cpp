@@ -10,8 +10,10 @@
 #include "cohort/life10.h"
 #include "cohort/raw_data_reader.h"
 #include "cohort/stage_daily_mean_consumption.h"
+#include "report/figure_data_files.h"
 #include "report/file_failure.h"
 #include "report/matrix_tables.h"
+#include "report/statistics_files.h"
 
 namespace vorelan {
 namespace {
@@ -27,9 +29,15 @@ constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
     {"life05", &life05},
     {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
+    // life06: the basic statistics and the mean daily consumption tables
+    {"life07", &life07},
 });
 
-constexpr std::array<NamedStep, 0> BasicRunClosingWrites{};
+constexpr auto BasicRunClosingWrites = std::to_array<NamedStep>({
+    {"WriteStageConsumptionRawDataInColumnForStatistics",
+     &WriteStageConsumptionRawDataInColumnForStatistics},
+    {"WriteStageConsumptionForTukeyKramer", &WriteStageConsumptionForTukeyKramer},
+});
 
 void runSteps(std::span<const NamedStep> steps, AnalysisState& state, Platform& platform) {
   for (const NamedStep& step : steps) step.run(state, platform);

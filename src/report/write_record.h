@@ -1,7 +1,8 @@
 #pragma once
 // Write records: the comma-separated data lines that other programs read.
 // One call is one record: the items separated by commas, strings in double
-// quotes, numbers without blanks (0.25, -0.5, 3), then the line end.
+// quotes (a double quote inside one is written as a single quote), numbers
+// without blanks (0.25, -0.5, 3), then the line end.
 //
 //   writeRecord(out, {"Age", "l(x)"});
 //   writeRecord(out, {x * timeUnit, lx});
