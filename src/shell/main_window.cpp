@@ -297,6 +297,8 @@ void Form1::Form_Load() {
   lblBootEnd->setVisible(false);
 
   Label14->setText(QString::fromStdString(usageHint()));
+  // The grey box of the second saying shows once it holds one.
+  Label3->setVisible(!Label3->text().isEmpty());
   Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
