@@ -1,0 +1,202 @@
+// A walk through the main window with scripted dialogs: Open data file,
+// Basic Run, the figures, the large-chart window and back.
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "shell/main_window.h"
+#include "support/cohort_text.h"
+#include "support/fixture_path.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+struct Session {
+  testing::TempDir dir;
+  AnalysisState state;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  Form1 form{state, platform, nullptr};
+
+  Session() { form.show(); }
+  std::string dataFile(const std::string& content) { return dir.write("cohort.txt", content); }
+  std::string fixture() { return dataFile(testing::readFile(testing::fixturePath("three_individuals.txt"))); }
+  void open(const std::string& path) {
+    script.inputAnswers.push_back("1");
+    script.chosenFiles.push_back(path);
+    QTest::mouseClick(form.cmdOpenDataFile, Qt::LeftButton);
+  }
+  const ChartData& mainChart() const { return form.MSChart1->data(); }
+};
+
+}  // namespace
+
+class MainWindowWalkTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void openBasicRunFiguresAndTheLargeChart() {
+    Session s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.form));
+
+    s.open(s.fixture());
+    QVERIFY(s.script.messages().empty());
+    QVERIFY(s.form.cmdBasicRun->isEnabled());
+    QVERIFY(!s.form.cmdJackknife->isEnabled());
+    QVERIFY(!s.form.cmdOpenDataFile->isEnabled());
+    QVERIFY(s.form.Label2->isEnabled());
+    QCOMPARE(s.form.focusWidget(), s.form.cmdBasicRun);
+    QVERIFY(std::filesystem::exists(s.dir.path() / "cohort_0_Basic_Output.txt"));
+
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    QVERIFY(s.script.messages().empty());
+    QCOMPARE(s.state.run.BasicRunDone, std::string("yes"));
+    const QWidget* enabledByTheRun[] = {s.form.Command4,  s.form.cmdJackknife, s.form.Command23,
+                                        s.form.Command27, s.form.Command28,    s.form.Frame1,
+                                        s.form.cmdBootstrap, s.form.Command6};
+    for (const QWidget* w : enabledByTheRun) QVERIFY(w->isEnabled());
+    QVERIFY(s.form.cmdBootstrap->isVisible());
+    QVERIFY(s.form.cmdCompare2boots->isVisible());
+    QVERIFY(!s.form.cmdCompare2boots->isEnabled());
+    QVERIFY(!s.form.cmdOpenDataFile->isEnabled());
+    QVERIFY(!s.state.files.file3.isOpen());
+    // The Basic Run ends with the c(x,j) figure; the focus waits on s(x,j).
+    QCOMPARE(s.mainChart().title, std::string("Age-stage specific consumption rate"));
+    QCOMPARE(s.mainChart().grid.rowCount(), s.state.stageStats.MaxAge + 2);
+    QCOMPARE(s.mainChart().grid.columnCount(), 2 * (s.state.header.NumStages + 1));
+    QVERIFY(s.form.MSChart1->isVisible());
+    QCOMPARE(s.form.focusWidget(), s.form.Command16);
+
+    QTest::mouseClick(s.form.Command13, Qt::LeftButton);
+    QCOMPARE(s.mainChart().title, std::string("Age-stage specific growth probability"));
+    QVERIFY(!s.form.Label13->isVisible());
+    QVERIFY(!s.form.Label14->isVisible());
+
+    // "Large" opens the large-chart window on s(x,j) in place of the main window.
+    QTest::mouseClick(s.form.Command4, Qt::LeftButton);
+    grafform* large = s.form.largeChartWindow();
+    QVERIFY(large);
+    QVERIFY(large->isVisible());
+    QVERIFY(!s.form.isVisible());
+    QCOMPARE(large->MSChart1->data().title, std::string("Survival rate to each age-stage group"));
+    QCOMPARE(large->MSChart1->data().grid.rowCount(), s.state.stageStats.MaxAge + 2);
+
+    // Back by "Mainform": the window keeps its last figure.
+    QTest::mouseClick(large->Command15, Qt::LeftButton);
+    QTest::mouseClick(large->Command4, Qt::LeftButton);
+    QVERIFY(!large->isVisible());
+    QVERIFY(s.form.isVisible());
+    QTest::mouseClick(s.form.Command4, Qt::LeftButton);
+    QCOMPARE(s.form.largeChartWindow(), large);
+    QCOMPARE(large->MSChart1->data().title, std::string("Age-stage specific consumption rate"));
+    QCOMPARE(large->MSChart1->data().yAxis.title, std::string("c(i,j)"));
+
+    // Back by the close box: the window is unloaded and opens on s(x,j) next time.
+    large->close();
+    QVERIFY(s.form.isVisible());
+    QCOMPARE(s.form.largeChartWindow(), static_cast<grafform*>(nullptr));
+    QTest::mouseClick(s.form.Command4, Qt::LeftButton);
+    QVERIFY(s.form.largeChartWindow());
+    QCOMPARE(s.form.largeChartWindow()->MSChart1->data().title, std::string("Survival rate to each age-stage group"));
+    QCOMPARE(s.script.endProgramCalls, 0);
+  }
+
+  void aSecondBasicRunOnlyEnablesTheDistributionButton() {
+    Session s;
+    s.open(s.fixture());
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    QTest::mouseClick(s.form.Command16, Qt::LeftButton);
+    s.state.header.ProjectName = "kept";
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    QCOMPARE(s.state.header.ProjectName, std::string("kept"));
+    QCOMPARE(s.mainChart().title, std::string("Survival rate to each age-stage group"));
+    QVERIFY(s.form.Command6->isEnabled());
+  }
+
+  void cancellingTheFileDialogLeavesTheStepsAsTheyWere() {
+    Session s;
+    s.open("");
+    QVERIFY(!s.form.cmdBasicRun->isEnabled());
+    QVERIFY(s.form.cmdOpenDataFile->isEnabled());
+    QCOMPARE(s.script.endProgramCalls, 0);
+  }
+
+  void aFaultyDataFileEndsTheProgramAtOpen() {
+    Session s;
+    s.open(s.dataFile(testing::cohortFile({"Egg", "Larva", "Adult"}, {"1,X,2,3,4,1,-1"})));
+    QCOMPARE(s.script.endProgramCalls, 1);
+    QCOMPARE(s.script.messages().at(0).title, std::string("Error in data file"));
+    QVERIFY(!s.form.cmdBasicRun->isEnabled());
+  }
+
+  void checkingTheDataFileFromTheLabels() {
+    Session s;
+    // Nothing to check before a file is opened: the user is told, the program goes on.
+    QTest::mouseClick(s.form.Label1, Qt::LeftButton);
+    QCOMPARE(s.script.messages().size(), std::size_t(1));
+    QCOMPARE(s.script.messages().at(0).title, std::string("Check data file"));
+    QCOMPARE(s.script.endProgramCalls, 0);
+
+    s.open(s.fixture());
+    QTest::mouseClick(s.form.Label2, Qt::LeftButton);
+    QCOMPARE(s.script.messages().back().text, std::string("It looks OK."));
+    QTest::mouseClick(s.form.Label1, Qt::LeftButton);
+    QCOMPARE(s.script.messages().back().text, std::string("It looks OK."));
+    QCOMPARE(s.script.endProgramCalls, 0);
+  }
+
+  void pairedBootstrapTestPointsToHalvek() {
+    Session s;
+    QTest::mouseClick(s.form.Command12, Qt::LeftButton);
+    QCOMPARE(s.script.messages().size(), std::size_t(1));
+    QCOMPARE(s.script.messages().at(0).text, std::string("Please use Halvek to run paired bootstrap test."));
+    QCOMPARE(s.script.messages().at(0).title, std::string("Paired bootstrap test"));
+  }
+
+  void buttonsOfLaterWindowsAndQAndWDoNothing() {
+    Session s;
+    const ChartData before = s.mainChart();
+    for (QPushButton* b : {s.form.Command8, s.form.Command10, s.form.Command2, s.form.Command25, s.form.Command9,
+                           s.form.Command24, s.form.Command26}) {
+      QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QVERIFY(s.form.isVisible());
+    QVERIFY(s.script.boxes.empty());
+    QCOMPARE(s.mainChart().title, before.title);
+  }
+
+  void quitClosesEveryFileAndEndsTheProgram() {
+    Session s;
+    s.open(s.fixture());
+    QVERIFY(s.state.files.file3.isOpen());
+    QTest::mouseClick(s.form.Command1, Qt::LeftButton);
+    QVERIFY(!s.state.files.file3.isOpen());
+    QCOMPARE(s.script.endProgramCalls, 1);
+  }
+
+  void quitFromTheLargeChartEndsTheProgramToo() {
+    Session s;
+    s.open(s.fixture());
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    QTest::mouseClick(s.form.Command4, Qt::LeftButton);
+    QTest::mouseClick(s.form.largeChartWindow()->Command2, Qt::LeftButton);
+    QVERIFY(!s.form.largeChartWindow()->isVisible());
+    QCOMPARE(s.script.endProgramCalls, 1);
+  }
+
+  void theMainWindowsCloseBoxEndsTheProgram() {
+    Session s;
+    s.open(s.fixture());
+    s.form.close();
+    QVERIFY(!s.state.files.file3.isOpen());
+    QCOMPARE(s.script.endProgramCalls, 1);
+  }
+};
+
+}  // namespace vorelan
+
+QTEST_MAIN(vorelan::MainWindowWalkTest)
+#include "main_window_walk_test.moc"
