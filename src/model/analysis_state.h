@@ -2,7 +2,9 @@
 // The whole state of one analysis, passed by reference to every step.
 // Members are grouped as the steps fill them; each step reads what the
 // earlier ones left and leaves its results for the later ones.
+#include "bootstrap_state.h"
 #include "cohort_data.h"
+#include "jackknife_state.h"
 #include "life_table.h"
 #include "lifetime_statistics.h"
 #include "open_files.h"
@@ -23,6 +25,8 @@ struct AnalysisState {
   ReportState report;              // file names and report counters
   RunFlags run;                    // time unit and run flags
   OpenFiles files;                 // files held open between steps
+  BootstrapState bootstrap;        // bootstrap sample size
+  JackknifeState jackknife;        // the individual left out of a pass
 };
 
 }  // namespace vorelan
