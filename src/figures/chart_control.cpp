@@ -98,10 +98,11 @@ void drawXy(QChart& chart, const ChartData& data) {
       yHigh = any ? std::max(yHigh, y) : y;
       any = true;
     }
+    chart.addSeries(series);
+    // The theme gives each curve its colour as it is added; then only thicken it.
     QPen pen = series->pen();
     pen.setWidthF(2.0);
     series->setPen(pen);
-    chart.addSeries(series);
   }
   auto* xAxis = new QValueAxis;
   auto* yAxis = new QValueAxis;
