@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cohort/handler_boundary.h"
+#include "shell/window_handler.h"
 
 namespace vorelan {
 namespace {
@@ -66,7 +66,7 @@ void grafform::buildControls() {
   layout->addLayout(bottom);
 
   const auto on = [this](QPushButton* button, std::function<void()> work) {
-    connect(button, &QPushButton::clicked, this, [this, work] { runHandler(state_, platform_, work); });
+    connect(button, &QPushButton::clicked, this, [this, work] { runWindowHandler(state_, platform_, work); });
   };
   on(Command16, [this] { ShowSxj(); });
   on(Command13, [this] { ShowGij(); });

@@ -14,7 +14,7 @@
 
 #include "cohort/basic_run.h"
 #include "cohort/data_file_checks.h"
-#include "cohort/handler_boundary.h"
+#include "shell/window_handler.h"
 #include "cohort/open_data_file.h"
 #include "shell/emblem.h"
 #include "shell/greeting.h"
@@ -302,7 +302,7 @@ void Form1::Form_Load() {
   Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-void Form1::handle(const std::function<void()>& work) { runHandler(state_, platform_, work); }
+void Form1::handle(const std::function<void()>& work) { runWindowHandler(state_, platform_, work); }
 
 void Form1::cmdOpenDataFile_Click() {
   if (!OpenDataFile(state_, platform_)) return;

@@ -187,6 +187,18 @@ class MainWindowWalkTest : public QObject {
     QCOMPARE(s.script.endProgramCalls, 1);
   }
 
+  // A fault inside the program is told, and the program ends with its files closed.
+  void aFaultInAHandlerIsToldAndEndsTheProgram() {
+    Session s;
+    s.open(s.fixture());
+    s.state.stageStats.MaxAge = 500;  // beyond every age of the life table
+    QTest::mouseClick(s.form.Command16, Qt::LeftButton);
+    QCOMPARE(s.script.messages().size(), std::size_t(1));
+    QCOMPARE(s.script.messages().at(0).title, std::string("Internal error"));
+    QCOMPARE(s.script.endProgramCalls, 1);
+    QVERIFY(!s.state.files.file3.isOpen());
+  }
+
   void theMainWindowsCloseBoxEndsTheProgram() {
     Session s;
     s.open(s.fixture());
