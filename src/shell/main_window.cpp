@@ -315,6 +315,10 @@ void Form1::cmdOpenDataFile_Click() {
 
 void Form1::cmdBasicRun_Click() {
   if (state_.run.BasicRunDone != "yes") cmdOpenDataFile->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const struct CursorBack {
+    ~CursorBack() { QApplication::restoreOverrideCursor(); }
+  } cursorBack;
   if (BasicRun(state_, platform_) == BasicRunOutcome::Computed) {
     Command4->setEnabled(true);
     cmdJackknife->setEnabled(true);

@@ -21,7 +21,8 @@ PrinterSource pdfFile(const std::string& path) {
 
 bool isNonEmptyPdf(const std::string& path) {
   const std::string content = testing::readFile(path);
-  return content.size() > 1000 && content.starts_with("%PDF");
+  // A PDF holding the window's picture.
+  return content.starts_with("%PDF") && content.find("/Subtype /Image") != std::string::npos;
 }
 
 struct Session {
