@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 
-options=(-DVORELAN_WERROR=ON)
+options=(-DVORELAN_WERROR=ON -DVORELAN_BUILD_BENCH=ON)
 export BUILD_DIR=build
 if [ "${1:-}" = "--sanitize" ]; then
   options+=(-DVORELAN_SANITIZE=ON)

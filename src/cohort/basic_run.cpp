@@ -2,14 +2,31 @@
 
 #include <array>
 
+#include "cohort/life01.h"
+#include "cohort/life02.h"
+#include "cohort/life03.h"
+#include "cohort/life04.h"
+#include "cohort/life05.h"
+#include "cohort/life10.h"
 #include "cohort/raw_data_reader.h"
+#include "cohort/stage_daily_mean_consumption.h"
 #include "report/file_failure.h"
+#include "report/matrix_tables.h"
 
 namespace vorelan {
 namespace {
 
 constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     {"InputData", &InputData},
+    {"life01", &life01},
+    {"life02", &life02},
+    {"life10", &life10},
+    // life11, PrintStageConsumption, life12: the per-individual tables
+    {"life03", &life03},
+    {"life04", &life04},
+    {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
+    {"life05", &life05},
+    {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
 });
 
 constexpr std::array<NamedStep, 0> BasicRunClosingWrites{};

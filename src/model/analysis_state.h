@@ -26,7 +26,7 @@ struct AnalysisState {
   RunFlags run;                    // time unit and run flags
   OpenFiles files;                 // files held open between steps
   BootstrapState bootstrap;        // bootstrap sample size
-  JackknifeState jackknife;        // the individual left out of a pass
+  JackknifeState jackknife;        // the omitted individual and the C0 of each pass
 };
 
 }  // namespace vorelan

@@ -1,6 +1,10 @@
 #pragma once
-// State of the jackknife run: the individual left out of the current pass.
+// State of the jackknife run: the individual left out of the current pass
+// and the net consumption rates of the passes.
 #include <cstdint>
+
+#include "arrays.h"
+#include "limits.h"
 
 namespace vorelan {
 
@@ -8,6 +12,10 @@ struct JackknifeState {
   // The individual left out in the current pass, 1..NumIndividualsInFile;
   // 0 while no pass runs.
   std::int32_t JackOmitted = 0;
+  double JackFullC0 = 0;  // C0 of the whole cohort
+  // C0 without individual k and its pseudo-value n C0(all) - (n-1) C0(without k).
+  Array1<double> JackC0{limits::MaxIndividuals + 1};
+  Array1<double> JackPseudoC0{limits::MaxIndividuals + 1};
 };
 
 }  // namespace vorelan

@@ -37,6 +37,7 @@ struct AgeVectors {
   Array2<double> TableBuffer{Ages, Stages};
   double TempSum = 0;
   double PrintedC0 = 0;
+  double TotalCohortConsumption = 0;  // the sum of T(x), formed with matrix T
 };
 
 }  // namespace vorelan

@@ -15,6 +15,8 @@ struct SpanStatistics {
   double SpanFirstStage = 0;
   double SpanLastStage = 0;
   std::int32_t SpanN = 0;
+  double SpanSum = 0;
+  double SpanSumSq = 0;
   double SpanMean = 0;
   double SpanSD = 0;
   Array1<std::int32_t> SexSpanN{SexLines};
@@ -49,6 +51,7 @@ struct LongevityStatistics {
   double MaxDailyConsumption = 0;
   double MaxLifetimeConsumption = 0;
   std::int32_t Nc = 0;  // individuals with a lifetime consumption above 0
+  double NcConsumptionSum = 0;
   double Cbar = 0;      // their mean lifetime consumption
 };
 

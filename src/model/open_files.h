@@ -1,6 +1,7 @@
 #pragma once
 // The files the program holds open between steps, by their fixed numbers.
 // Formatting of what goes into them belongs to the report writer.
+#include <cstddef>
 #include <fstream>
 #include <string>
 
@@ -15,6 +16,7 @@ class TextOutputFile {
     close();
     path_ = path;
     failed_ = false;
+    lineLength_ = 0;
     stream_.open(path, std::ios::binary | std::ios::trunc);
     failed_ = !stream_.is_open();
     return !failed_;
@@ -22,12 +24,21 @@ class TextOutputFile {
   bool isOpen() const { return stream_.is_open(); }
   const std::string& path() const { return path_; }
   bool failed() const { return failed_; }
+  // Characters (not bytes: names may hold letters outside ASCII) written
+  // since the last line end; the print columns of the report count from it.
+  std::size_t lineLength() const { return lineLength_; }
 
   // Writes text as it stands (line ends included by the caller).
   void write(const std::string& text) {
     if (!stream_.is_open()) return;
     stream_ << text;
     if (!stream_) failed_ = true;
+    const std::size_t lastBreak = text.rfind('\n');
+    const std::size_t start = lastBreak == std::string::npos ? 0 : lastBreak + 1;
+    if (lastBreak != std::string::npos) lineLength_ = 0;
+    for (std::size_t i = start; i < text.size(); ++i) {
+      if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++lineLength_;
+    }
   }
   // Closes the file; false when any write or the final flush failed.
   bool close() {
@@ -45,6 +56,7 @@ class TextOutputFile {
   std::ofstream stream_;
   std::string path_;
   bool failed_ = false;
+  std::size_t lineLength_ = 0;
 };
 
 struct OpenFiles {

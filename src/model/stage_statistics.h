@@ -15,7 +15,8 @@ struct StageStatistics {
 
   Array1<std::int32_t> StageDurN{Stages};
   Array1<double> StageDurSum{Stages}, StageDurSumSq{Slots}, StageDurMean{Stages},
-      StageDurSD{Stages}, StageDurSampleSize{Stages};
+      StageDurSD{Stages};
+  Array1<std::int32_t> StageDurSampleSize{Stages};
 
   Array1<std::int32_t> CumDurN{Stages};
   Array1<double> CumDurSum{Stages}, CumDurSumSq{Stages}, CumDurMean{Stages}, CumDurVar{Stages},
@@ -31,13 +32,13 @@ struct StageStatistics {
 
   Array1<std::int32_t> StageConsN{Stages};
   Array1<double> StageConsSum{Stages}, StageConsSumSq{Stages}, StageConsMean{Stages},
-      StageConsSD{Stages}, StageConsMin{Stages}, StageConsMax{Stages},
-      StageConsSampleSize{Stages};
+      StageConsSD{Stages}, StageConsMin{Stages}, StageConsMax{Stages};
+  Array1<std::int32_t> StageConsSampleSize{Stages};
 
   Array2<std::int32_t> SexStageConsN{SexLines, Stages};
   Array2<double> SexStageConsSum{SexLines, Stages}, SexStageConsSumSq{SexLines, Stages},
-      SexStageConsMean{SexLines, Stages}, SexStageConsSD{SexLines, Stages},
-      SexStageConsSampleSize{SexLines, Stages};
+      SexStageConsMean{SexLines, Stages}, SexStageConsSD{SexLines, Stages};
+  Array2<std::int32_t> SexStageConsSampleSize{SexLines, Stages};
 
   // Per individual: age at the end of each stage (time units) and the
   // pre-adult duration (days). Sized for the cohort by the stage statistics.

@@ -1,0 +1,77 @@
+// The Basic Run's life-table computations on a cohort at the limits: 400
+// individuals, 11 stages, lives near 404 time units.
+#include <benchmark/benchmark.h>
+
+#include "cohort/life01.h"
+#include "cohort/life02.h"
+#include "cohort/life03.h"
+#include "cohort/life04.h"
+#include "cohort/life05.h"
+#include "cohort/life10.h"
+#include "cohort/stage_daily_mean_consumption.h"
+#include "support/cohort_generator.h"
+#include "support/scripted_platform.h"
+
+namespace vorelan {
+namespace {
+
+testing::GeneratedCohort cohortAtTheLimits() {
+  testing::CohortGeneratorOptions options;
+  options.minIndividuals = options.maxIndividuals = 400;
+  options.minStages = options.maxStages = 11;
+  options.minStageDuration = options.maxStageDuration = 36;  // adults live 396 time units
+  options.timeUnit = 1;
+  return testing::generateCohort(2026, options);
+}
+
+void runComputations(AnalysisState& state, Platform& platform) {
+  life01(state, platform);
+  life02(state, platform);
+  life10(state, platform);
+  life03(state, platform);
+  life04(state, platform);
+  life05(state, platform);
+  CalculateStageDailyMeanConsumption(state, platform);
+}
+
+void BasicRunComputations(benchmark::State& bench) {
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  cohortAtTheLimits().loadInto(state, platform);
+  for (auto _ : bench) {
+    runComputations(state, platform);
+    benchmark::DoNotOptimize(state.ageVectors.NetConsumptionRate);
+  }
+  bench.counters["MaxAge"] = state.stageStats.MaxAge;
+}
+BENCHMARK(BasicRunComputations)->Unit(benchmark::kMillisecond);
+
+void DayByDayWalk(benchmark::State& bench) {
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  cohortAtTheLimits().loadInto(state, platform);
+  life01(state, platform);
+  for (auto _ : bench) {
+    life03(state, platform);
+    benchmark::DoNotOptimize(state.matrices.Nxj(0, 1));
+  }
+}
+BENCHMARK(DayByDayWalk)->Unit(benchmark::kMillisecond);
+
+void ReadingAndComputations(benchmark::State& bench) {
+  const testing::GeneratedCohort cohort = cohortAtTheLimits();
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  for (auto _ : bench) {
+    AnalysisState state;
+    cohort.loadInto(state, platform);
+    runComputations(state, platform);
+    benchmark::DoNotOptimize(state.ageVectors.NetConsumptionRate);
+  }
+}
+BENCHMARK(ReadingAndComputations)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vorelan

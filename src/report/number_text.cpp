@@ -1,0 +1,114 @@
+#include "report/number_text.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace vorelan {
+namespace {
+
+constexpr int SignificantDigits = 15;
+// Decimal exponents written in positional form: 1E-15 <= |v| < 1E+15.
+constexpr int LowestPositionalExponent = -15;
+constexpr int HighestPositionalExponent = 14;
+
+struct DecimalForm {
+  bool negative = false;
+  std::string digits;  // significant digits, no trailing zeros, at least one
+  int exponent = 0;    // decimal exponent of the first digit
+};
+
+DecimalForm decimalFormOf(double value) {
+  // "%.14e" rounds correctly to 15 significant digits: d.dddddddddddddde±XX.
+  std::array<char, 40> buffer{};
+  std::snprintf(buffer.data(), buffer.size(), "%.*e", SignificantDigits - 1, std::fabs(value));
+  const std::string text(buffer.data());
+  const std::size_t e = text.find('e');
+  DecimalForm form;
+  form.negative = value < 0;
+  form.digits = text.substr(0, 1) + text.substr(2, e - 2);
+  form.exponent = std::atoi(text.c_str() + e + 1);
+  while (form.digits.size() > 1 && form.digits.back() == '0') form.digits.pop_back();
+  return form;
+}
+
+std::string positional(const DecimalForm& form, bool zeroBeforePoint) {
+  const std::string& d = form.digits;
+  const int length = static_cast<int>(d.size());
+  std::string text;
+  if (form.exponent < 0) {
+    text = zeroBeforePoint ? "0." : ".";
+    text += std::string(static_cast<std::size_t>(-form.exponent - 1), '0') + d;
+  } else if (length <= form.exponent + 1) {
+    text = d + std::string(static_cast<std::size_t>(form.exponent + 1 - length), '0');
+  } else {
+    const auto whole = static_cast<std::size_t>(form.exponent + 1);
+    text = d.substr(0, whole) + "." + d.substr(whole);
+  }
+  return text;
+}
+
+std::string exponential(const DecimalForm& form) {
+  std::string text = form.digits.substr(0, 1);
+  if (form.digits.size() > 1) text += "." + form.digits.substr(1);
+  const int magnitude = std::abs(form.exponent);
+  text += form.exponent < 0 ? "E-" : "E+";
+  if (magnitude < 10) text += "0";
+  return text + std::to_string(magnitude);
+}
+
+std::string digitsOf(double value, bool zeroBeforePoint) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (value == 0) return "0";  // also -0: no sign for a zero
+  const DecimalForm form = decimalFormOf(value);
+  const bool inRange =
+      form.exponent >= LowestPositionalExponent && form.exponent <= HighestPositionalExponent;
+  const std::string text = inRange ? positional(form, zeroBeforePoint) : exponential(form);
+  return form.negative ? "-" + text : text;
+}
+
+double powerOfTen(int decimals) {
+  static constexpr std::array<double, 16> powers{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (decimals < 0 || decimals >= static_cast<int>(powers.size())) {
+    throw std::invalid_argument("decimals outside 0..15");
+  }
+  return powers[static_cast<std::size_t>(decimals)];
+}
+
+// Nearest whole number, halfway to the even neighbour, in double precision.
+double roundWholeHalfEven(double product) {
+  double whole = std::floor(product);
+  const double fraction = product - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
+  return whole;
+}
+
+}  // namespace
+
+std::string numberDigits(double value) { return digitsOf(value, false); }
+
+std::string signedText(double value) { return (value < 0 ? "" : " ") + numberDigits(value); }
+
+std::string NumberText(double value) { return signedText(value) + " "; }
+
+std::string writeNumberText(double value) { return digitsOf(value, true); }
+
+double roundHalfEven(double value, int decimals) {
+  const double scale = powerOfTen(decimals);
+  const double product = value * scale;
+  if (!std::isfinite(product)) return value;
+  return roundWholeHalfEven(product) / scale;
+}
+
+double roundFractionHalfEven(double value, int decimals) {
+  if (!std::isfinite(value)) return value;
+  const double whole = std::floor(value);
+  const double scale = powerOfTen(decimals);
+  return whole + roundWholeHalfEven((value - whole) * scale) / scale;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,40 @@
+#pragma once
+// The text forms of numbers in the output files, and the rounding rule that
+// every table applies before printing. Nothing else formats numbers for files.
+//
+// Digits: the value rounded to 15 significant digits, trailing zeros dropped,
+// no decimal point for whole values. Magnitudes from 1E-15 up to below 1E+15
+// are written in positional form (0.0001 gives .0001); beyond that range the
+// exponent form is used, mantissa then "E", the sign and at least two exponent
+// digits (1E+15, -2.5E-16). Report texts have no zero before the decimal point
+// (.25, -.5); write records, which other programs read, have it (0.25, -0.5).
+#include <string>
+
+namespace vorelan {
+
+// The general number text without sign position: "3", ".25", "-1.5".
+std::string numberDigits(double value);
+
+// A number item of a print record: the sign position (a blank, or the minus
+// sign), the digits and one trailing blank: " .25 ", " 3 ", "-1.5 ".
+std::string NumberText(double value);
+
+// A number turned into text before printing (a table number, the N of a
+// subtitle): the sign position and the digits, no trailing blank: " 7", "-2".
+std::string signedText(double value);
+
+// A number item of a write record: no blanks, a zero before the point of a
+// magnitude below 1: "0.25", "-0.5", "3".
+std::string writeNumberText(double value);
+
+// The report's rounding rule: value·10^decimals rounded to the nearest whole
+// number, a value exactly halfway going to the even neighbour, then divided by
+// 10^decimals. Works in double precision, so large values do not overflow;
+// within the 32-bit range the result is that of 32-bit whole numbers.
+double roundHalfEven(double value, int decimals);
+
+// Whole part plus the fraction rounded half to even: Int(v) + R(frac·10^d)/10^d,
+// Int being the largest whole number not above v (figure data of c(x,j), T(x,j)).
+double roundFractionHalfEven(double value, int decimals);
+
+}  // namespace vorelan

@@ -1,0 +1,89 @@
+#include "report/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace vorelan {
+namespace {
+
+struct TextCase {
+  double value;
+  const char* printed;  // number item of a print record
+  const char* written;  // number item of a write record
+};
+
+class NumberTextCases : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(NumberTextCases, PrintAndWriteForms) {
+  const TextCase& c = GetParam();
+  EXPECT_EQ(NumberText(c.value), c.printed) << c.value;
+  EXPECT_EQ(writeNumberText(c.value), c.written) << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberTextCases,
+    ::testing::Values(TextCase{0.25, " .25 ", "0.25"}, TextCase{3, " 3 ", "3"},
+                      TextCase{-1.5, "-1.5 ", "-1.5"}, TextCase{-0.5, "-.5 ", "-0.5"},
+                      TextCase{0, " 0 ", "0"}, TextCase{-0.0, " 0 ", "0"}, TextCase{100, " 100 ", "100"},
+                      TextCase{1234.5678, " 1234.5678 ", "1234.5678"},
+                      // Small magnitudes stay positional.
+                      TextCase{0.0001, " .0001 ", "0.0001"}, TextCase{-0.00002, "-.00002 ", "-0.00002"},
+                      TextCase{1e-15, " .000000000000001 ", "0.000000000000001"},
+                      // 15 significant digits, the last rounded, trailing zeros dropped.
+                      TextCase{0.1 + 0.2, " .3 ", "0.3"},
+                      TextCase{2.0 / 3, " .666666666666667 ", "0.666666666666667"},
+                      TextCase{1234567.891234567, " 1234567.89123457 ", "1234567.89123457"},
+                      TextCase{123456789012345.0, " 123456789012345 ", "123456789012345"},
+                      TextCase{99999.99999999999, " 100000 ", "100000"},
+                      // Beyond the positional range: the exponent form.
+                      TextCase{1e15, " 1E+15 ", "1E+15"}, TextCase{-2.5e-16, "-2.5E-16 ", "-2.5E-16"},
+                      TextCase{1.5e120, " 1.5E+120 ", "1.5E+120"},
+                      TextCase{std::numeric_limits<double>::quiet_NaN(), " NaN ", "NaN"}));
+
+TEST(SignedText, SignPositionWithoutTrailingBlank) {
+  EXPECT_EQ(signedText(7), " 7");
+  EXPECT_EQ(signedText(-2), "-2");
+  EXPECT_EQ(signedText(20), " 20");
+  EXPECT_EQ(numberDigits(0.5), ".5");
+  EXPECT_EQ(numberDigits(-1.5), "-1.5");
+}
+
+struct RoundCase {
+  double value;
+  int decimals;
+  const char* printed;
+};
+
+class RoundingCases : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(RoundingCases, HalfToEven) {
+  const RoundCase& c = GetParam();
+  EXPECT_EQ(NumberText(roundHalfEven(c.value, c.decimals)), c.printed) << c.value << " to " << c.decimals;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundingCases,
+    ::testing::Values(
+        RoundCase{0.125, 2, " .12 "}, RoundCase{0.375, 2, " .38 "}, RoundCase{2.5, 0, " 2 "},
+        RoundCase{3.5, 0, " 4 "}, RoundCase{-0.5, 0, " 0 "}, RoundCase{-2.5, 0, "-2 "},
+        RoundCase{-1.5, 0, "-2 "}, RoundCase{-0.375, 2, "-.38 "}, RoundCase{2.34567, 4, " 2.3457 "},
+        RoundCase{0.5, 4, " .5 "}, RoundCase{1.0 / 3, 3, " .333 "}, RoundCase{7, 6, " 7 "},
+        // Products beyond the 32-bit range keep their digits.
+        RoundCase{300000.12346, 4, " 300000.1235 "}, RoundCase{5000.25, 6, " 5000.25 "},
+        RoundCase{-5000.1234567, 6, "-5000.123457 "}, RoundCase{2147483648.5, 0, " 2147483648 "},
+        RoundCase{4294967297.5, 0, " 4294967298 "}, RoundCase{25000000.125, 2, " 25000000.12 "},
+        // Within the 32-bit range the result is unchanged.
+        RoundCase{214748.3647, 4, " 214748.3647 "}, RoundCase{2147.483647, 6, " 2147.483647 "}));
+
+TEST(RoundFractionHalfEven, WholePartPlusRoundedThousandths) {
+  EXPECT_EQ(NumberText(roundFractionHalfEven(2.34567, 3)), " 2.346 ");
+  EXPECT_EQ(NumberText(roundFractionHalfEven(2.0625, 3)), " 2.062 ");
+  EXPECT_EQ(NumberText(roundFractionHalfEven(2.1875, 3)), " 2.188 ");
+  // Int is the floor: -1.25 is -2 plus .75, rounded to one decimal .8.
+  EXPECT_EQ(NumberText(roundFractionHalfEven(-1.25, 1)), "-1.2 ");
+  EXPECT_EQ(NumberText(roundFractionHalfEven(3000000.0004, 3)), " 3000000 ");
+}
+
+}  // namespace
+}  // namespace vorelan

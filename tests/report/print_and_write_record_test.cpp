@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "report/print_record.h"
+#include "report/write_record.h"
+#include "support/written_text.h"
+
+namespace vorelan {
+namespace {
+
+using testing::writtenText;
+
+TEST(PrintRecord, NumberItemsCarrySignPositionAndTrailingBlank) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) { printTo(f).number(0.25).number(3).number(-1.5).endLine(); }),
+            " .25  3 -1.5 \r\n");
+}
+
+TEST(PrintRecord, StringItemsStandAsTheyAre) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) { printTo(f).text(" Age").text("Egg").endLine(); }),
+            " AgeEgg\r\n");
+}
+
+TEST(PrintRecord, EmptyStringWithLineEndIsAnEmptyLine) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) {
+              printTo(f).text("").endLine();
+              printTo(f).text("x").endLine();
+            }),
+            "\r\nx\r\n");
+}
+
+struct TabCase {
+  const char* before;  // text already on the line
+  int column;
+  const char* result;
+};
+
+class TabCases : public ::testing::TestWithParam<TabCase> {};
+
+TEST_P(TabCases, MovesToTheColumnOrStartsANewLine) {
+  const TabCase& c = GetParam();
+  EXPECT_EQ(writtenText([&](TextOutputFile& f) { printTo(f).text(c.before).tab(c.column).text("#"); }),
+            c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, TabCases,
+                         ::testing::Values(TabCase{"", 1, "#"}, TabCase{"", 5, "    #"},
+                                           TabCase{"123", 10, "123      #"},
+                                           // At the column already: nothing is added.
+                                           TabCase{"123456789", 10, "123456789#"},
+                                           // Just past it, and far past it: a new line padded to the column.
+                                           TabCase{"1234567890", 10, "1234567890\r\n         #"},
+                                           TabCase{"123456789012", 10, "123456789012\r\n         #"},
+                                           // Letters outside ASCII count as one column each.
+                                           TabCase{"L\xC3\xA4ufer", 10, "L\xC3\xA4ufer   #"}));
+
+TEST(PrintRecord, AnOpenLineIsContinuedByTheNextStatement) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) {
+              printTo(f).tab(5).number(1).tab(12).rounded(0.3333, 3);
+              printTo(f).tab(21).text("0");
+              printTo(f).tab(5).number(2);  // the next row's Tab ends the row
+              printTo(f).tab(5).text("--").endLine();
+            }),
+            "     1      .333    0\r\n     2 \r\n    --\r\n");
+}
+
+TEST(PrintRecord, TabAfterALineEndStartsAtColumnOne) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) {
+              printTo(f).text("abcdefghijkl").endLine();
+              printTo(f).tab(3).text("x").endLine();
+            }),
+            "abcdefghijkl\r\n  x\r\n");
+}
+
+TEST(WriteRecord, CommaSeparatedQuotedStringsAndPlainNumbers) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) {
+              writeRecord(f, {"Age", "l(x)", "cumu. Co"});
+              writeRecord(f, {0.5, -0.25, 3, 0, 12.125});
+              writeRecord(f, {std::string("DDT"), 1, 5});
+              writeRecord(f, {-1});
+            }),
+            "\"Age\",\"l(x)\",\"cumu. Co\"\r\n0.5,-0.25,3,0,12.125\r\n\"DDT\",1,5\r\n-1\r\n");
+}
+
+TEST(WriteRecord, PrintAndWriteRecordsShareTheFile) {
+  EXPECT_EQ(writtenText([](TextOutputFile& f) {
+              printTo(f).text("Project: ").text("Mites").endLine();
+              writeRecord(f, {"Ind. no.", "Consumption rate"});
+              printTo(f).number(1).text(",");
+              writeRecord(f, {2.5});
+            }),
+            "Project: Mites\r\n\"Ind. no.\",\"Consumption rate\"\r\n 1 ,2.5\r\n");
+}
+
+}  // namespace
+}  // namespace vorelan
