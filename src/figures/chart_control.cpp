@@ -81,6 +81,16 @@ void applyScale(QValueAxis& axis, const AxisSetting& setting, double low, double
   axis.applyNiceNumbers();
 }
 
+// Twelve colours that stay apart, one per curve: a stage figure has up to
+// twelve stage columns.
+QColor curveColour(int series) {
+  static const QColor colours[] = {
+      QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
+      QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
+      QColor(188, 189, 34),  QColor(23, 190, 207), QColor(0, 0, 128),    QColor(128, 0, 0)};
+  return colours[(series - 1) % 12];
+}
+
 void drawXy(QChart& chart, const ChartData& data) {
   const DataGrid& grid = data.grid;
   double xLow = 0, xHigh = 0, yLow = 0, yHigh = 0;
@@ -99,10 +109,7 @@ void drawXy(QChart& chart, const ChartData& data) {
       any = true;
     }
     chart.addSeries(series);
-    // The theme gives each curve its colour as it is added; then only thicken it.
-    QPen pen = series->pen();
-    pen.setWidthF(2.0);
-    series->setPen(pen);
+    series->setPen(QPen(curveColour(pair), 2.0));
   }
   auto* xAxis = new QValueAxis;
   auto* yAxis = new QValueAxis;

@@ -104,6 +104,44 @@ class MainWindowWalkTest : public QObject {
     QCOMPARE(s.script.endProgramCalls, 0);
   }
 
+  // The c(x,j) figure after the Basic Run of the three-individual cohort,
+  // worked out from its records: a male, a female and an N that dies as a pupa.
+  void theBasicRunDrawsTheConsumptionRateOfTheCohort() {
+    Session s;
+    s.open(s.fixture());
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    const DataGrid& grid = s.mainChart().grid;
+    // The female lives longest: 2 + 3 + 6 + 3 time units, ages 0..13.
+    QCOMPARE(s.state.stageStats.MaxAge, std::int16_t(13));
+    QCOMPARE(grid.rowCount(), 15);
+    QCOMPARE(grid.columnCount(), 10);
+    const struct {
+      int age, column;
+      double c;
+    } cells[] = {
+        {0, 1, 0.0},         // eggs eat nothing
+        {2, 2, 1.5},         // larvae at age 2: the male (2) and the female (1)
+        {3, 2, 4.0},         // all three larvae: 5, 4 and 3
+        {4, 2, 16.0 / 3.0},  // 5, 6 and 5
+        {7, 3, 0.0},         // pupae eat nothing
+        {11, 4, 5.0},        // the female adult
+        {13, 4, 4.0},
+        {11, 5, 4.0},        // the male adult
+        {12, 5, 3.0},
+    };
+    for (const auto& cell : cells) {
+      QCOMPARE(grid.data(cell.age + 1, 2 * cell.column - 1), double(cell.age));
+      QCOMPARE(grid.data(cell.age + 1, 2 * cell.column), cell.c);
+    }
+    for (int j = 1; j <= 5; ++j) {
+      QCOMPARE(grid.data(15, 2 * j - 1), 14.0);
+      QCOMPARE(grid.data(15, 2 * j), 0.0);
+      QCOMPARE(grid.columnLabel(2 * j - 1), s.state.header.StageName(1, std::size_t(j)));
+    }
+    QCOMPARE(grid.columnLabel(7), std::string("Fema"));
+    QCOMPARE(grid.columnLabel(9), std::string("Male"));
+  }
+
   void aSecondBasicRunOnlyEnablesTheDistributionButton() {
     Session s;
     s.open(s.fixture());
