@@ -142,6 +142,30 @@ class MainWindowWalkTest : public QObject {
     QCOMPARE(grid.columnLabel(9), std::string("Male"));
   }
 
+  void eachFigureButtonDrawsItsFigure() {
+    Session s;
+    s.open(s.fixture());
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    const struct {
+      QPushButton* button;
+      const char* title;
+    } buttons[] = {
+        {s.form.Command16, "Survival rate to each age-stage group"},
+        {s.form.Command13, "Age-stage specific growth probability"},
+        {s.form.Command14, "Age-stage specific development probability"},
+        {s.form.Command15, "Age-stage specific consumption rate"},
+        {s.form.Command3, "Age-specific survival rate"},
+        {s.form.Command5, "Age-specific consumption rate"},
+        {s.form.Command7, "Age-specific net consumption"},
+    };
+    for (const auto& b : buttons) {
+      QTest::mouseClick(b.button, Qt::LeftButton);
+      QCOMPARE(s.mainChart().title, std::string(b.title));
+      QCOMPARE(s.mainChart().grid.rowCount(), s.state.stageStats.MaxAge + 2);
+    }
+    QVERIFY(s.script.messages().empty());
+  }
+
   void aSecondBasicRunOnlyEnablesTheDistributionButton() {
     Session s;
     s.open(s.fixture());
