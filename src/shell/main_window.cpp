@@ -335,15 +335,9 @@ void Form1::cmdBasicRun_Click() {
   Command6->setEnabled(true);
 }
 
-// The check asked for from the notice line or "Step 1.". Without an opened
-// data file there is nothing to check: say so rather than end the program.
-void Form1::CheckDataFileFromLabel() {
-  if (state_.report.DataFileName.empty()) {
-    platform_.message.show("Please open a data file first (Open data file).", "Check data file");
-    return;
-  }
-  CheckDatafile(state_, platform_);
-}
+// The check asked for from the notice line or "Step 1." (it tells the user
+// when no data file has been opened yet).
+void Form1::CheckDataFileFromLabel() { CheckDatafile(state_, platform_); }
 
 void Form1::Command1_Click() { quitProgram(*this); }
 
