@@ -11,6 +11,10 @@
 #include "cohort/raw_data_reader.h"
 #include "cohort/stage_daily_mean_consumption.h"
 #include "report/file_failure.h"
+#include "report/life06.h"
+#include "report/life11.h"
+#include "report/life12.h"
+#include "report/print_stage_consumption.h"
 
 namespace vorelan {
 namespace {
@@ -20,11 +24,14 @@ constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     {"life01", &life01},
     {"life02", &life02},
     {"life10", &life10},
-    // life11, PrintStageConsumption, life12: the per-individual tables
+    {"life11", &life11},
+    {"PrintStageConsumption", &PrintStageConsumption},
+    {"life12", &life12},
     {"life03", &life03},
     {"life04", &life04},
     {"life05", &life05},
     {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
+    {"life06", &life06},
 });
 
 constexpr std::array<NamedStep, 0> BasicRunClosingWrites{};
