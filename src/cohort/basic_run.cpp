@@ -10,11 +10,14 @@
 #include "cohort/life10.h"
 #include "cohort/raw_data_reader.h"
 #include "cohort/stage_daily_mean_consumption.h"
+#include "report/figure_data_files.h"
 #include "report/file_failure.h"
 #include "report/life06.h"
 #include "report/life11.h"
 #include "report/life12.h"
+#include "report/matrix_tables.h"
 #include "report/print_stage_consumption.h"
+#include "report/statistics_files.h"
 
 namespace vorelan {
 namespace {
@@ -29,12 +32,18 @@ constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     {"life12", &life12},
     {"life03", &life03},
     {"life04", &life04},
+    {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
     {"life05", &life05},
     {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
     {"life06", &life06},
+    {"life07", &life07},
 });
 
-constexpr std::array<NamedStep, 0> BasicRunClosingWrites{};
+constexpr auto BasicRunClosingWrites = std::to_array<NamedStep>({
+    {"WriteStageConsumptionRawDataInColumnForStatistics",
+     &WriteStageConsumptionRawDataInColumnForStatistics},
+    {"WriteStageConsumptionForTukeyKramer", &WriteStageConsumptionForTukeyKramer},
+});
 
 void runSteps(std::span<const NamedStep> steps, AnalysisState& state, Platform& platform) {
   for (const NamedStep& step : steps) step.run(state, platform);

@@ -46,13 +46,14 @@ void advanceAge(DataFields& fields, const IndividualRecord& record, int& age) {
 // values; a -1 closes it and its remaining days count 0. The death stage's
 // -1 ends the record.
 void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages, RecordRules& rules) {
+  const std::string item = "the daily values of " + individualItem(record.position);
   int age = 0;
   for (int j = 1; j <= numStages; ++j) {
     const double duration = record.duration[j];
     const double d = std::fabs(duration);
     bool closed = false;
     for (int k = 1; k <= d + 1; ++k) {
-      const double value = fields.number("the daily values of " + individualItem(record.position));
+      const double value = fields.number(item);
       record.lastValue = value;
       rules.valueRead(record, ValueRead{j, k, duration, age, value});
       if (value == -1) {

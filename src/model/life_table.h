@@ -44,6 +44,7 @@ struct AgeVectors {
   std::string MaxCjStageName;
   double CjCheckSumFromMeans = 0;
   double CjCheckSumFromMatrices = 0;
+  double TotalCohortConsumption = 0;  // the sum of T(x), formed with matrix T
 };
 
 }  // namespace vorelan

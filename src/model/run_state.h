@@ -9,6 +9,8 @@ struct ReportState {
   std::int16_t PageNo = 0;
   std::int16_t TableNo = 0;
   std::string TableTitle;
+  std::string TableSubtitle;  // second title line of the next matrix table
+  std::string TableNote;      // line under the closing rule of the next matrix table
   std::string DataFileName;
   std::string BaseFileName;
   std::string ReportFileName;

@@ -91,9 +91,7 @@ double roundWholeHalfEven(double product) {
 
 std::string numberDigits(double value) { return digitsOf(value, false); }
 
-std::string signedText(double value) {
-  return (value < 0 ? "" : " ") + numberDigits(value);
-}
+std::string signedText(double value) { return (value < 0 ? "" : " ") + numberDigits(value); }
 
 std::string NumberText(double value) { return signedText(value) + " "; }
 

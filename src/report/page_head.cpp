@@ -12,9 +12,7 @@ std::int16_t nextCount(std::int16_t& counter) {
   return counter;
 }
 
-void printPageMark(TextOutputFile& file) {
-  printTo(file).text(std::string(1, PageMarkCharacter)).endLine();
-}
+void printPageMark(TextOutputFile& file) { printTo(file).text(std::string(1, PageMarkCharacter)).endLine(); }
 
 void printPageLine(TextOutputFile& file, ReportState& report, int column) {
   const std::int16_t page = nextCount(report.PageNo);

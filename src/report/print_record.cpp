@@ -13,9 +13,7 @@ PrintRecord& PrintRecord::text(std::string_view item) {
 
 PrintRecord& PrintRecord::number(double item) { return text(NumberText(item)); }
 
-PrintRecord& PrintRecord::rounded(double item, int decimals) {
-  return number(roundHalfEven(item, decimals));
-}
+PrintRecord& PrintRecord::rounded(double item, int decimals) { return number(roundHalfEven(item, decimals)); }
 
 PrintRecord& PrintRecord::tab(int column) {
   const auto target = static_cast<std::size_t>(column < 1 ? 1 : column);

@@ -1,7 +1,8 @@
 #pragma once
 // Write records: the comma-separated data lines that other programs read.
 // One call is one record: the items separated by commas, strings in double
-// quotes, numbers without blanks (0.25, -0.5, 3), then the line end.
+// quotes (a double quote inside one is written as a single quote), numbers
+// without blanks (0.25, -0.5, 3), then the line end.
 //
 //   writeRecord(out, {"Age", "l(x)"});
 //   writeRecord(out, {x * timeUnit, lx});
@@ -21,8 +22,8 @@ class WriteItem {
   WriteItem(const char* text) : value_(std::string(text)) {}
   WriteItem(std::string text) : value_(std::move(text)) {}
   template <class Number>
-    requires(std::integral<Number> || std::floating_point<Number>)
-  WriteItem(Number number) : value_(static_cast<double>(number)) {}
+  requires(std::integral<Number> || std::floating_point<Number>) WriteItem(Number number)
+      : value_(static_cast<double>(number)) {}
 
   // The item as it stands in the record.
   std::string text() const;

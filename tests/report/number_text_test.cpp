@@ -23,22 +23,23 @@ TEST_P(NumberTextCases, PrintAndWriteForms) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, NumberTextCases,
-    ::testing::Values(
-        TextCase{0.25, " .25 ", "0.25"}, TextCase{3, " 3 ", "3"}, TextCase{-1.5, "-1.5 ", "-1.5"},
-        TextCase{-0.5, "-.5 ", "-0.5"}, TextCase{0, " 0 ", "0"}, TextCase{-0.0, " 0 ", "0"},
-        TextCase{100, " 100 ", "100"}, TextCase{1234.5678, " 1234.5678 ", "1234.5678"},
-        // Small magnitudes stay positional.
-        TextCase{0.0001, " .0001 ", "0.0001"}, TextCase{-0.00002, "-.00002 ", "-0.00002"},
-        TextCase{1e-15, " .000000000000001 ", "0.000000000000001"},
-        // 15 significant digits, the last rounded, trailing zeros dropped.
-        TextCase{0.1 + 0.2, " .3 ", "0.3"}, TextCase{2.0 / 3, " .666666666666667 ", "0.666666666666667"},
-        TextCase{1234567.891234567, " 1234567.89123457 ", "1234567.89123457"},
-        TextCase{123456789012345.0, " 123456789012345 ", "123456789012345"},
-        TextCase{99999.99999999999, " 100000 ", "100000"},
-        // Beyond the positional range: the exponent form.
-        TextCase{1e15, " 1E+15 ", "1E+15"}, TextCase{-2.5e-16, "-2.5E-16 ", "-2.5E-16"},
-        TextCase{1.5e120, " 1.5E+120 ", "1.5E+120"},
-        TextCase{std::numeric_limits<double>::quiet_NaN(), " NaN ", "NaN"}));
+    ::testing::Values(TextCase{0.25, " .25 ", "0.25"}, TextCase{3, " 3 ", "3"},
+                      TextCase{-1.5, "-1.5 ", "-1.5"}, TextCase{-0.5, "-.5 ", "-0.5"},
+                      TextCase{0, " 0 ", "0"}, TextCase{-0.0, " 0 ", "0"}, TextCase{100, " 100 ", "100"},
+                      TextCase{1234.5678, " 1234.5678 ", "1234.5678"},
+                      // Small magnitudes stay positional.
+                      TextCase{0.0001, " .0001 ", "0.0001"}, TextCase{-0.00002, "-.00002 ", "-0.00002"},
+                      TextCase{1e-15, " .000000000000001 ", "0.000000000000001"},
+                      // 15 significant digits, the last rounded, trailing zeros dropped.
+                      TextCase{0.1 + 0.2, " .3 ", "0.3"},
+                      TextCase{2.0 / 3, " .666666666666667 ", "0.666666666666667"},
+                      TextCase{1234567.891234567, " 1234567.89123457 ", "1234567.89123457"},
+                      TextCase{123456789012345.0, " 123456789012345 ", "123456789012345"},
+                      TextCase{99999.99999999999, " 100000 ", "100000"},
+                      // Beyond the positional range: the exponent form.
+                      TextCase{1e15, " 1E+15 ", "1E+15"}, TextCase{-2.5e-16, "-2.5E-16 ", "-2.5E-16"},
+                      TextCase{1.5e120, " 1.5E+120 ", "1.5E+120"},
+                      TextCase{std::numeric_limits<double>::quiet_NaN(), " NaN ", "NaN"}));
 
 TEST(SignedText, SignPositionWithoutTrailingBlank) {
   EXPECT_EQ(signedText(7), " 7");
@@ -58,8 +59,7 @@ class RoundingCases : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundingCases, HalfToEven) {
   const RoundCase& c = GetParam();
-  EXPECT_EQ(NumberText(roundHalfEven(c.value, c.decimals)), c.printed)
-      << c.value << " to " << c.decimals;
+  EXPECT_EQ(NumberText(roundHalfEven(c.value, c.decimals)), c.printed) << c.value << " to " << c.decimals;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -14,8 +14,7 @@ const std::string Blanks69(69, ' ');
 TEST(PageHead, PageLineForPageTwelve) {
   ReportState report;
   report.PageNo = 11;
-  EXPECT_EQ(writtenText([&](TextOutputFile& f) { printPageLine(f, report); }),
-            Blanks69 + "Page 12 \r\n");
+  EXPECT_EQ(writtenText([&](TextOutputFile& f) { printPageLine(f, report); }), Blanks69 + "Page 12 \r\n");
   EXPECT_EQ(report.PageNo, 12);
 }
 
@@ -48,21 +47,27 @@ TEST_P(HeadCases, MarkPageLineAndTableLine) {
 INSTANTIATE_TEST_SUITE_P(
     Variants, HeadCases,
     ::testing::Values(
-        HeadCase{{PageMark::OwnLine, 70, TableLineForm::B},
-                 " Age-stage-specific consumption rate (Matrix C)",
-                 "\b\r\n" + Blanks69 + "Page 3 \r\n Table 7. Age-stage-specific consumption rate (Matrix C)\r\n"},
+        HeadCase{
+            {PageMark::OwnLine, 70, TableLineForm::B},
+            " Age-stage-specific consumption rate (Matrix C)",
+            "\b\r\n" + Blanks69 + "Page 3 \r\n Table 7. Age-stage-specific consumption rate (Matrix C)\r\n"},
         HeadCase{{PageMark::OwnLine, 70, TableLineForm::A},
                  ". Age-specific survival rate l(X) and consumption rate ",
                  "\b\r\n" + Blanks69 +
                      "Page 3 \r\n    Table 7. Age-specific survival rate l(X) and consumption rate \r\n"},
-        HeadCase{{PageMark::OwnLine, 60, TableLineForm::A}, ". Basic Statistics of Life History Data",
-                 "\b\r\n" + std::string(59, ' ') + "Page 3 \r\n    Table 7. Basic Statistics of Life History Data\r\n"},
+        HeadCase{{PageMark::OwnLine, 60, TableLineForm::A},
+                 ". Basic Statistics of Life History Data",
+                 "\b\r\n" + std::string(59, ' ') +
+                     "Page 3 \r\n    Table 7. Basic Statistics of Life History Data\r\n"},
         // The mark counts as the first column of the page line.
-        HeadCase{{PageMark::SameLine, 70, TableLineForm::A}, ". Jackknife",
+        HeadCase{{PageMark::SameLine, 70, TableLineForm::A},
+                 ". Jackknife",
                  "\b" + std::string(68, ' ') + "Page 3 \r\n    Table 7. Jackknife\r\n"},
-        HeadCase{{PageMark::OwnLine, 70, TableLineForm::C}, " Stable age-stage distribution",
+        HeadCase{{PageMark::OwnLine, 70, TableLineForm::C},
+                 " Stable age-stage distribution",
                  "\b\r\n" + Blanks69 + "Page 3 \r\n    Table 7. Stable age-stage distribution\r\n"},
-        HeadCase{{PageMark::None, 70, TableLineForm::A}, ". Stage duration of each individual",
+        HeadCase{{PageMark::None, 70, TableLineForm::A},
+                 ". Stage duration of each individual",
                  Blanks69 + "Page 3 \r\n    Table 7. Stage duration of each individual\r\n"}));
 
 TEST(PageHead, CountersStopAtTheirLargestValue) {

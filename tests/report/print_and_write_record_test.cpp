@@ -10,9 +10,7 @@ namespace {
 using testing::writtenText;
 
 TEST(PrintRecord, NumberItemsCarrySignPositionAndTrailingBlank) {
-  EXPECT_EQ(writtenText([](TextOutputFile& f) {
-              printTo(f).number(0.25).number(3).number(-1.5).endLine();
-            }),
+  EXPECT_EQ(writtenText([](TextOutputFile& f) { printTo(f).number(0.25).number(3).number(-1.5).endLine(); }),
             " .25  3 -1.5 \r\n");
 }
 
@@ -43,16 +41,16 @@ TEST_P(TabCases, MovesToTheColumnOrStartsANewLine) {
             c.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Columns, TabCases,
-    ::testing::Values(TabCase{"", 1, "#"}, TabCase{"", 5, "    #"}, TabCase{"123", 10, "123      #"},
-                      // At the column already: nothing is added.
-                      TabCase{"123456789", 10, "123456789#"},
-                      // Just past it, and far past it: a new line padded to the column.
-                      TabCase{"1234567890", 10, "1234567890\r\n         #"},
-                      TabCase{"123456789012", 10, "123456789012\r\n         #"},
-                      // Letters outside ASCII count as one column each.
-                      TabCase{"L\xC3\xA4ufer", 10, "L\xC3\xA4ufer   #"}));
+INSTANTIATE_TEST_SUITE_P(Columns, TabCases,
+                         ::testing::Values(TabCase{"", 1, "#"}, TabCase{"", 5, "    #"},
+                                           TabCase{"123", 10, "123      #"},
+                                           // At the column already: nothing is added.
+                                           TabCase{"123456789", 10, "123456789#"},
+                                           // Just past it, and far past it: a new line padded to the column.
+                                           TabCase{"1234567890", 10, "1234567890\r\n         #"},
+                                           TabCase{"123456789012", 10, "123456789012\r\n         #"},
+                                           // Letters outside ASCII count as one column each.
+                                           TabCase{"L\xC3\xA4ufer", 10, "L\xC3\xA4ufer   #"}));
 
 TEST(PrintRecord, AnOpenLineIsContinuedByTheNextStatement) {
   EXPECT_EQ(writtenText([](TextOutputFile& f) {
