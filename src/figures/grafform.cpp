@@ -1,0 +1,127 @@
+#include "figures/grafform.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/window_handler.h"
+
+namespace vorelan {
+namespace {
+
+QPushButton* figureButton(const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setFont(QFont("Times New Roman", 11));
+  button->setCursor(Qt::PointingHandCursor);
+  button->setMinimumWidth(84);
+  return button;
+}
+
+}  // namespace
+
+grafform::grafform(WindowSwitcher& switcher, AnalysisState& state, Platform& platform, PrinterSource printer,
+                   std::function<void(QWidget&)> quit)
+    : SecondaryWindow(switcher),
+      state_(state),
+      platform_(platform),
+      printer_(std::move(printer)),
+      quit_(std::move(quit)) {
+  buildControls();
+  Form_Load();
+}
+
+void grafform::buildControls() {
+  setWindowTitle("Grafform");
+  resize(1100, 760);
+
+  MSChart1 = new ChartControl(this);
+  MSChart1->setMinimumSize(900, 600);
+
+  auto* Frame1 = new QGroupBox("Select a figure to display", this);
+  auto* figures = new QHBoxLayout(Frame1);
+  Command16 = figureButton("s(i,j)", Frame1);
+  Command13 = figureButton("g(i,j)", Frame1);
+  Command14 = figureButton("d(i,j)", Frame1);
+  Command15 = figureButton("c(i,j)", Frame1);
+  Command3 = figureButton("l(x)", Frame1);
+  Command7 = figureButton("l(x)c(x)", Frame1);
+  Command5 = figureButton("c(x)", Frame1);
+  for (QPushButton* b : {Command16, Command13, Command14, Command15, Command3, Command7, Command5}) {
+    figures->addWidget(b);
+  }
+
+  Command1 = figureButton("Print form", this);
+  Command4 = figureButton("Mainform", this);
+  Command2 = figureButton("Quit", this);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(Frame1, 1);
+  bottom->addSpacing(16);
+  bottom->addWidget(Command1);
+  bottom->addWidget(Command4);
+  bottom->addWidget(Command2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(MSChart1, 1);
+  layout->addLayout(bottom);
+
+  const auto on = [this](QPushButton* button, std::function<void()> work) {
+    connect(button, &QPushButton::clicked, this, [this, work] { runWindowHandler(state_, platform_, work); });
+  };
+  on(Command16, [this] { ShowSxj(); });
+  on(Command13, [this] { ShowGij(); });
+  on(Command14, [this] { ShowDij(); });
+  on(Command15, [this] { ShowCij(); });
+  on(Command3, [this] { ShowLx(); });
+  on(Command7, [this] { ShowLxCx(); });
+  on(Command5, [this] { ShowCx(); });
+  on(Command1, [this] { printWindowImage(*this, printer_, platform_); });
+  on(Command4, [this] { goBack(); });
+  on(Command2, [this] {
+    hide();
+    if (quit_) quit_(*this);
+  });
+}
+
+// Opens with the s(x,j) figure; the window is not shown yet, so no focus moves.
+void grafform::Form_Load() { ShowSxj(); }
+
+void grafform::draw(LifeTableFigure figure) {
+  fillLifeTableFigure(MSChart1->data(), state_, figure, FigureWindow::Large);
+  MSChart1->refresh();
+}
+
+void grafform::ShowSxj() {
+  draw(LifeTableFigure::Sxj);
+  MSChart1->setVisible(true);
+}
+
+void grafform::ShowGij() {
+  draw(LifeTableFigure::Gij);
+  MSChart1->setVisible(true);
+}
+
+void grafform::ShowDij() {
+  draw(LifeTableFigure::Dij);
+  MSChart1->setVisible(true);
+}
+
+void grafform::ShowCij() {
+  draw(LifeTableFigure::Cij);
+  Command14->setFocus();
+}
+
+void grafform::ShowLx() {
+  draw(LifeTableFigure::Lx);
+  MSChart1->setVisible(true);
+  Command5->setFocus();
+}
+
+void grafform::ShowLxCx() { draw(LifeTableFigure::LxCx); }
+
+void grafform::ShowCx() {
+  draw(LifeTableFigure::Cx);
+  MSChart1->setVisible(true);
+}
+
+}  // namespace vorelan

@@ -1,0 +1,429 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "cohort/basic_run.h"
+#include "cohort/data_file_checks.h"
+#include "shell/window_handler.h"
+#include "cohort/open_data_file.h"
+#include "shell/emblem.h"
+#include "shell/greeting.h"
+#include "shell/main_window_texts.h"
+
+namespace vorelan {
+namespace {
+
+QPushButton* button(const char* caption, const char* tooltip, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  if (tooltip) b->setToolTip(tooltip);
+  b->setCursor(Qt::PointingHandCursor);
+  return b;
+}
+
+WrappingButton* wrappingButton(const char* caption, const char* tooltip, QWidget* parent) {
+  auto* b = new WrappingButton(caption, parent);
+  b->setToolTip(tooltip);
+  b->setCursor(Qt::PointingHandCursor);
+  b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  return b;
+}
+
+QLabel* stepLabel(const char* caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setStyleSheet("font-weight: bold; color: #1d3f73;");
+  return label;
+}
+
+}  // namespace
+
+Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
+    : state_(state),
+      platform_(platform),
+      printer_(std::move(printer)),
+      switcher_(*this),
+      grafform_([this] {
+        return new grafform(switcher_, state_, platform_, printer_, [this](QWidget& from) { quitProgram(from); });
+      }) {
+  buildControls();
+  connectHandlers();
+  Form_Load();
+}
+
+Form1::~Form1() { delete grafform_.loaded(); }
+
+void Form1::buildControls() {
+  setWindowTitle("Vorelan - age-stage, two-sex life table of consumption");
+  resize(1180, 780);
+
+  Label12 = new ClickableLabel(this);
+  Label12->setToolTip("Basic introduction");
+  Label12->setCursor(Qt::PointingHandCursor);
+  Label12->setStyleSheet("font-size: 17pt; font-weight: bold; color: #1d3f73;");
+  Label1 = new ClickableLabel(this);
+  Label3 = new ClickableLabel(this);
+  Label3->setWordWrap(true);
+  Label3->setStyleSheet("background: #e6e6e6; padding: 4px;");
+  Label3->setMaximumWidth(260);
+
+  auto* header = new QVBoxLayout;
+  header->setSpacing(2);
+  header->addWidget(Label12);
+  header->addWidget(Label1);
+
+  auto* body = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(buildStepsColumn());
+  left->addWidget(Label3);
+  left->addStretch(1);
+  body->addLayout(left, 0);
+  body->addWidget(buildChartArea(), 1);
+  body->addWidget(buildAuthorFrame(), 0);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(header);
+  layout->addLayout(body, 1);
+
+  Timer1 = new QTimer(this);
+}
+
+QWidget* Form1::buildStepsColumn() {
+  auto* column = new QWidget(this);
+  column->setFixedWidth(260);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  Frame4 = new QGroupBox("Action", column);
+  auto* steps = new QGridLayout(Frame4);
+  Label2 = new ClickableLabel("Step 1.", Frame4);
+  Label2->setToolTip("Chech datafile");
+  Label2->setCursor(Qt::PointingHandCursor);
+  Label2->setStyleSheet("font-weight: bold; color: #1d3f73;");
+  cmdOpenDataFile = button("Open data file", "Open data file", Frame4);
+  Label4 = stepLabel("Step 2.", Frame4);
+  cmdBasicRun = button("Basic Run", "Run life table analysis", Frame4);
+  Label5 = stepLabel("Step 3.", Frame4);
+  cmdBootstrap = button("Bootstrap",
+                        "If you want to use the same bootstrap samples, please select file no. 11 in your life "
+                        "table folder.",
+                        Frame4);
+  Label8 = stepLabel("Step 4.", Frame4);
+  Command6 = wrappingButton("Read SASD (in your life table folder) to calculate the finite predation rate",
+                            "Read SASD file from life table folder (_10_SASD and Oviposition "
+                            "age_for_VORELAN_program_in_column.txt)",
+                            Frame4);
+  Command12 = wrappingButton("Paired bootstrap test (in Halvek)", "Please use the Paired Bootstrap Test in Halvek",
+                             Frame4);
+  steps->addWidget(Label2, 0, 0);
+  steps->addWidget(cmdOpenDataFile, 0, 1);
+  steps->addWidget(Label4, 1, 0);
+  steps->addWidget(cmdBasicRun, 1, 1);
+  steps->addWidget(Label5, 2, 0);
+  steps->addWidget(cmdBootstrap, 2, 1);
+  steps->addWidget(Label8, 3, 0, Qt::AlignTop);
+  steps->addWidget(Command6, 3, 1);
+  steps->addWidget(Command12, 4, 1);
+  steps->setColumnStretch(1, 1);
+  layout->addWidget(Frame4);
+
+  // The jackknife and the comparison of two bootstraps sit beside the steps.
+  cmdJackknife = button("Jackknife", nullptr, column);
+  cmdCompare2boots = button("C2B", nullptr, column);
+  auto* resampling = new QHBoxLayout;
+  resampling->addWidget(cmdJackknife, 1);
+  resampling->addWidget(cmdCompare2boots);
+  layout->addLayout(resampling);
+
+  Frame1 = new QGroupBox("Select a figure to display", column);
+  auto* figures = new QGridLayout(Frame1);
+  Command16 = button("s(x,j)", "Surivival rate to each age-stage unit (i,j)", Frame1);
+  Command13 = button("g(x,j)", "Transition probability from n(i,j) to n(i+1,j)", Frame1);
+  Command14 = button("d(x,j)", "Transition probability from n(i,j) to n(i+1,j+1)", Frame1);
+  Command15 = button("c(x,j)", "Consumption rate of n(i,j)", Frame1);
+  Command3 = button("l(x)", "Age-specific survival rate", Frame1);
+  Command5 = button("c(x)", "Age-specific consumption rate", Frame1);
+  Command7 = button("l(x)c(x)", "Age-specific maternity", Frame1);
+  Command8 = button("Q", nullptr, Frame1);
+  Command10 = button("W", nullptr, Frame1);
+  const QPushButton* order[] = {Command16, Command13, Command14, Command15, Command3,
+                                Command5,  Command7,  Command8,  Command10};
+  for (int i = 0; i < 9; ++i) figures->addWidget(const_cast<QPushButton*>(order[i]), i / 3, i % 3);
+  layout->addWidget(Frame1);
+
+  Command9 = button("Note well", "Special note", column);
+  Command24 = button("Data format", "Format of data file", column);
+  Command11 = button("Print page", "Print this form", column);
+  Command1 = button("Quit", "Quit this program", column);
+  auto* general = new QGridLayout;
+  general->addWidget(Command9, 0, 0);
+  general->addWidget(Command24, 0, 1);
+  general->addWidget(Command11, 1, 0);
+  general->addWidget(Command1, 1, 1);
+  layout->addLayout(general);
+  return column;
+}
+
+QWidget* Form1::buildChartArea() {
+  Frame3 = new QGroupBox("Graph", this);
+  auto* layout = new QVBoxLayout(Frame3);
+
+  // The greeting and the hint lie over the chart until the first figure is drawn.
+  auto* area = new QWidget(Frame3);
+  auto* stack = new QGridLayout(area);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  MSChart1 = new ChartControl(area);
+  MSChart1->setMinimumSize(560, 420);
+  MSChart2 = new ChartControl(area);
+  MSChart2->setVisible(false);
+  Label13 = new ClickableLabel("How do you do?", area);
+  Label13->setAlignment(Qt::AlignCenter);
+  Label13->setStyleSheet("background: yellow; color: blue; font-size: 24pt; font-weight: bold; padding: 6px;");
+  Label14 = new ClickableLabel(area);
+  Label14->setWordWrap(true);
+  Label14->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label14->setStyleSheet(
+      "background: #1d3f9e; color: yellow; font-size: 15.75pt; font-weight: bold; padding: 14px;");
+  stack->addWidget(MSChart1, 0, 0, 2, 1);
+  stack->addWidget(MSChart2, 0, 0, 2, 1);
+  stack->addWidget(Label13, 0, 0);
+  stack->addWidget(Label14, 1, 0);
+  stack->setRowStretch(1, 1);
+  layout->addWidget(area, 1);
+
+  Command2 = button("B or J results", "Bootstrap or Jackknife results", Frame3);
+  Command23 = button("Means", "Table of means for each stage", Frame3);
+  Command27 = button("Results", "Show analytical results in tables", Frame3);
+  Command28 = button("Output files", "Show list of output files", Frame3);
+  Command25 = button("References", "Show references", Frame3);
+  Command4 = button("Large", "Show large graph", Frame3);
+  auto* results = new QHBoxLayout;
+  for (QPushButton* b : {Command2, Command23, Command27, Command28, Command25, Command4}) results->addWidget(b);
+  layout->addLayout(results);
+  return Frame3;
+}
+
+QWidget* Form1::buildAuthorFrame() {
+  Frame2 = new QGroupBox("Author", this);
+  Frame2->setFixedWidth(220);
+  auto* layout = new QVBoxLayout(Frame2);
+  Label6 = new ClickableLabel(Frame2);
+  Label6->setToolTip("Introduction");
+  Label6->setAlignment(Qt::AlignCenter);
+  Label6->setStyleSheet("font-size: 12pt; font-weight: bold;");
+  Image1 = new ClickableLabel(Frame2);
+  Image1->setToolTip("Note well!");
+  Image1->setPixmap(emblemPixmap(120));
+  Image1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Label10 = new ClickableLabel(Frame2);
+  Label10->setToolTip("Introduction");
+  Label10->setWordWrap(true);
+  Command26 = new QPushButton(Frame2);
+  Command26->setToolTip("Quiz");
+  Command26->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+  Command26->setIconSize(QSize(32, 32));
+  Command26->setCursor(Qt::PointingHandCursor);
+  lblBootBegin = new QLabel(Frame2);
+  lblBootEnd = new QLabel(Frame2);
+  layout->addWidget(Label6);
+  layout->addWidget(Image1);
+  layout->addWidget(Label10);
+  layout->addWidget(Command26, 0, Qt::AlignLeft);
+  layout->addWidget(lblBootBegin);
+  layout->addWidget(lblBootEnd);
+  layout->addStretch(1);
+  return Frame2;
+}
+
+void Form1::connectHandlers() {
+  const auto on = [this](QPushButton* b, std::function<void()> work) {
+    connect(b, &QPushButton::clicked, this, [this, work] { handle(work); });
+  };
+  on(cmdOpenDataFile, [this] { cmdOpenDataFile_Click(); });
+  on(cmdBasicRun, [this] { cmdBasicRun_Click(); });
+  on(Command16, [this] { ShowSxj(); });
+  on(Command13, [this] { ShowGij(); });
+  on(Command14, [this] { ShowDij(); });
+  on(Command15, [this] { ShowCij(); });
+  on(Command3, [this] { ShowLx(); });
+  on(Command5, [this] { ShowCx(); });
+  on(Command7, [this] { ShowLxCx(); });
+  on(Command4, [this] { Command4_Click(); });
+  on(Command11, [this] { Command11_Click(); });
+  on(Command12, [this] { Command12_Click(); });
+  on(Command1, [this] { Command1_Click(); });
+  Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
+  Label2->onClick = Label1->onClick;
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void Form1::Form_Load() {
+  state_.run.TimeUnit = 1;
+  Label1->setText(QString::fromStdString(noticeLine(QDate::currentDate().year())));
+  Label1->setStyleSheet("color: rgb(255, 0, 0);");
+  Timer1->setInterval(500);
+  Timer1->start();
+  Label12->setText(QString::fromStdString(programTitle()));
+  Label10->setText(QString::fromStdString(contactBlock()));
+
+  cmdBasicRun->setEnabled(false);
+  cmdBasicRun->setVisible(true);
+  Command3->setEnabled(true);
+  Command4->setEnabled(false);
+  cmdJackknife->setEnabled(false);
+  Label13->setVisible(true);
+  Label14->setVisible(true);
+  Frame4->setEnabled(true);
+  Frame1->setEnabled(true);
+
+  // The other starting states of the main window.
+  cmdCompare2boots->setEnabled(false);
+  cmdCompare2boots->setVisible(false);
+  cmdBootstrap->setEnabled(false);
+  Command6->setEnabled(false);
+  Command23->setEnabled(false);
+  Command27->setEnabled(false);
+  Command28->setEnabled(false);
+  lblBootBegin->setVisible(false);
+  lblBootEnd->setVisible(false);
+
+  Label14->setText(QString::fromStdString(usageHint()));
+  // The grey box of the second saying shows once it holds one.
+  Label3->setVisible(!Label3->text().isEmpty());
+  Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+void Form1::handle(const std::function<void()>& work) { runWindowHandler(state_, platform_, work); }
+
+void Form1::cmdOpenDataFile_Click() {
+  if (!OpenDataFile(state_, platform_)) return;
+  cmdBasicRun->setEnabled(true);
+  cmdJackknife->setEnabled(false);
+  cmdBasicRun->setFocus();
+  cmdOpenDataFile->setEnabled(false);
+  Label2->setEnabled(true);
+}
+
+void Form1::cmdBasicRun_Click() {
+  if (state_.run.BasicRunDone != "yes") cmdOpenDataFile->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const struct CursorBack {
+    ~CursorBack() { QApplication::restoreOverrideCursor(); }
+  } cursorBack;
+  if (BasicRun(state_, platform_) == BasicRunOutcome::Computed) {
+    Command4->setEnabled(true);
+    cmdJackknife->setEnabled(true);
+    Command23->setEnabled(true);
+    Command27->setEnabled(true);
+    Command28->setEnabled(true);
+    Frame1->setEnabled(true);
+    cmdBootstrap->setEnabled(true);
+    cmdBootstrap->setVisible(true);
+    cmdCompare2boots->setVisible(true);
+    Command16->setFocus();
+    ShowCij();
+  }
+  Command6->setEnabled(true);
+}
+
+// The check asked for from the notice line or "Step 1.". Without an opened
+// data file there is nothing to check: say so rather than end the program.
+void Form1::CheckDataFileFromLabel() {
+  if (state_.report.DataFileName.empty()) {
+    platform_.message.show("Please open a data file first (Open data file).", "Check data file");
+    return;
+  }
+  CheckDatafile(state_, platform_);
+}
+
+void Form1::Command1_Click() { quitProgram(*this); }
+
+void Form1::Command4_Click() { switcher_.open(*this, grafform_.get(), SwitchOrder::ShowThenHide); }
+
+void Form1::Command11_Click() { printWindowImage(*this, printer_, platform_); }
+
+void Form1::Command12_Click() {
+  platform_.message.show("Please use Halvek to run paired bootstrap test.", "Paired bootstrap test");
+}
+
+void Form1::Timer1_Timer() {
+  Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+  Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, QTime::currentTime().hour())));
+}
+
+// Until the copyright and dedication windows exist, Quit ends the program
+// here, after closing every open file.
+void Form1::quitProgram(QWidget& from) {
+  state_.files.closeAll();
+  from.hide();
+  platform_.programExit.endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  state_.files.closeAll();
+  event->accept();
+  platform_.programExit.endProgram();
+}
+
+void Form1::drawFigure(LifeTableFigure figure) {
+  fillLifeTableFigure(MSChart1->data(), state_, figure, FigureWindow::Main);
+  MSChart1->refresh();
+  // A drawn figure stands in front of the greeting.
+  MSChart1->raise();
+}
+
+void Form1::hideGreetingLabels() {
+  Label13->setVisible(false);
+  Label14->setVisible(false);
+}
+
+void Form1::ShowSxj() {
+  drawFigure(LifeTableFigure::Sxj);
+  MSChart1->setVisible(true);
+  Command13->setFocus();
+}
+
+void Form1::ShowGij() {
+  drawFigure(LifeTableFigure::Gij);
+  MSChart1->setVisible(true);
+  hideGreetingLabels();
+  Command14->setFocus();
+}
+
+void Form1::ShowDij() {
+  drawFigure(LifeTableFigure::Dij);
+  MSChart1->setVisible(true);
+  hideGreetingLabels();
+  Command15->setFocus();
+}
+
+void Form1::ShowCij() {
+  MSChart1->setVisible(true);
+  drawFigure(LifeTableFigure::Cij);
+}
+
+void Form1::ShowLx() {
+  drawFigure(LifeTableFigure::Lx);
+  MSChart1->setVisible(true);
+  Command5->setFocus();
+}
+
+void Form1::ShowLxCx() { drawFigure(LifeTableFigure::LxCx); }
+
+void Form1::ShowCx() {
+  drawFigure(LifeTableFigure::Cx);
+  MSChart1->setVisible(true);
+  hideGreetingLabels();
+  Command7->setFocus();
+}
+
+}  // namespace vorelan

@@ -1,0 +1,136 @@
+#pragma once
+// The main window: the numbered steps, the figure buttons, the chart area
+// with the buttons of the result windows, and the author frame. Every
+// handler runs its work inside runHandler, so a data error ends the program
+// with every file closed.
+#include <QWidget>
+
+#include "figures/chart_control.h"
+#include "figures/grafform.h"
+#include "model/analysis_state.h"
+#include "platform/user_interface.h"
+#include "shell/controls.h"
+#include "shell/window_printing.h"
+#include "shell/window_switching.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace vorelan {
+
+class Form1 : public QWidget {
+ public:
+  Form1(AnalysisState& state, Platform& platform, PrinterSource printer = defaultPrinter);
+  ~Form1() override;
+
+  // The figures of the life table on the main window's chart.
+  void ShowSxj();
+  void ShowGij();
+  void ShowDij();
+  void ShowCij();
+  void ShowLx();
+  void ShowLxCx();
+  void ShowCx();
+
+  // The large-chart window while it is loaded, otherwise null.
+  grafform* largeChartWindow() const { return grafform_.loaded(); }
+  WindowSwitcher& switcher() { return switcher_; }
+
+  // Directly on the window.
+  QPushButton* cmdJackknife;
+  QPushButton* cmdCompare2boots;
+  QPushButton* Command9;   // Note well
+  QPushButton* Command24;  // Data format
+  QPushButton* Command1;   // Quit
+  QPushButton* Command11;  // Print page
+  ClickableLabel* Label3;  // a second saying
+  ClickableLabel* Label1;  // the notice line
+  ClickableLabel* Label12; // the program's title
+  QTimer* Timer1;
+
+  // Frame4 "Action": the steps.
+  QGroupBox* Frame4;
+  ClickableLabel* Label2;  // Step 1.
+  QPushButton* cmdOpenDataFile;
+  QLabel* Label4;  // Step 2.
+  QPushButton* cmdBasicRun;
+  QLabel* Label5;  // Step 3.
+  QPushButton* cmdBootstrap;
+  QLabel* Label8;  // Step 4.
+  WrappingButton* Command6;  // Read SASD
+  WrappingButton* Command12; // Paired bootstrap test
+
+  // Frame3 "Graph": the chart area.
+  QGroupBox* Frame3;
+  ChartControl* MSChart1;
+  ChartControl* MSChart2;
+  ClickableLabel* Label13;  // the greeting
+  ClickableLabel* Label14;  // the usage hint and a saying
+  QPushButton* Command2;    // B or J results
+  QPushButton* Command23;   // Means
+  QPushButton* Command27;   // Results
+  QPushButton* Command28;   // Output files
+  QPushButton* Command25;   // References
+  QPushButton* Command4;    // Large
+
+  // Frame2 "Author".
+  QGroupBox* Frame2;
+  ClickableLabel* Image1;
+  ClickableLabel* Label6;   // the date
+  ClickableLabel* Label10;  // element 1: the contact block
+  QPushButton* Command26;   // the quiz picture
+  QLabel* lblBootBegin;
+  QLabel* lblBootEnd;
+
+  // Frame1 "Select a figure to display".
+  QGroupBox* Frame1;
+  QPushButton* Command16;  // s(x,j)
+  QPushButton* Command13;  // g(x,j)
+  QPushButton* Command14;  // d(x,j)
+  QPushButton* Command15;  // c(x,j)
+  QPushButton* Command3;   // l(x)
+  QPushButton* Command5;   // c(x)
+  QPushButton* Command7;   // l(x)c(x)
+  QPushButton* Command8;   // Q
+  QPushButton* Command10;  // W
+
+ protected:
+  // The close box ends the program at once.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  QWidget* buildStepsColumn();
+  QWidget* buildChartArea();
+  QWidget* buildAuthorFrame();
+  void connectHandlers();
+  void Form_Load();
+
+  void cmdOpenDataFile_Click();
+  void cmdBasicRun_Click();
+  void CheckDataFileFromLabel();
+  void Command1_Click();
+  void Command4_Click();
+  void Command11_Click();
+  void Command12_Click();
+  void Timer1_Timer();
+
+  void drawFigure(LifeTableFigure figure);
+  void hideGreetingLabels();
+  // Leaves the program from `from` (the quit path starts here).
+  void quitProgram(QWidget& from);
+  // Runs one handler's work at the boundary of the core.
+  void handle(const std::function<void()>& work);
+
+  AnalysisState& state_;
+  Platform& platform_;
+  PrinterSource printer_;
+  WindowSwitcher switcher_;
+  WindowSlot<grafform> grafform_;
+  int GreetingTicks = 0;
+  int GreetingPhase = 0;
+};
+
+}  // namespace vorelan

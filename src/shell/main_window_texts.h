@@ -1,0 +1,32 @@
+#pragma once
+// The fixed texts of the main window: the program's title, the notice line,
+// the contact block and the usage hint.
+#include <string>
+
+namespace vorelan {
+
+inline constexpr const char* ContactAddress = "dev@vorelan.example";
+
+inline std::string programTitle() { return "VORELAN\nAge-stage, two-sex life table of consumption"; }
+
+inline std::string noticeLine(int year) {
+  return "Copyright (c) " + std::to_string(year) + " the Vorelan developers";
+}
+
+// Six lines: name, e-mail address, laboratory, institution, postal box, city and country.
+inline std::string contactBlock() {
+  return std::string("The Vorelan developers\n") + ContactAddress +
+         "\nLife-table laboratory\nThe Vorelan project\nP.O. Box 1\nVorelan, Earth";
+}
+
+// The usage hint, built of its four pieces with their own blanks.
+inline std::string usageHint() {
+  std::string hint = "1. Open a data file. 2. Press Basic RUN to analyze the raw data and calculate ";
+  hint += "the age-stage-specific consumption rate. 3. Select a figure to display.  ";
+  hint += "You can click Jackknif or Bootstrap to estimate the standard errors of the ";
+  hint += std::string("net predation rate.  Comments and suggestions are welcome (e-mail to ") + ContactAddress +
+          ").";
+  return hint;
+}
+
+}  // namespace vorelan

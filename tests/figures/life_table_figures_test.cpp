@@ -1,0 +1,204 @@
+// The seven life-table figures on both windows, read from the chart's grid.
+#include <QTest>
+#include <memory>
+
+#include "figure_windows.h"
+#include "small_life_table.h"
+#include "support/scripted_platform.h"
+
+namespace vorelan {
+namespace {
+
+using testing::SmallMaxAge;
+using testing::SmallStages;
+
+// What each figure must show, worked out from the figure table.
+struct Expected {
+  LifeTableFigure figure;
+  const char* name;
+  const char* title;
+  const char* mainYTitle;
+  const char* largeYTitle;
+  const char* xTitle;
+  bool perStage;
+  int source;          // matrix 1..4 (s, g, d, c) or vector 1..3 (l, q, k)
+  bool yAutomatic;
+  int yDivisions;      // on a fresh chart; 0: not set
+};
+
+const Expected Figures[] = {
+    {LifeTableFigure::Sxj, "s(x,j)", "Survival rate to each age-stage group", "S(i,j)", "S(i,j)", "age", true, 1,
+     false, 11},
+    {LifeTableFigure::Gij, "g(x,j)", "Age-stage specific growth probability", "g(x,j)", "g(i,j)", "Age", true, 2,
+     false, 11},
+    {LifeTableFigure::Dij, "d(x,j)", "Age-stage specific development probability", "d(x,j)", "d(i,j)", "Age", true,
+     3, false, 11},
+    {LifeTableFigure::Cij, "c(x,j)", "Age-stage specific consumption rate", "c(x,j)", "c(i,j)", "Age", true, 4, true,
+     0},
+    {LifeTableFigure::Lx, "l(x)", "Age-specific survival rate", "l(x)", "l(x)", "Age", false, 1, false, 0},
+    {LifeTableFigure::LxCx, "l(x)c(x)", "Age-specific net consumption", "l(x)*c(x)", "l(x)*c(x)", "Age", false, 2,
+     true, 0},
+    {LifeTableFigure::Cx, "c(x)", "Age-specific consumption rate", "c(x)", "c(x)", "Age", false, 3, true, 0},
+};
+
+double expectedY(const Expected& e, int age, int column) {
+  if (!e.perStage) return testing::smallVectorValue(e.source, age);
+  const double value = testing::smallMatrixValue(e.source, age, column);
+  return e.source == 4 ? value * 100 : value;
+}
+
+// Both windows, each over a fresh small life table.
+struct Windows {
+  AnalysisState state;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  std::unique_ptr<Form1> main;
+  std::unique_ptr<grafform> large;
+
+  Windows() {
+    testing::fillSmallLifeTable(state);
+    main = std::make_unique<Form1>(state, platform);
+    large = std::make_unique<grafform>(main->switcher(), state, platform, nullptr, nullptr);
+  }
+  const ChartData& draw(bool onMain, LifeTableFigure figure) {
+    if (onMain) {
+      testing::showOnMain(*main, figure);
+      return main->MSChart1->data();
+    }
+    testing::showOnLarge(*large, figure);
+    return large->MSChart1->data();
+  }
+};
+
+}  // namespace
+
+class LifeTableFiguresTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void gridHoldsOneCurvePerSeriesClosingAtZero_data() { figureRows(); }
+  void gridHoldsOneCurvePerSeriesClosingAtZero() {
+    QFETCH(int, index);
+    QFETCH(bool, onMain);
+    const Expected& e = Figures[index];
+    Windows w;
+    const ChartData& chart = w.draw(onMain, e.figure);
+
+    const int series = e.perStage ? SmallStages + 1 : 1;
+    QCOMPARE(chart.type, ChartType::Xy2d);
+    QCOMPARE(chart.grid.columnCount(), 2 * series);
+    QCOMPARE(chart.grid.rowCount(), SmallMaxAge + 2);
+    for (int j = 1; j <= series; ++j) {
+      for (int row = 1; row <= SmallMaxAge + 1; ++row) {
+        QCOMPARE(chart.grid.data(row, 2 * j - 1), double(row - 1));
+        QCOMPARE(chart.grid.data(row, 2 * j), expectedY(e, row - 1, j));
+      }
+      QCOMPARE(chart.grid.data(SmallMaxAge + 2, 2 * j - 1), double(SmallMaxAge + 1));
+      QCOMPARE(chart.grid.data(SmallMaxAge + 2, 2 * j), 0.0);
+    }
+    if (e.perStage) {
+      const char* labels[] = {"Egg", "Nymp", "Female", "Male"};
+      for (int j = 1; j <= series; ++j) QCOMPARE(chart.grid.columnLabel(2 * j - 1), std::string(labels[j - 1]));
+    }
+    QCOMPARE(chart.legendVisible, e.perStage);
+  }
+
+  void titlesFontsAndScales_data() { figureRows(); }
+  void titlesFontsAndScales() {
+    QFETCH(int, index);
+    QFETCH(bool, onMain);
+    const Expected& e = Figures[index];
+    Windows w;
+    const ChartData& chart = w.draw(onMain, e.figure);
+
+    const FontSetting arial8{"Arial", 8};
+    QCOMPARE(chart.title, std::string(e.title));
+    QVERIFY(chart.titleFont == arial8);
+    QCOMPARE(chart.legendLocation, LegendLocation::Right);
+    QCOMPARE(chart.uniformAxis, false);
+    QCOMPARE(chart.yAxis.title, std::string(onMain ? e.mainYTitle : e.largeYTitle));
+    QCOMPARE(chart.xAxis.title, std::string(e.xTitle));
+    for (const AxisSetting* axis : {&chart.xAxis, &chart.yAxis}) {
+      QVERIFY(axis->titleVisible);
+      QVERIFY(axis->titleFont == arial8);
+      QVERIFY(axis->linearScale);
+      QCOMPARE(axis->tickStyle, TickStyle::Outside);
+    }
+    QCOMPARE(chart.yAxis.automaticScale, e.yAutomatic);
+    if (!e.yAutomatic) QCOMPARE(chart.yAxis.maximum, 1.1);
+    QVERIFY(chart.yAxis.majorGrid.set);
+    QCOMPARE(chart.yAxis.majorGrid.style, PenStyle::Solid);
+    QVERIFY(!chart.yAxis.majorGrid.automaticColor);
+    QVERIFY(chart.yAxis.majorGrid.color == (Rgb{0, 0, 0}));
+  }
+
+  // The divisions of the y scale: eleven for s, g and d, not set otherwise.
+  void divisionsOnAFreshChart_data() { figureRows(); }
+  void divisionsOnAFreshChart() {
+    QFETCH(int, index);
+    QFETCH(bool, onMain);
+    const Expected& e = Figures[index];
+    AnalysisState state;
+    testing::fillSmallLifeTable(state);
+    ChartData chart;
+    fillLifeTableFigure(chart, state, e.figure, onMain ? FigureWindow::Main : FigureWindow::Large);
+    QCOMPARE(chart.yAxis.majorDivisions, e.yDivisions);
+    // Only the s(x,j) figure sets the legend's font size.
+    QCOMPARE(chart.legendFont.size, e.figure == LifeTableFigure::Sxj ? 8.0 : 0.0);
+  }
+
+  // l(x)c(x) and g(x,j) take their x values from AgeValue, the others from the age itself.
+  void xValuesOfTheAgeVectorFigures() {
+    Windows w;
+    for (std::size_t x = 0; x <= SmallMaxAge; ++x) w.state.ageVectors.AgeValue(x) = 10.0 * double(x);
+    const struct {
+      LifeTableFigure figure;
+      bool fromAgeValue;
+    } cases[] = {{LifeTableFigure::Sxj, false}, {LifeTableFigure::Gij, true},  {LifeTableFigure::Dij, false},
+                 {LifeTableFigure::Cij, false}, {LifeTableFigure::Lx, true},   {LifeTableFigure::LxCx, true},
+                 {LifeTableFigure::Cx, false}};
+    for (const auto& c : cases) {
+      const ChartData& chart = w.draw(true, c.figure);
+      QCOMPARE(chart.grid.data(3, 1), c.fromAgeValue ? 20.0 : 2.0);
+      // The closing point stays at MaxAge + 1 whatever the x values.
+      QCOMPARE(chart.grid.data(SmallMaxAge + 2, 1), double(SmallMaxAge + 1));
+    }
+  }
+
+  // A second figure replaces the first: counts, titles and cells are set anew.
+  void aFigureReplacesThePreviousOne() {
+    Windows w;
+    w.draw(true, LifeTableFigure::Sxj);
+    const ChartData& chart = w.draw(true, LifeTableFigure::Lx);
+    QCOMPARE(chart.grid.columnCount(), 2);
+    QCOMPARE(chart.title, std::string("Age-specific survival rate"));
+    QVERIFY(!chart.legendVisible);
+  }
+
+  // The figures before any Basic Run draw the empty life table.
+  void aFigureOfTheEmptyStateHasOneSeriesOfTwoRows() {
+    AnalysisState state;
+    ChartData chart;
+    fillLifeTableFigure(chart, state, LifeTableFigure::Sxj, FigureWindow::Main);
+    QCOMPARE(chart.grid.columnCount(), 2);
+    QCOMPARE(chart.grid.rowCount(), 2);
+    QCOMPARE(chart.grid.data(2, 1), 1.0);
+    QCOMPARE(chart.grid.data(2, 2), 0.0);
+  }
+
+ private:
+  void figureRows() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("onMain");
+    for (int i = 0; i < 7; ++i) {
+      for (const bool onMain : {true, false}) {
+        QTest::newRow((std::string(Figures[i].name) + (onMain ? " main" : " large")).c_str()) << i << onMain;
+      }
+    }
+  }
+};
+
+}  // namespace vorelan
+
+QTEST_MAIN(vorelan::LifeTableFiguresTest)
+#include "life_table_figures_test.moc"

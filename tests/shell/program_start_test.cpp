@@ -1,0 +1,42 @@
+// The program starts and shows its main window.
+#include <QProcess>
+#include <QTest>
+
+#include "shell/program.h"
+
+namespace vorelan {
+
+class ProgramStartTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theProgramShowsTheMainWindow() {
+    Program program;
+    program.start();
+    Form1& main = program.mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(main.isVisible());
+    QVERIFY(main.windowTitle().startsWith("Vorelan"));
+    QVERIFY(main.cmdOpenDataFile->isVisible());
+    QVERIFY(main.cmdOpenDataFile->isEnabled());
+  }
+
+  void theProgramRunsUntilItIsEnded() {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(VORELAN_PROGRAM, QStringList());
+    QVERIFY(process.waitForStarted(10000));
+    // Still running after a while: it started and waits for the user.
+    QVERIFY(!process.waitForFinished(2000));
+    QCOMPARE(process.state(), QProcess::Running);
+    process.kill();
+    QVERIFY(process.waitForFinished(10000));
+  }
+};
+
+}  // namespace vorelan
+
+QTEST_MAIN(vorelan::ProgramStartTest)
+#include "program_start_test.moc"
