@@ -12,7 +12,11 @@
 #include "cohort/stage_daily_mean_consumption.h"
 #include "report/figure_data_files.h"
 #include "report/file_failure.h"
+#include "report/life06.h"
+#include "report/life11.h"
+#include "report/life12.h"
 #include "report/matrix_tables.h"
+#include "report/print_stage_consumption.h"
 #include "report/statistics_files.h"
 
 namespace vorelan {
@@ -23,13 +27,15 @@ constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     {"life01", &life01},
     {"life02", &life02},
     {"life10", &life10},
-    // life11, PrintStageConsumption, life12: the per-individual tables
+    {"life11", &life11},
+    {"PrintStageConsumption", &PrintStageConsumption},
+    {"life12", &life12},
     {"life03", &life03},
     {"life04", &life04},
     {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
     {"life05", &life05},
     {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
-    // life06: the basic statistics and the mean daily consumption tables
+    {"life06", &life06},
     {"life07", &life07},
 });
 

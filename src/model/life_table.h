@@ -1,6 +1,7 @@
 #pragma once
 // The age-stage matrices and the age vectors of the life table.
 #include <cstdint>
+#include <string>
 
 #include "arrays.h"
 #include "limits.h"
@@ -37,6 +38,12 @@ struct AgeVectors {
   Array2<double> TableBuffer{Ages, Stages};
   double TempSum = 0;
   double PrintedC0 = 0;
+  // The largest c(j) of the weighting-coefficient table printed last, the
+  // label of its stage column, and the check sums of both tables.
+  double MaxCj = 0;
+  std::string MaxCjStageName;
+  double CjCheckSumFromMeans = 0;
+  double CjCheckSumFromMatrices = 0;
   double TotalCohortConsumption = 0;  // the sum of T(x), formed with matrix T
 };
 

@@ -53,6 +53,21 @@ struct LongevityStatistics {
   std::int32_t Nc = 0;  // individuals with a lifetime consumption above 0
   double NcConsumptionSum = 0;
   double Cbar = 0;      // their mean lifetime consumption
+
+  // Pre-adult consumption (stages 1..K-1) of the whole cohort and of each sex
+  // letter, and the extremes of the lifetime consumption, filled by the table
+  // of the stage consumption of each individual. Counts are held as doubles.
+  double PreadultConsN = 0, PreadultConsSum = 0, PreadultConsSumSq = 0;
+  double PreadultConsMean = 0, PreadultConsSD = 0, PreadultConsSE = 0;
+  double PreadultConsMax = 0, PreadultConsMin = 0;
+  double PreadultConsFN = 0, PreadultConsFSum = 0, PreadultConsFSumSq = 0;
+  double PreadultConsFMean = 0, PreadultConsFSD = 0, PreadultConsFSE = 0;
+  double PreadultConsMN = 0, PreadultConsMSum = 0, PreadultConsMSumSq = 0;
+  double PreadultConsMMean = 0, PreadultConsMSD = 0, PreadultConsMSE = 0;
+  double PreadultConsNN = 0, PreadultConsNSum = 0, PreadultConsNSumSq = 0;
+  double PreadultConsNMean = 0, PreadultConsNSD = 0, PreadultConsNSE = 0;
+  double LifetimeConsMax = 0, LifetimeConsMin = 0;
+  double MaxMaleConsumption = 0, MaxFemaleConsumption = 0;
 };
 
 }  // namespace vorelan
