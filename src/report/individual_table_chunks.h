@@ -34,7 +34,7 @@ inline ColumnKind columnKind(int j, int numStages) {
 // Calls visit(kind, j, k) for every column j of the chunk, k being its
 // position in the chunk (1 for the chunk's first column).
 template <class Visit>
-void forEachColumn(const ColumnChunk &chunk, int numStages, Visit &&visit) {
+void forEachColumn(const ColumnChunk& chunk, int numStages, Visit&& visit) {
   for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) visit(columnKind(j, numStages), j, k);
 }
 

@@ -4,18 +4,18 @@
 
 namespace vorelan {
 
-void printProjectLines(TextOutputFile &out, const CohortHeader &header) {
+void printProjectLines(TextOutputFile& out, const CohortHeader& header) {
   printTo(out).tab(5).text("Project: ").text(header.ProjectName).endLine();
   printTo(out).tab(5).text("Name   : ").text(header.ResearcherName).endLine();
   printTo(out).tab(5).text("Date   : ").text(header.ExperimentDate).endLine();
 }
 
-void printContinuedTitle(TextOutputFile &out, int tableNo) {
+void printContinuedTitle(TextOutputFile& out, int tableNo) {
   printTo(out).tab(5).text("Table " + std::to_string(tableNo) + ". (Continued)").endLine();
 }
 
-void printStageHeading(TextOutputFile &out, const CohortHeader &header, const ColumnChunk &chunk,
-                       const StageHeadingLayout &layout) {
+void printStageHeading(TextOutputFile& out, const CohortHeader& header, const ColumnChunk& chunk,
+                       const StageHeadingLayout& layout) {
   PrintRecord line = printTo(out);
   line.tab(5).text(layout.opening);
   forEachColumn(chunk, header.NumStages, [&](ColumnKind kind, int j, int k) {
@@ -37,9 +37,9 @@ void printStageHeading(TextOutputFile &out, const CohortHeader &header, const Co
   line.text(" ").endLine();
 }
 
-void printStageCell(PrintRecord &line, int column, double duration,
-                    const std::function<void(PrintRecord &)> &value,
-                    const std::function<void(PrintRecord &)> &dead, const char *deathMark) {
+void printStageCell(PrintRecord& line, int column, double duration,
+                    const std::function<void(PrintRecord&)>& value,
+                    const std::function<void(PrintRecord&)>& dead, const char* deathMark) {
   line.tab(column);
   if (duration > 0) {
     value(line);
@@ -51,7 +51,7 @@ void printStageCell(PrintRecord &line, int column, double duration,
   }
 }
 
-const char *statisticLabel(IndividualStatistic statistic) {
+const char* statisticLabel(IndividualStatistic statistic) {
   switch (statistic) {
     case IndividualStatistic::N:
       return "N";
@@ -81,9 +81,9 @@ ColumnStatistics wholeCohortStatistics(int numIndividuals, double mean, double s
   return values;
 }
 
-void printStatisticCell(PrintRecord &line, int column, IndividualStatistic statistic,
-                        const ColumnStatistics &values, DashForm dash) {
-  const auto print = [&](const std::optional<double> &value, std::optional<int> decimals) {
+void printStatisticCell(PrintRecord& line, int column, IndividualStatistic statistic,
+                        const ColumnStatistics& values, DashForm dash) {
+  const auto print = [&](const std::optional<double>& value, std::optional<int> decimals) {
     if (!value) {
       line.tab(column + dash.offset).text(dash.text);
     } else if (decimals) {
@@ -114,10 +114,10 @@ void printStatisticCell(PrintRecord &line, int column, IndividualStatistic stati
   }
 }
 
-void printStatisticLines(TextOutputFile &out, std::initializer_list<IndividualStatistic> statistics,
-                         const std::function<std::string(IndividualStatistic)> &label,
-                         const std::function<void(PrintRecord &, IndividualStatistic)> &cells,
-                         const std::function<void()> &singleRule) {
+void printStatisticLines(TextOutputFile& out, std::initializer_list<IndividualStatistic> statistics,
+                         const std::function<std::string(IndividualStatistic)>& label,
+                         const std::function<void(PrintRecord&, IndividualStatistic)>& cells,
+                         const std::function<void()>& singleRule) {
   for (IndividualStatistic statistic : statistics) {
     PrintRecord line = printTo(out);
     line.tab(5).text(label(statistic));
@@ -127,14 +127,14 @@ void printStatisticLines(TextOutputFile &out, std::initializer_list<IndividualSt
   }
 }
 
-void printStageColumnChunks(TextOutputFile &out, const CohortHeader &header, int tableNo,
-                            const std::string &title, const StageColumnTable &table) {
-  const auto rule = [&](char character, const ColumnChunk &chunk) {
+void printStageColumnChunks(TextOutputFile& out, const CohortHeader& header, int tableNo,
+                            const std::string& title, const StageColumnTable& table) {
+  const auto rule = [&](char character, const ColumnChunk& chunk) {
     printTo(out).tab(5).text(repeated(character, table.ruleWidth(chunk))).endLine();
   };
   const ColumnStatistics wholeLife = table.wholeLife();
   std::optional<ColumnStatistics> preadult;
-  const auto statisticCell = [&](PrintRecord &line, IndividualStatistic statistic, ColumnKind kind,
+  const auto statisticCell = [&](PrintRecord& line, IndividualStatistic statistic, ColumnKind kind,
                                  int j, int k) {
     switch (kind) {
       case ColumnKind::WholeLife:
@@ -152,7 +152,7 @@ void printStageColumnChunks(TextOutputFile &out, const CohortHeader &header, int
 
   const auto chunks = individualTableChunks(header.NumStages);
   for (std::size_t c = 0; c < chunks.size(); ++c) {
-    const ColumnChunk &chunk = chunks[c];
+    const ColumnChunk& chunk = chunks[c];
     if (c == 0) {
       printTableLine(out, tableNo, TableLineForm::A, title);
     } else {
@@ -166,7 +166,7 @@ void printStageColumnChunks(TextOutputFile &out, const CohortHeader &header, int
     rule('-', chunk);
     printStatisticLines(
         out, SixStatistics, [](IndividualStatistic s) { return statisticLabel(s); },
-        [&](PrintRecord &line, IndividualStatistic statistic) {
+        [&](PrintRecord& line, IndividualStatistic statistic) {
           forEachColumn(chunk, header.NumStages, [&](ColumnKind kind, int j, int k) {
             statisticCell(line, statistic, kind, j, k);
           });

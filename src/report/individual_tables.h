@@ -16,10 +16,10 @@
 namespace vorelan {
 
 // At 5: "Project: ", "Name   : " and "Date   : " with the header items.
-void printProjectLines(TextOutputFile &out, const CohortHeader &header);
+void printProjectLines(TextOutputFile& out, const CohortHeader& header);
 
 // At 5: "Table 3. (Continued)", the number without its sign blank.
-void printContinuedTitle(TextOutputFile &out, int tableNo);
+void printContinuedTitle(TextOutputFile& out, int tableNo);
 
 enum class IndividualStatistic { N, Mean, Maximum, Minimum, SD, SE };
 
@@ -28,7 +28,7 @@ inline constexpr std::initializer_list<IndividualStatistic> SixStatistics = {
     IndividualStatistic::Minimum, IndividualStatistic::SD,   IndividualStatistic::SE};
 
 // "N", "Mean", "Maximum", "Minimum", "S.D.", "S.E.".
-const char *statisticLabel(IndividualStatistic statistic);
+const char* statisticLabel(IndividualStatistic statistic);
 
 // The statistics of one column: the count, which always prints, and each
 // statistic that can be formed (an empty one prints a dash). The mean prints
@@ -48,43 +48,43 @@ ColumnStatistics wholeCohortStatistics(int numIndividuals, double mean, double s
 // column plus `offset`.
 struct DashForm {
   int offset;
-  const char *text;
+  const char* text;
 };
 inline constexpr DashForm DashInCell{0, " -"};
 inline constexpr DashForm DashAfterCell{1, "-"};
 inline constexpr DashForm BareDash{0, "-"};
 
 // The cell of one statistic of a column, at `column`.
-void printStatisticCell(PrintRecord &line, int column, IndividualStatistic statistic,
-                        const ColumnStatistics &values, DashForm dash);
+void printStatisticCell(PrintRecord& line, int column, IndividualStatistic statistic,
+                        const ColumnStatistics& values, DashForm dash);
 
 // One line per statistic: its label at 5, the cells, a closing blank, and a
 // single rule after it.
-void printStatisticLines(TextOutputFile &out, std::initializer_list<IndividualStatistic> statistics,
-                         const std::function<std::string(IndividualStatistic)> &label,
-                         const std::function<void(PrintRecord &, IndividualStatistic)> &cells,
-                         const std::function<void()> &singleRule);
+void printStatisticLines(TextOutputFile& out, std::initializer_list<IndividualStatistic> statistics,
+                         const std::function<std::string(IndividualStatistic)>& label,
+                         const std::function<void(PrintRecord&, IndividualStatistic)>& cells,
+                         const std::function<void()>& singleRule);
 
 // Where the heading line of a stage table puts its titles: each at
 // step * k + at for the column in chunk position k.
 struct StageHeadingLayout {
-  const char *opening;                   // at 5, before the column titles
-  const char *wholeLifeTitle;            // "Longevity" or "Total"
+  const char* opening;                   // at 5, before the column titles
+  const char* wholeLifeTitle;            // "Longevity" or "Total"
   int wholeLifeAt, preadultAt, adultAt;  // step 10
   int stageStep, stageAt;                // the names of the pre-adult stages
 };
 
 // The heading line: the opening, the column titles and a closing blank. The
 // pre-adult stages are named as read from the data file.
-void printStageHeading(TextOutputFile &out, const CohortHeader &header, const ColumnChunk &chunk,
-                       const StageHeadingLayout &layout);
+void printStageHeading(TextOutputFile& out, const CohortHeader& header, const ColumnChunk& chunk,
+                       const StageHeadingLayout& layout);
 
 // A stage cell of an individual at `column`: its value when it completed the
 // stage, " -" when it never entered it, and for the stage in which it died
 // the value of `dead` followed by `deathMark`.
-void printStageCell(PrintRecord &line, int column, double duration,
-                    const std::function<void(PrintRecord &)> &value,
-                    const std::function<void(PrintRecord &)> &dead, const char *deathMark);
+void printStageCell(PrintRecord& line, int column, double duration,
+                    const std::function<void(PrintRecord&)>& value,
+                    const std::function<void(PrintRecord&)>& dead, const char* deathMark);
 
 // Where the cells of a stage table stand: step * k + at for the column in
 // chunk position k.
@@ -100,8 +100,8 @@ struct StageCellLayout {
 struct StageColumnTable {
   StageHeadingLayout heading;
   StageCellLayout cells;
-  std::function<int(const ColumnChunk &)> ruleWidth;
-  std::function<void(const ColumnChunk &, int individual)> individual;
+  std::function<int(const ColumnChunk&)> ruleWidth;
+  std::function<void(const ColumnChunk&, int individual)> individual;
   // The statistics of each kind of column. The pre-adult ones are formed
   // once, when the first chunk that holds the pre-adult column reaches its
   // statistic lines.
@@ -114,7 +114,7 @@ struct StageColumnTable {
 // double rule, the heading, the individuals, the six statistic lines and
 // "d - dead.". The rules stand at 5. A statistic that cannot be formed is
 // " -" in a stage or whole-life cell, "-" one column on in the pre-adult cell.
-void printStageColumnChunks(TextOutputFile &out, const CohortHeader &header, int tableNo,
-                            const std::string &title, const StageColumnTable &table);
+void printStageColumnChunks(TextOutputFile& out, const CohortHeader& header, int tableNo,
+                            const std::string& title, const StageColumnTable& table);
 
 }  // namespace vorelan

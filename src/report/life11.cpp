@@ -22,7 +22,7 @@ struct PreadultExtremes {
 // Largest and smallest pre-adult duration among the individuals that have a
 // sex (an "N" individual died before the adult stage); none in a cohort of
 // immatures only.
-std::optional<PreadultExtremes> preadultExtremes(const AnalysisState &state) {
+std::optional<PreadultExtremes> preadultExtremes(const AnalysisState& state) {
   std::optional<PreadultExtremes> extremes;
   for (int i = 1; i <= state.header.NumIndividuals; ++i) {
     if (state.cohort.Sex(i) == "N") continue;
@@ -38,11 +38,11 @@ std::optional<PreadultExtremes> preadultExtremes(const AnalysisState &state) {
 }
 
 // The rules are narrower for a chunk that ends before the adult column.
-int ruleWidth(const ColumnChunk &chunk, int numStages) {
+int ruleWidth(const ColumnChunk& chunk, int numStages) {
   return chunk.width() * 10 + (chunk.last < numStages ? 6 : 10);
 }
 
-void printIndividual(TextOutputFile &out, const AnalysisState &state, const ColumnChunk &chunk,
+void printIndividual(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk,
                      int i) {
   const double timeUnit = state.run.TimeUnit;
   PrintRecord line = printTo(out);
@@ -59,15 +59,15 @@ void printIndividual(TextOutputFile &out, const AnalysisState &state, const Colu
     } else {
       const double d = state.cohort.StageDuration(i, j);
       printStageCell(
-          line, Cells.stage(k), d, [&](PrintRecord &cell) { cell.number(timeUnit * d); },
-          [&](PrintRecord &cell) { cell.number(std::fabs(timeUnit * d)); }, "d ");
+          line, Cells.stage(k), d, [&](PrintRecord& cell) { cell.number(timeUnit * d); },
+          [&](PrintRecord& cell) { cell.number(std::fabs(timeUnit * d)); }, "d ");
     }
   });
   line.text(" ").endLine();
 }
 
-ColumnStatistics longevityStatistics(const AnalysisState &state) {
-  const LongevityStatistics &lg = state.longevity;
+ColumnStatistics longevityStatistics(const AnalysisState& state) {
+  const LongevityStatistics& lg = state.longevity;
   ColumnStatistics values = wholeCohortStatistics(state.header.NumIndividuals, lg.MeanLongevity,
                                                   lg.SDLongevity, lg.SELongevity);
   values.maximum = lg.MaxLongevity;
@@ -77,9 +77,9 @@ ColumnStatistics longevityStatistics(const AnalysisState &state) {
 
 // The pre-adult period is stages 1..m-1. With two stages it is stage 1,
 // whose statistics the cumulative ones take over for the later tables.
-ColumnStatistics preadultStatistics(AnalysisState &state,
-                                    const std::optional<PreadultExtremes> &extremes) {
-  StageStatistics &st = state.stageStats;
+ColumnStatistics preadultStatistics(AnalysisState& state,
+                                    const std::optional<PreadultExtremes>& extremes) {
+  StageStatistics& st = state.stageStats;
   const int m = state.header.NumStages;
   const int p = m - 1;
   if (m == 2) {
@@ -105,8 +105,8 @@ ColumnStatistics preadultStatistics(AnalysisState &state,
   return values;
 }
 
-ColumnStatistics stageStatistics(const AnalysisState &state, int j) {
-  const StageStatistics &st = state.stageStats;
+ColumnStatistics stageStatistics(const AnalysisState& state, int j) {
+  const StageStatistics& st = state.stageStats;
   ColumnStatistics values;
   values.n = st.StageDurN(j);
   if (values.n != 0) {
@@ -123,8 +123,8 @@ ColumnStatistics stageStatistics(const AnalysisState &state, int j) {
 
 }  // namespace
 
-void life11(AnalysisState &state, Platform & /*platform*/) {
-  TextOutputFile &out = state.files.file3;
+void life11(AnalysisState& state, Platform& /*platform*/) {
+  TextOutputFile& out = state.files.file3;
   const int m = state.header.NumStages;
   printPageLine(out, state.report, 70);  // this table has no page mark
   const int tableNo = nextCount(state.report.TableNo);
@@ -136,8 +136,8 @@ void life11(AnalysisState &state, Platform & /*platform*/) {
   StageColumnTable table;
   table.heading = {"Indiv. Sex ", "Longevity", 5, 3, 6, 9, 10};
   table.cells = Cells;
-  table.ruleWidth = [m](const ColumnChunk &chunk) { return ruleWidth(chunk, m); };
-  table.individual = [&](const ColumnChunk &chunk, int i) {
+  table.ruleWidth = [m](const ColumnChunk& chunk) { return ruleWidth(chunk, m); };
+  table.individual = [&](const ColumnChunk& chunk, int i) {
     printIndividual(out, state, chunk, i);
   };
   table.wholeLife = [&] { return longevityStatistics(state); };

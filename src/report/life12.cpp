@@ -23,7 +23,7 @@ struct AgePage {
   bool isTotal(int x) const { return x >= totalColumn; }
 };
 
-void printRule(TextOutputFile &out, char character, const AgePage &page) {
+void printRule(TextOutputFile& out, char character, const AgePage& page) {
   printTo(out).tab(5).text(repeated(character, page.width() * 9 + 8)).endLine();
 }
 
@@ -31,7 +31,7 @@ std::string ageInterval(int x, double timeUnit) {
   return numberDigits(x * timeUnit) + "-<" + numberDigits((x + 1) * timeUnit);
 }
 
-void printHeading(TextOutputFile &out, const AnalysisState &state, const AgePage &page) {
+void printHeading(TextOutputFile& out, const AnalysisState& state, const AgePage& page) {
   printTo(out)
       .tab(5)
       .text("Indiv.")
@@ -50,7 +50,7 @@ void printHeading(TextOutputFile &out, const AnalysisState &state, const AgePage
   line.text(" ").endLine();
 }
 
-void printIndividual(TextOutputFile &out, const AnalysisState &state, const AgePage &page, int i) {
+void printIndividual(TextOutputFile& out, const AnalysisState& state, const AgePage& page, int i) {
   const int lastAge = state.longevity.LastAge(i);
   PrintRecord line = printTo(out);
   line.tab(5).number(i);
@@ -73,15 +73,15 @@ void printIndividual(TextOutputFile &out, const AnalysisState &state, const AgeP
 }
 
 // The Total column: the lifetime consumption of the cohort.
-ColumnStatistics totalStatistics(const AnalysisState &state) {
-  const SpanStatistics &sp = state.span;
+ColumnStatistics totalStatistics(const AnalysisState& state) {
+  const SpanStatistics& sp = state.span;
   return wholeCohortStatistics(state.header.NumIndividuals, sp.LifetimeConsMean, sp.LifetimeConsSD,
                                sp.LifetimeConsSE);
 }
 
 // The daily consumption of the individuals alive at age x.
-ColumnStatistics ageStatistics(const AnalysisState &state, int x) {
-  const LongevityStatistics &lg = state.longevity;
+ColumnStatistics ageStatistics(const AnalysisState& state, int x) {
+  const LongevityStatistics& lg = state.longevity;
   ColumnStatistics values;
   values.n = lg.AgeN(x);
   if (values.n != 0) values.mean = lg.AgeMeanDailyConsumption(x);
@@ -98,14 +98,14 @@ std::string statisticLine(IndividualStatistic statistic) {
   return statistic == IndividualStatistic::N ? "N" : std::string(statisticLabel(statistic)) + " ";
 }
 
-void printStatistics(TextOutputFile &out, const AnalysisState &state, const AgePage &page) {
+void printStatistics(TextOutputFile& out, const AnalysisState& state, const AgePage& page) {
   const ColumnStatistics total = totalStatistics(state);
   printStatisticLines(
       out,
       {IndividualStatistic::N, IndividualStatistic::Mean, IndividualStatistic::SD,
        IndividualStatistic::SE},
       statisticLine,
-      [&](PrintRecord &line, IndividualStatistic statistic) {
+      [&](PrintRecord& line, IndividualStatistic statistic) {
         for (int x = page.first; x <= page.last; ++x) {
           printStatisticCell(line, page.cell(x), statistic,
                              page.isTotal(x) ? total : ageStatistics(state, x), BareDash);
@@ -114,7 +114,7 @@ void printStatistics(TextOutputFile &out, const AnalysisState &state, const AgeP
       [&] { printRule(out, '-', page); });
 }
 
-void printPage(TextOutputFile &out, AnalysisState &state, const AgePage &page, int tableNo) {
+void printPage(TextOutputFile& out, AnalysisState& state, const AgePage& page, int tableNo) {
   printPageMark(out);
   printPageLine(out, state.report, 70);
   for (int blank = 0; blank < 3; ++blank) printTo(out).text(" ").endLine();
@@ -137,8 +137,8 @@ void printPage(TextOutputFile &out, AnalysisState &state, const AgePage &page, i
 
 }  // namespace
 
-void life12(AnalysisState &state, Platform & /*platform*/) {
-  TextOutputFile &out = state.files.file3;
+void life12(AnalysisState& state, Platform& /*platform*/) {
+  TextOutputFile& out = state.files.file3;
   const int totalColumn = static_cast<int>(std::lround(state.header.MaxAgeRead));
   const int tableNo = nextCount(state.report.TableNo);
   AgePage page{0, std::min(8, totalColumn), totalColumn};
@@ -148,7 +148,7 @@ void life12(AnalysisState &state, Platform & /*platform*/) {
     page.first = page.last + 1;
     page.last = std::min(page.last + 13, totalColumn);
   }
-  const LongevityStatistics &lg = state.longevity;
+  const LongevityStatistics& lg = state.longevity;
   printTo(out)
       .tab(5)
       .text("Maximum consumption rate =")

@@ -13,12 +13,12 @@ namespace {
 constexpr StageCellLayout Cells{10, 10, 12, 13};
 
 struct PreadultGroup {
-  double &n;
-  double &sum;
-  double &sumSq;
-  double &mean;
-  double &sd;
-  double &se;
+  double& n;
+  double& sum;
+  double& sumSq;
+  double& mean;
+  double& sd;
+  double& se;
 
   void clear() { n = sum = sumSq = mean = sd = se = 0; }
   void add(double v) {
@@ -38,8 +38,8 @@ struct PreadultGroup {
   }
 };
 
-void formPreadultConsumption(AnalysisState &state) {
-  LongevityStatistics &lg = state.longevity;
+void formPreadultConsumption(AnalysisState& state) {
+  LongevityStatistics& lg = state.longevity;
   const int n = state.header.NumIndividuals;
   const int m = state.header.NumStages;
   PreadultGroup all{lg.PreadultConsN,    lg.PreadultConsSum, lg.PreadultConsSumSq,
@@ -50,7 +50,7 @@ void formPreadultConsumption(AnalysisState &state) {
                       lg.PreadultConsMMean, lg.PreadultConsMSD,  lg.PreadultConsMSE};
   PreadultGroup immatures{lg.PreadultConsNN,    lg.PreadultConsNSum, lg.PreadultConsNSumSq,
                           lg.PreadultConsNMean, lg.PreadultConsNSD,  lg.PreadultConsNSE};
-  for (PreadultGroup *group : {&all, &females, &males, &immatures}) group->clear();
+  for (PreadultGroup* group : {&all, &females, &males, &immatures}) group->clear();
 
   lg.PreadultConsumption.reset(static_cast<std::size_t>(n) + 1);
   for (int i = 1; i <= n; ++i) {
@@ -58,12 +58,12 @@ void formPreadultConsumption(AnalysisState &state) {
     for (int j = 1; j <= m - 1; ++j) consumption += state.cohort.StageConsumption(i, j);
     lg.PreadultConsumption(i) = consumption;
     all.add(consumption);
-    const std::string &sex = state.cohort.Sex(i);
+    const std::string& sex = state.cohort.Sex(i);
     if (sex == "F") females.add(consumption);
     if (sex == "M") males.add(consumption);
     if (sex == "N") immatures.add(consumption);
   }
-  for (PreadultGroup *group : {&all, &females, &males, &immatures}) group->finish();
+  for (PreadultGroup* group : {&all, &females, &males, &immatures}) group->finish();
 
   lg.PreadultConsMax = lg.PreadultConsMin = n > 0 ? lg.PreadultConsumption(1) : 0;
   lg.LifetimeConsMax = lg.LifetimeConsMin = n > 0 ? lg.TotalConsumption(1) : 0;
@@ -81,7 +81,7 @@ void formPreadultConsumption(AnalysisState &state) {
   }
 }
 
-void printIndividual(TextOutputFile &out, const AnalysisState &state, const ColumnChunk &chunk,
+void printIndividual(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk,
                      int i) {
   PrintRecord line = printTo(out);
   line.tab(5).number(i).tab(14).text(state.cohort.Sex(i));
@@ -94,15 +94,15 @@ void printIndividual(TextOutputFile &out, const AnalysisState &state, const Colu
       const double c = state.cohort.StageConsumption(i, j);
       printStageCell(
           line, Cells.stage(k), state.cohort.StageDuration(i, j),
-          [&](PrintRecord &cell) { cell.rounded(c, 2); },
-          [&](PrintRecord &cell) { cell.rounded(std::fabs(c), 2); }, "d");
+          [&](PrintRecord& cell) { cell.rounded(c, 2); },
+          [&](PrintRecord& cell) { cell.rounded(std::fabs(c), 2); }, "d");
     }
   });
   line.text(" ").endLine();
 }
 
-ColumnStatistics totalStatistics(const AnalysisState &state) {
-  const SpanStatistics &sp = state.span;
+ColumnStatistics totalStatistics(const AnalysisState& state) {
+  const SpanStatistics& sp = state.span;
   ColumnStatistics values = wholeCohortStatistics(state.header.NumIndividuals, sp.LifetimeConsMean,
                                                   sp.LifetimeConsSD, sp.LifetimeConsSE);
   values.maximum = state.longevity.LifetimeConsMax;
@@ -110,8 +110,8 @@ ColumnStatistics totalStatistics(const AnalysisState &state) {
   return values;
 }
 
-ColumnStatistics preadultStatistics(const AnalysisState &state) {
-  const LongevityStatistics &lg = state.longevity;
+ColumnStatistics preadultStatistics(const AnalysisState& state) {
+  const LongevityStatistics& lg = state.longevity;
   ColumnStatistics values;
   values.n = lg.PreadultConsN;
   if (values.n != 0) {
@@ -128,8 +128,8 @@ ColumnStatistics preadultStatistics(const AnalysisState &state) {
 
 // The mean and S.D. are guarded by the individuals that completed the
 // stage, the extremes and S.E. by those counted for its consumption.
-ColumnStatistics stageStatistics(const AnalysisState &state, int j) {
-  const StageStatistics &st = state.stageStats;
+ColumnStatistics stageStatistics(const AnalysisState& state, int j) {
+  const StageStatistics& st = state.stageStats;
   const int completed = st.StageDurN(j);
   ColumnStatistics values;
   values.n = st.StageConsN(j);
@@ -145,9 +145,9 @@ ColumnStatistics stageStatistics(const AnalysisState &state, int j) {
 
 }  // namespace
 
-void PrintStageConsumption(AnalysisState &state, Platform & /*platform*/) {
-  TextOutputFile &out = state.files.file3;
-  const LongevityStatistics &lg = state.longevity;
+void PrintStageConsumption(AnalysisState& state, Platform& /*platform*/) {
+  TextOutputFile& out = state.files.file3;
+  const LongevityStatistics& lg = state.longevity;
   printPageMark(out);
   printPageLine(out, state.report, 70);
   const int tableNo = nextCount(state.report.TableNo);
@@ -157,8 +157,8 @@ void PrintStageConsumption(AnalysisState &state, Platform & /*platform*/) {
   StageColumnTable table;
   table.heading = {"Indiv.  Sex ", "Total", 14, 12, 11, 10, 11};
   table.cells = Cells;
-  table.ruleWidth = [](const ColumnChunk &chunk) { return chunk.width() * 10 + 17; };
-  table.individual = [&](const ColumnChunk &chunk, int i) {
+  table.ruleWidth = [](const ColumnChunk& chunk) { return chunk.width() * 10 + 17; };
+  table.individual = [&](const ColumnChunk& chunk, int i) {
     printIndividual(out, state, chunk, i);
   };
   table.wholeLife = [&] { return totalStatistics(state); };
