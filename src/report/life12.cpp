@@ -94,7 +94,7 @@ ColumnStatistics ageStatistics(const AnalysisState& state, int x) {
 }
 
 // The labels after "N" carry one trailing blank.
-std::string statisticLine(IndividualStatistic statistic) {
+std::string dailyTableLabel(IndividualStatistic statistic) {
   return statistic == IndividualStatistic::N ? "N" : std::string(statisticLabel(statistic)) + " ";
 }
 
@@ -104,7 +104,7 @@ void printStatistics(TextOutputFile& out, const AnalysisState& state, const AgeP
       out,
       {IndividualStatistic::N, IndividualStatistic::Mean, IndividualStatistic::SD,
        IndividualStatistic::SE},
-      statisticLine,
+      dailyTableLabel,
       [&](PrintRecord& line, IndividualStatistic statistic) {
         for (int x = page.first; x <= page.last; ++x) {
           printStatisticCell(line, page.cell(x), statistic,
