@@ -137,6 +137,14 @@ struct Exporter {
     }
   }
 
+  // What every file holds first: the head with the stages, then the growth
+  // and development rates of each stage.
+  void writeLifeTable(const ExportKind& kind) {
+    writeHead(kind);
+    writeGrowthRates(kind.growth);
+    writeDevelopmentRates(kind.development);
+  }
+
   void writeConsumptionRates() {
     writeRecord(out, {"Description: the next lines are the consumption (predation or "
                       "parasitism) rates for each stage."});
@@ -212,9 +220,7 @@ void writeExportFile(AnalysisState& state, Platform& platform, const char* suffi
 
 void WritePredatorDataFile(AnalysisState& state, Platform& platform) {
   writeExportFile(state, platform, PredatorFileSuffix, [](Exporter& e) {
-    e.writeHead(PredatorOrPrey);
-    e.writeGrowthRates(PredatorOrPrey.growth);
-    e.writeDevelopmentRates(PredatorOrPrey.development);
+    e.writeLifeTable(PredatorOrPrey);
     e.writeConsumptionRates();
     e.writeInitialPopulation();
   });
@@ -222,18 +228,14 @@ void WritePredatorDataFile(AnalysisState& state, Platform& platform) {
 
 void WritePreyDataFile(AnalysisState& state, Platform& platform) {
   writeExportFile(state, platform, PreyFileSuffix, [](Exporter& e) {
-    e.writeHead(PredatorOrPrey);
-    e.writeGrowthRates(PredatorOrPrey.growth);
-    e.writeDevelopmentRates(PredatorOrPrey.development);
+    e.writeLifeTable(PredatorOrPrey);
     e.writeInitialPopulation();
   });
 }
 
 void WriteDataFileForBrusko(AnalysisState& state, Platform& platform) {
   writeExportFile(state, platform, BruskoFileSuffix, [](Exporter& e) {
-    e.writeHead(Brusko);
-    e.writeGrowthRates(Brusko.growth);
-    e.writeDevelopmentRates(Brusko.development);
+    e.writeLifeTable(Brusko);
     e.writeInitialPopulation();
     e.writeBruskoSettings();
   });
@@ -241,9 +243,7 @@ void WriteDataFileForBrusko(AnalysisState& state, Platform& platform) {
 
 void WriteDatafileForLorvimente(AnalysisState& state, Platform& platform) {
   writeExportFile(state, platform, LorvimenteFileSuffix, [](Exporter& e) {
-    e.writeHead(Lorvimente);
-    e.writeGrowthRates(Lorvimente.growth);
-    e.writeDevelopmentRates(Lorvimente.development);
+    e.writeLifeTable(Lorvimente);
     e.writeInitialPopulation();
     e.writeLorvimenteMortality();
   });

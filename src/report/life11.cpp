@@ -4,18 +4,15 @@
 #include <optional>
 #include <string>
 
-#include "report/individual_table_chunks.h"
+#include "report/individual_tables.h"
 #include "report/report_writer.h"
 
 namespace vorelan {
 namespace {
 
-// Print columns of a cell in chunk position k: the stage, adult and
-// pre-adult cells step by 9 columns, and so do the headings of the stages;
-// the adult, pre-adult and longevity headings step by 10.
-int stageCell(int k) { return 9 * k + 10; }
-int preadultCell(int k) { return 9 * k + 13; }
-int longevityCell(int k) { return 9 * k + 18; }
+// The cells step by 9 columns, and so do the headings of the stages; the
+// adult, pre-adult and longevity headings step by 10.
+constexpr StageCellLayout Cells{9, 10, 13, 18};
 
 struct PreadultExtremes {
   double max = 0;
@@ -40,195 +37,88 @@ std::optional<PreadultExtremes> preadultExtremes(const AnalysisState& state) {
   return extremes;
 }
 
-void printRule(TextOutputFile& out, char character, const ColumnChunk& chunk, int numStages) {
-  const int width = chunk.width() * 10 + (chunk.last < numStages ? 6 : 10);
-  printTo(out).tab(5).text(repeated(character, width)).endLine();
-}
-
-void printHeading(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk) {
-  const int m = state.header.NumStages;
-  PrintRecord line = printTo(out);
-  line.tab(5).text("Indiv.").text(" Sex ");
-  for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) {
-    if (j == m + 2) {
-      line.tab(10 * k + 5).text("Longevity");
-    } else if (j == m + 1) {
-      line.tab(10 * k + 3).text("Preadult");
-    } else if (j == m) {
-      line.tab(10 * k + 6).text("Adult");
-    } else {
-      line.tab(stageCell(k)).text(state.header.StageNameAsRead(1, j));
-    }
-  }
-  line.text(" ").endLine();
+// The rules are narrower for a chunk that ends before the adult column.
+int ruleWidth(const ColumnChunk& chunk, int numStages) {
+  return chunk.width() * 10 + (chunk.last < numStages ? 6 : 10);
 }
 
 void printIndividual(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk,
                      int i) {
-  const int m = state.header.NumStages;
   const double timeUnit = state.run.TimeUnit;
   PrintRecord line = printTo(out);
   line.tab(5).number(i).tab(13).text(state.cohort.Sex(i));
-  for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) {
-    if (j == m + 2) {
-      line.tab(longevityCell(k)).number(state.longevity.Longevity(i));
-    } else if (j == m + 1) {
+  forEachColumn(chunk, state.header.NumStages, [&](ColumnKind kind, int j, int k) {
+    if (kind == ColumnKind::WholeLife) {
+      line.tab(Cells.wholeLife(k)).number(state.longevity.Longevity(i));
+    } else if (kind == ColumnKind::Preadult) {
       if (state.cohort.Sex(i) == "N") {
-        line.tab(preadultCell(k)).text(" -");
+        line.tab(Cells.preadult(k)).text(" -");
       } else {
-        line.tab(preadultCell(k)).number(state.stageStats.PreadultDuration(i));
+        line.tab(Cells.preadult(k)).number(state.stageStats.PreadultDuration(i));
       }
     } else {
       const double d = state.cohort.StageDuration(i, j);
-      line.tab(stageCell(k));
-      if (d > 0) {
-        line.number(timeUnit * d);
-      } else if (d == 0) {
-        line.text(" -");  // stage never entered
-      } else {
-        line.number(std::fabs(timeUnit * d)).text("d ");  // died in this stage
-      }
+      printStageCell(
+          line, Cells.stage(k), d, [&](PrintRecord& cell) { cell.number(timeUnit * d); },
+          [&](PrintRecord& cell) { cell.number(std::fabs(timeUnit * d)); }, "d ");
     }
-  }
+  });
   line.text(" ").endLine();
 }
 
-enum class Statistic { N, Mean, Maximum, Minimum, SD, SE };
-
-const char* labelOf(Statistic statistic) {
-  switch (statistic) {
-    case Statistic::N:
-      return "N";
-    case Statistic::Mean:
-      return "Mean";
-    case Statistic::Maximum:
-      return "Maximum";
-    case Statistic::Minimum:
-      return "Minimum";
-    case Statistic::SD:
-      return "S.D.";
-    case Statistic::SE:
-      return "S.E.";
-  }
-  return "";
-}
-
-void longevityStatistic(PrintRecord& line, const AnalysisState& state, Statistic statistic, int k) {
+ColumnStatistics longevityStatistics(const AnalysisState& state) {
   const LongevityStatistics& lg = state.longevity;
-  const bool spread = state.header.NumIndividuals > 1;
-  line.tab(longevityCell(k));
-  switch (statistic) {
-    case Statistic::N:
-      line.number(state.header.NumIndividuals);
-      break;
-    case Statistic::Mean:
-      line.rounded(lg.MeanLongevity, 2);
-      break;
-    case Statistic::Maximum:
-      line.number(lg.MaxLongevity);
-      break;
-    case Statistic::Minimum:
-      line.number(lg.MinLongevity);
-      break;
-    case Statistic::SD:
-      spread ? line.rounded(lg.SDLongevity, 3) : line.text(" -");
-      break;
-    case Statistic::SE:
-      spread ? line.rounded(lg.SELongevity, 3) : line.text(" -");
-      break;
-  }
+  ColumnStatistics values = wholeCohortStatistics(state.header.NumIndividuals, lg.MeanLongevity,
+                                                  lg.SDLongevity, lg.SELongevity);
+  values.maximum = lg.MaxLongevity;
+  values.minimum = lg.MinLongevity;
+  return values;
 }
 
-// The pre-adult period is stages 1..m-1; with two stages it is stage 1, whose
-// statistics are copied into the cumulative ones for the later tables.
-void preadultStatistic(PrintRecord& line, AnalysisState& state, Statistic statistic, int k,
-                       const std::optional<PreadultExtremes>& extremes) {
+// The pre-adult period is stages 1..m-1. With two stages it is stage 1,
+// whose statistics the cumulative ones take over for the later tables.
+ColumnStatistics preadultStatistics(AnalysisState& state,
+                                    const std::optional<PreadultExtremes>& extremes) {
   StageStatistics& st = state.stageStats;
   const int m = state.header.NumStages;
   const int p = m - 1;
   if (m == 2) {
-    if (statistic == Statistic::N) st.CumDurN(1) = st.StageDurN(1);
-    if (statistic == Statistic::Mean) st.CumDurMean(1) = st.StageDurMean(1);
-    if (statistic == Statistic::SD) st.CumDurSD(1) = st.StageDurSD(1);
+    st.CumDurN(1) = st.StageDurN(1);
+    st.CumDurMean(1) = st.StageDurMean(1);
+    st.CumDurSD(1) = st.StageDurSD(1);
   }
-  const auto dash = [&] { line.tab(preadultCell(k) + 1).text("-"); };
-  const auto value = [&](double v) { line.tab(preadultCell(k)).number(v); };
-  const auto roundedValue = [&](double v, int decimals) {
-    line.tab(preadultCell(k)).rounded(v, decimals);
-  };
-  switch (statistic) {
-    case Statistic::N:
-      value(st.CumDurN(p));
-      break;
-    case Statistic::Mean:
-      st.CumDurN(p) == 0 ? dash() : roundedValue(st.CumDurMean(p), 2);
-      break;
-    case Statistic::Maximum:
-      extremes ? value(extremes->max) : dash();
-      break;
-    case Statistic::Minimum:
-      extremes ? value(extremes->min) : dash();
-      break;
-    case Statistic::SD:
-      st.CumDurN(p) <= 1 ? dash() : roundedValue(st.CumDurSD(p), m == 2 ? 3 : 2);
-      break;
-    case Statistic::SE:
-      if (m <= 2) {
-        st.StageDurN(1) <= 1 ? dash()
-                             : roundedValue(st.StageDurSD(1) / std::sqrt(st.StageDurN(1)), 3);
-      } else {
-        st.CumDurN(p) <= 1 ? dash() : roundedValue(st.CumDurSE(p), 2);
-      }
-      break;
+  ColumnStatistics values;
+  values.n = st.CumDurN(p);
+  if (values.n != 0) values.mean = st.CumDurMean(p);
+  if (extremes) {
+    values.maximum = extremes->max;
+    values.minimum = extremes->min;
   }
+  if (values.n > 1) values.sd = st.CumDurSD(p);
+  values.sdDecimals = m == 2 ? 3 : 2;
+  if (m <= 2) {
+    if (st.StageDurN(1) > 1) values.se = st.StageDurSD(1) / std::sqrt(st.StageDurN(1));
+    values.seDecimals = 3;
+  } else if (values.n > 1) {
+    values.se = st.CumDurSE(p);
+  }
+  return values;
 }
 
-void stageStatistic(PrintRecord& line, const AnalysisState& state, Statistic statistic, int k,
-                    int j) {
+ColumnStatistics stageStatistics(const AnalysisState& state, int j) {
   const StageStatistics& st = state.stageStats;
-  const int n = st.StageDurN(j);
-  line.tab(stageCell(k));
-  switch (statistic) {
-    case Statistic::N:
-      line.number(n);
-      break;
-    case Statistic::Mean:
-      n == 0 ? line.text(" -") : line.rounded(st.StageDurMean(j), 2);
-      break;
-    case Statistic::Maximum:
-      n == 0 ? line.text(" -") : line.number(state.longevity.StageDurMax(j));
-      break;
-    case Statistic::Minimum:
-      n == 0 ? line.text(" -") : line.number(state.longevity.StageDurMin(j));
-      break;
-    case Statistic::SD:
-      n <= 1 ? line.text(" -") : line.rounded(st.StageDurSD(j), 3);
-      break;
-    case Statistic::SE:
-      n <= 1 ? line.text(" -") : line.rounded(st.StageDurSD(j) / std::sqrt(n), 2);
-      break;
+  ColumnStatistics values;
+  values.n = st.StageDurN(j);
+  if (values.n != 0) {
+    values.mean = st.StageDurMean(j);
+    values.maximum = state.longevity.StageDurMax(j);
+    values.minimum = state.longevity.StageDurMin(j);
   }
-}
-
-void printStatistics(TextOutputFile& out, AnalysisState& state, const ColumnChunk& chunk,
-                     const std::optional<PreadultExtremes>& extremes) {
-  const int m = state.header.NumStages;
-  for (Statistic statistic : {Statistic::N, Statistic::Mean, Statistic::Maximum, Statistic::Minimum,
-                              Statistic::SD, Statistic::SE}) {
-    PrintRecord line = printTo(out);
-    line.tab(5).text(labelOf(statistic));
-    for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) {
-      if (j == m + 2) {
-        longevityStatistic(line, state, statistic, k);
-      } else if (j == m + 1) {
-        preadultStatistic(line, state, statistic, k, extremes);
-      } else {
-        stageStatistic(line, state, statistic, k, j);
-      }
-    }
-    line.text(" ").endLine();
-    printRule(out, '-', chunk, m);
+  if (values.n > 1) {
+    values.sd = st.StageDurSD(j);
+    values.se = st.StageDurSD(j) / std::sqrt(values.n);
   }
+  return values;
 }
 
 }  // namespace
@@ -239,29 +129,22 @@ void life11(AnalysisState& state, Platform& /*platform*/) {
   printPageLine(out, state.report, 70);  // this table has no page mark
   const int tableNo = nextCount(state.report.TableNo);
   for (int blank = 0; blank < 3; ++blank) printTo(out).text(" ").endLine();
-  printTo(out).tab(5).text("Project: ").text(state.header.ProjectName).endLine();
-  printTo(out).tab(5).text("Name   : ").text(state.header.ResearcherName).endLine();
-  printTo(out).tab(5).text("Date   : ").text(state.header.ExperimentDate).endLine();
+  printProjectLines(out, state.header);
   printTo(out).text(" ").endLine();
 
   const auto extremes = preadultExtremes(state);
-  const auto chunks = individualTableChunks(m);
-  for (std::size_t c = 0; c < chunks.size(); ++c) {
-    const ColumnChunk& chunk = chunks[c];
-    if (c == 0) {
-      printTableLine(out, tableNo, TableLineForm::A, ". Stage duration of each individual");
-    } else {
-      for (int blank = 0; blank < 3; ++blank) printTo(out).text(" ").endLine();
-      printTo(out).tab(5).text("Table " + std::to_string(tableNo) + ". (Continued)").endLine();
-    }
-    printRule(out, '=', chunk, m);
-    printHeading(out, state, chunk);
-    printRule(out, '-', chunk, m);
-    for (int i = 1; i <= state.header.NumIndividuals; ++i) printIndividual(out, state, chunk, i);
-    printRule(out, '-', chunk, m);
-    printStatistics(out, state, chunk, extremes);
-    printTo(out).tab(5).text("d - dead.").endLine();
-  }
+  StageColumnTable table;
+  table.heading = {"Indiv. Sex ", "Longevity", 5, 3, 6, 9, 10};
+  table.cells = Cells;
+  table.ruleWidth = [m](const ColumnChunk& chunk) { return ruleWidth(chunk, m); };
+  table.individual = [&](const ColumnChunk& chunk, int i) {
+    printIndividual(out, state, chunk, i);
+  };
+  table.wholeLife = [&] { return longevityStatistics(state); };
+  table.preadult = [&] { return preadultStatistics(state, extremes); };
+  table.stage = [&](int j) { return stageStatistics(state, j); };
+  printStageColumnChunks(out, state.header, tableNo, ". Stage duration of each individual", table);
+
   printTo(out)
       .tab(5)
       .text("Max. longevity of male adult =")

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "report/effective_consumer_lines.h"
+#include "report/individual_tables.h"
 #include "report/report_writer.h"
 
 namespace vorelan {
@@ -71,53 +72,46 @@ void printIndividual(TextOutputFile& out, const AnalysisState& state, const AgeP
   line.text(" ").endLine();
 }
 
-enum class Statistic { N, Mean, SD, SE };
-
-void printStatistic(TextOutputFile& out, const AnalysisState& state, const AgePage& page,
-                    Statistic statistic) {
-  const LongevityStatistics& lg = state.longevity;
+// The Total column: the lifetime consumption of the cohort.
+ColumnStatistics totalStatistics(const AnalysisState& state) {
   const SpanStatistics& sp = state.span;
-  const bool totalSpread = state.header.NumIndividuals > 1;
-  static constexpr const char* labels[] = {"N", "Mean ", "S.D. ", "S.E. "};
-  PrintRecord line = printTo(out);
-  line.tab(5).text(labels[static_cast<int>(statistic)]);
-  for (int x = page.first; x <= page.last; ++x) {
-    line.tab(page.cell(x));
-    if (page.isTotal(x)) {
-      switch (statistic) {
-        case Statistic::N:
-          line.number(state.header.NumIndividuals);
-          break;
-        case Statistic::Mean:
-          line.rounded(sp.LifetimeConsMean, 2);
-          break;
-        case Statistic::SD:
-          totalSpread ? line.rounded(sp.LifetimeConsSD, 3) : line.text("-");
-          break;
-        case Statistic::SE:
-          totalSpread ? line.rounded(sp.LifetimeConsSE, 3) : line.text("-");
-          break;
-      }
-      continue;
-    }
-    const int alive = lg.AgeN(x);
-    switch (statistic) {
-      case Statistic::N:
-        line.number(alive);
-        break;
-      case Statistic::Mean:
-        alive == 0 ? line.text("-") : line.rounded(lg.AgeMeanDailyConsumption(x), 2);
-        break;
-      case Statistic::SD:
-        alive <= 1 ? line.text("-") : line.rounded(lg.AgeDailyConsumptionSD(x), 3);
-        break;
-      case Statistic::SE:
-        alive <= 1 ? line.text("-") : line.rounded(lg.AgeDailyConsumptionSE(x), 3);
-        break;
-    }
+  return wholeCohortStatistics(state.header.NumIndividuals, sp.LifetimeConsMean, sp.LifetimeConsSD,
+                               sp.LifetimeConsSE);
+}
+
+// The daily consumption of the individuals alive at age x.
+ColumnStatistics ageStatistics(const AnalysisState& state, int x) {
+  const LongevityStatistics& lg = state.longevity;
+  ColumnStatistics values;
+  values.n = lg.AgeN(x);
+  if (values.n != 0) values.mean = lg.AgeMeanDailyConsumption(x);
+  values.seDecimals = 3;
+  if (values.n > 1) {
+    values.sd = lg.AgeDailyConsumptionSD(x);
+    values.se = lg.AgeDailyConsumptionSE(x);
   }
-  line.text(" ").endLine();
-  printRule(out, '-', page);
+  return values;
+}
+
+// The labels after "N" carry one trailing blank.
+std::string dailyTableLabel(IndividualStatistic statistic) {
+  return statistic == IndividualStatistic::N ? "N" : std::string(statisticLabel(statistic)) + " ";
+}
+
+void printStatistics(TextOutputFile& out, const AnalysisState& state, const AgePage& page) {
+  const ColumnStatistics total = totalStatistics(state);
+  printStatisticLines(
+      out,
+      {IndividualStatistic::N, IndividualStatistic::Mean, IndividualStatistic::SD,
+       IndividualStatistic::SE},
+      dailyTableLabel,
+      [&](PrintRecord& line, IndividualStatistic statistic) {
+        for (int x = page.first; x <= page.last; ++x) {
+          printStatisticCell(line, page.cell(x), statistic,
+                             page.isTotal(x) ? total : ageStatistics(state, x), BareDash);
+        }
+      },
+      [&] { printRule(out, '-', page); });
 }
 
 void printPage(TextOutputFile& out, AnalysisState& state, const AgePage& page, int tableNo) {
@@ -126,22 +120,18 @@ void printPage(TextOutputFile& out, AnalysisState& state, const AgePage& page, i
   for (int blank = 0; blank < 3; ++blank) printTo(out).text(" ").endLine();
   if (page.first == 0) {
     printTo(out).text(" ").endLine();
-    printTo(out).tab(5).text("Project: ").text(state.header.ProjectName).endLine();
-    printTo(out).tab(5).text("Name   : ").text(state.header.ResearcherName).endLine();
-    printTo(out).tab(5).text("Date   : ").text(state.header.ExperimentDate).endLine();
+    printProjectLines(out, state.header);
     printTo(out).text(" ").endLine();
     printTableLine(out, tableNo, TableLineForm::A, ". Daily consumption rate of each individual");
   } else {
-    printTo(out).tab(5).text("Table " + std::to_string(tableNo) + ". (Continued)").endLine();
+    printContinuedTitle(out, tableNo);
   }
   printRule(out, '=', page);
   printHeading(out, state, page);
   printRule(out, '-', page);
   for (int i = 1; i <= state.header.NumIndividuals; ++i) printIndividual(out, state, page, i);
   printRule(out, '-', page);
-  for (Statistic statistic : {Statistic::N, Statistic::Mean, Statistic::SD, Statistic::SE}) {
-    printStatistic(out, state, page, statistic);
-  }
+  printStatistics(out, state, page);
   printTo(out).tab(5).text("d - dead.").endLine();
 }
 

@@ -4,15 +4,13 @@
 #include <string>
 
 #include "report/effective_consumer_lines.h"
-#include "report/individual_table_chunks.h"
+#include "report/individual_tables.h"
 #include "report/report_writer.h"
 
 namespace vorelan {
 namespace {
 
-int stageCell(int k) { return 10 * k + 10; }
-int preadultCell(int k) { return 10 * k + 12; }
-int totalCell(int k) { return 10 * k + 13; }
+constexpr StageCellLayout Cells{10, 10, 12, 13};
 
 struct PreadultGroup {
   double& n;
@@ -83,178 +81,66 @@ void formPreadultConsumption(AnalysisState& state) {
   }
 }
 
-void printRule(TextOutputFile& out, char character, const ColumnChunk& chunk) {
-  printTo(out).tab(5).text(repeated(character, chunk.width() * 10 + 17)).endLine();
-}
-
-void printHeading(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk) {
-  const int m = state.header.NumStages;
-  PrintRecord line = printTo(out);
-  line.tab(5).text("Indiv.  Sex ");
-  for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) {
-    if (j == m + 2) {
-      line.tab(10 * k + 14).text("Total");
-    } else if (j == m + 1) {
-      line.tab(10 * k + 12).text("Preadult");
-    } else if (j == m) {
-      line.tab(10 * k + 11).text("Adult");
-    } else {
-      line.tab(10 * k + 11).text(state.header.StageNameAsRead(1, j));
-    }
-  }
-  line.text(" ").endLine();
-}
-
 void printIndividual(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk,
                      int i) {
-  const int m = state.header.NumStages;
   PrintRecord line = printTo(out);
   line.tab(5).number(i).tab(14).text(state.cohort.Sex(i));
-  for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) {
-    if (j == m + 2) {
-      line.tab(totalCell(k)).rounded(state.longevity.TotalConsumption(i), 2);
-    } else if (j == m + 1) {
-      line.tab(preadultCell(k)).rounded(state.longevity.PreadultConsumption(i), 2);
+  forEachColumn(chunk, state.header.NumStages, [&](ColumnKind kind, int j, int k) {
+    if (kind == ColumnKind::WholeLife) {
+      line.tab(Cells.wholeLife(k)).rounded(state.longevity.TotalConsumption(i), 2);
+    } else if (kind == ColumnKind::Preadult) {
+      line.tab(Cells.preadult(k)).rounded(state.longevity.PreadultConsumption(i), 2);
     } else {
-      const double d = state.cohort.StageDuration(i, j);
       const double c = state.cohort.StageConsumption(i, j);
-      line.tab(stageCell(k));
-      if (d > 0) {
-        line.rounded(c, 2);
-      } else if (d == 0) {
-        line.text(" -");  // stage never entered
-      } else {
-        line.rounded(std::fabs(c), 2).text("d");  // died in this stage
-      }
+      printStageCell(
+          line, Cells.stage(k), state.cohort.StageDuration(i, j),
+          [&](PrintRecord& cell) { cell.rounded(c, 2); },
+          [&](PrintRecord& cell) { cell.rounded(std::fabs(c), 2); }, "d");
     }
-  }
+  });
   line.text(" ").endLine();
 }
 
-enum class Statistic { N, Mean, Maximum, Minimum, SD, SE };
-
-const char* labelOf(Statistic statistic) {
-  switch (statistic) {
-    case Statistic::N:
-      return "N";
-    case Statistic::Mean:
-      return "Mean";
-    case Statistic::Maximum:
-      return "Maximum";
-    case Statistic::Minimum:
-      return "Minimum";
-    case Statistic::SD:
-      return "S.D.";
-    case Statistic::SE:
-      return "S.E.";
-  }
-  return "";
-}
-
-// The lifetime spread cannot be formed from a single individual.
-void totalStatistic(PrintRecord& line, const AnalysisState& state, Statistic statistic, int k) {
+ColumnStatistics totalStatistics(const AnalysisState& state) {
   const SpanStatistics& sp = state.span;
-  const LongevityStatistics& lg = state.longevity;
-  const bool spread = state.header.NumIndividuals > 1;
-  line.tab(totalCell(k));
-  switch (statistic) {
-    case Statistic::N:
-      line.number(state.header.NumIndividuals);
-      break;
-    case Statistic::Mean:
-      line.rounded(sp.LifetimeConsMean, 2);
-      break;
-    case Statistic::Maximum:
-      line.number(lg.LifetimeConsMax);
-      break;
-    case Statistic::Minimum:
-      line.number(lg.LifetimeConsMin);
-      break;
-    case Statistic::SD:
-      spread ? line.rounded(sp.LifetimeConsSD, 3) : line.text(" -");
-      break;
-    case Statistic::SE:
-      spread ? line.rounded(sp.LifetimeConsSE, 3) : line.text(" -");
-      break;
-  }
+  ColumnStatistics values = wholeCohortStatistics(state.header.NumIndividuals, sp.LifetimeConsMean,
+                                                  sp.LifetimeConsSD, sp.LifetimeConsSE);
+  values.maximum = state.longevity.LifetimeConsMax;
+  values.minimum = state.longevity.LifetimeConsMin;
+  return values;
 }
 
-void preadultStatistic(PrintRecord& line, const AnalysisState& state, Statistic statistic, int k) {
+ColumnStatistics preadultStatistics(const AnalysisState& state) {
   const LongevityStatistics& lg = state.longevity;
-  const double n = lg.PreadultConsN;
-  const auto dash = [&] { line.tab(preadultCell(k) + 1).text("-"); };
-  const auto value = [&](double v) { line.tab(preadultCell(k)).number(v); };
-  const auto roundedValue = [&](double v, int decimals) {
-    line.tab(preadultCell(k)).rounded(v, decimals);
-  };
-  switch (statistic) {
-    case Statistic::N:
-      value(n);
-      break;
-    case Statistic::Mean:
-      n == 0 ? dash() : roundedValue(lg.PreadultConsMean, 2);
-      break;
-    case Statistic::Maximum:
-      n == 0 ? dash() : value(lg.PreadultConsMax);
-      break;
-    case Statistic::Minimum:
-      n == 0 ? dash() : value(lg.PreadultConsMin);
-      break;
-    case Statistic::SD:
-      n <= 1 ? dash() : roundedValue(lg.PreadultConsSD, 3);
-      break;
-    case Statistic::SE:
-      n <= 1 ? dash() : roundedValue(lg.PreadultConsSE, 2);
-      break;
+  ColumnStatistics values;
+  values.n = lg.PreadultConsN;
+  if (values.n != 0) {
+    values.mean = lg.PreadultConsMean;
+    values.maximum = lg.PreadultConsMax;
+    values.minimum = lg.PreadultConsMin;
   }
+  if (values.n > 1) {
+    values.sd = lg.PreadultConsSD;
+    values.se = lg.PreadultConsSE;
+  }
+  return values;
 }
 
-void stageStatistic(PrintRecord& line, const AnalysisState& state, Statistic statistic, int k,
-                    int j) {
+// The mean and S.D. are guarded by the individuals that completed the
+// stage, the extremes and S.E. by those counted for its consumption.
+ColumnStatistics stageStatistics(const AnalysisState& state, int j) {
   const StageStatistics& st = state.stageStats;
   const int completed = st.StageDurN(j);
-  const int n = st.StageConsN(j);
-  line.tab(stageCell(k));
-  switch (statistic) {
-    case Statistic::N:
-      line.number(n);
-      break;
-    case Statistic::Mean:
-      completed == 0 ? line.text(" -") : line.rounded(st.StageConsMean(j), 2);
-      break;
-    case Statistic::Maximum:
-      n == 0 ? line.text(" -") : line.number(st.StageConsMax(j));
-      break;
-    case Statistic::Minimum:
-      n == 0 ? line.text(" -") : line.number(st.StageConsMin(j));
-      break;
-    case Statistic::SD:
-      completed <= 1 ? line.text(" -") : line.rounded(st.StageConsSD(j), 3);
-      break;
-    case Statistic::SE:
-      n <= 1 ? line.text(" -") : line.rounded(st.StageConsSD(j) / std::sqrt(n), 2);
-      break;
+  ColumnStatistics values;
+  values.n = st.StageConsN(j);
+  if (completed != 0) values.mean = st.StageConsMean(j);
+  if (values.n != 0) {
+    values.maximum = st.StageConsMax(j);
+    values.minimum = st.StageConsMin(j);
   }
-}
-
-void printStatistics(TextOutputFile& out, const AnalysisState& state, const ColumnChunk& chunk) {
-  const int m = state.header.NumStages;
-  for (Statistic statistic : {Statistic::N, Statistic::Mean, Statistic::Maximum, Statistic::Minimum,
-                              Statistic::SD, Statistic::SE}) {
-    PrintRecord line = printTo(out);
-    line.tab(5).text(labelOf(statistic));
-    for (int j = chunk.first, k = 1; j <= chunk.last; ++j, ++k) {
-      if (j == m + 2) {
-        totalStatistic(line, state, statistic, k);
-      } else if (j == m + 1) {
-        preadultStatistic(line, state, statistic, k);
-      } else {
-        stageStatistic(line, state, statistic, k, j);
-      }
-    }
-    line.text(" ").endLine();
-    printRule(out, '-', chunk);
-  }
+  if (completed > 1) values.sd = st.StageConsSD(j);
+  if (values.n > 1) values.se = st.StageConsSD(j) / std::sqrt(values.n);
+  return values;
 }
 
 }  // namespace
@@ -268,23 +154,18 @@ void PrintStageConsumption(AnalysisState& state, Platform& /*platform*/) {
   printTo(out).text(" ").endLine();
 
   formPreadultConsumption(state);
-  const auto chunks = individualTableChunks(state.header.NumStages);
-  for (std::size_t c = 0; c < chunks.size(); ++c) {
-    const ColumnChunk& chunk = chunks[c];
-    if (c == 0) {
-      printTableLine(out, tableNo, TableLineForm::A, ". Stage consumption rate of each individual");
-    } else {
-      for (int blank = 0; blank < 3; ++blank) printTo(out).text(" ").endLine();
-      printTo(out).tab(5).text("Table " + std::to_string(tableNo) + ". (Continued)").endLine();
-    }
-    printRule(out, '=', chunk);
-    printHeading(out, state, chunk);
-    printRule(out, '-', chunk);
-    for (int i = 1; i <= state.header.NumIndividuals; ++i) printIndividual(out, state, chunk, i);
-    printRule(out, '-', chunk);
-    printStatistics(out, state, chunk);
-    printTo(out).tab(5).text("d - dead.").endLine();
-  }
+  StageColumnTable table;
+  table.heading = {"Indiv.  Sex ", "Total", 14, 12, 11, 10, 11};
+  table.cells = Cells;
+  table.ruleWidth = [](const ColumnChunk& chunk) { return chunk.width() * 10 + 17; };
+  table.individual = [&](const ColumnChunk& chunk, int i) {
+    printIndividual(out, state, chunk, i);
+  };
+  table.wholeLife = [&] { return totalStatistics(state); };
+  table.preadult = [&] { return preadultStatistics(state); };
+  table.stage = [&](int j) { return stageStatistics(state, j); };
+  printStageColumnChunks(out, state.header, tableNo, ". Stage consumption rate of each individual",
+                         table);
   printTo(out)
       .tab(5)
       .text("Max. predation rate of male adult =")

@@ -92,79 +92,90 @@ void writeResultFile(AnalysisState& state, Platform& platform, const std::string
                   });
 }
 
+// The two layouts of a file: two columns (individual, value) under a head
+// of two strings, or one column of values closed by -1.
+struct ListLayout {
+  bool twoColumns;
+  const char* nameEnd;  // before ".txt": "" or "_in column"
+};
+constexpr ListLayout TwoColumns{true, ""};
+constexpr ListLayout OneColumn{false, "_in column"};
+
+struct Listed {
+  int individual;
+  double value;
+};
+
+// The head, the stage label (two columns only) and the listed values.
+void writeList(TextOutputFile& out, const ListLayout& layout, const std::string& heading,
+               const std::string* stageLabel, const std::vector<Listed>& listed) {
+  if (layout.twoColumns) {
+    writeRecord(out, {"Ind. no.", heading});
+    if (stageLabel != nullptr) writeRecord(out, {*stageLabel});
+  } else {
+    writeRecord(out, {heading});
+  }
+  for (const Listed& item : listed) {
+    if (layout.twoColumns) {
+      writeRecord(out, {item.individual, item.value});
+    } else {
+      writeRecord(out, {item.value});
+    }
+  }
+  if (!layout.twoColumns) writeRecord(out, {-1});
+}
+
+// Every file of each stage with consumption, for all sexes, for the
+// females, for the males; then the adult male and adult female files.
+void writeStageAndAdultFiles(AnalysisState& state, Platform& platform, const ListLayout& layout) {
+  const CohortRecords& cohort = state.cohort;
+  const StageFiles files = stageFiles(state);
+  for (const Group& group : StageGroups) {
+    for (int j : files.stages) {
+      std::vector<Listed> listedIndividuals;
+      for (int i = 1; i <= individuals(state); ++i) {
+        if (listed(state, group, i, j))
+          listedIndividuals.push_back({i, cohort.StageConsumption(i, j)});
+      }
+      const std::string label = stageLabel(state, group, j);
+      writeResultFile(
+          state, platform,
+          "_W_" + files.part.at(j) + group.inFileName + "_consumption" + layout.nameEnd + ".txt",
+          [&](TextOutputFile& out) {
+            writeList(out, layout, "Consumption rate", &label, listedIndividuals);
+          });
+    }
+  }
+  const int m = adultStage(state);
+  const auto adultFile = [&](const char* sex, const std::string& name, const char* heading) {
+    if (!someOfSexConsumedAsAdult(state, sex)) return;
+    std::vector<Listed> listedIndividuals;
+    for (int i = 1; i <= individuals(state); ++i) {
+      if (cohort.Sex(i) == sex) listedIndividuals.push_back({i, cohort.StageConsumption(i, m)});
+    }
+    writeResultFile(state, platform, name + layout.nameEnd + ".txt", [&](TextOutputFile& out) {
+      writeList(out, layout, heading, nullptr, listedIndividuals);
+    });
+  };
+  adultFile("M", "_W_Male adult consumption", "Male adult consumption rate");
+  adultFile("F", "_W_Female adult consumption", "Female adult consumption rate");
+}
+
 }  // namespace
 
 void WriteStageConsumptionRawDataInColumnForStatistics(AnalysisState& state, Platform& platform) {
-  const StageFiles files = stageFiles(state);
-  const CohortRecords& cohort = state.cohort;
-  for (const Group& group : StageGroups) {
-    for (int j : files.stages) {
-      writeResultFile(state, platform,
-                      "_W_" + files.part.at(j) + group.inFileName + "_consumption.txt",
-                      [&](TextOutputFile& out) {
-                        writeRecord(out, {"Ind. no.", "Consumption rate"});
-                        writeRecord(out, {stageLabel(state, group, j)});
-                        for (int i = 1; i <= individuals(state); ++i) {
-                          if (listed(state, group, i, j)) {
-                            writeRecord(out, {i, cohort.StageConsumption(i, j)});
-                          }
-                        }
-                      });
-    }
-  }
-  const int m = adultStage(state);
-  const auto adultFile = [&](const char* sex, const char* suffix, const char* heading) {
-    if (!someOfSexConsumedAsAdult(state, sex)) return;
-    writeResultFile(state, platform, suffix, [&](TextOutputFile& out) {
-      writeRecord(out, {"Ind. no.", heading});
-      for (int i = 1; i <= individuals(state); ++i) {
-        if (cohort.Sex(i) == sex) writeRecord(out, {i, cohort.StageConsumption(i, m)});
-      }
-    });
-  };
-  adultFile("M", "_W_Male adult consumption.txt", "Male adult consumption rate");
-  adultFile("F", "_W_Female adult consumption.txt", "Female adult consumption rate");
+  writeStageAndAdultFiles(state, platform, TwoColumns);
 }
 
 void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& platform) {
-  const CohortRecords& cohort = state.cohort;
-  writeResultFile(state, platform, "_Lifelong consumption_All sexes.txt", [&](TextOutputFile& out) {
-    writeRecord(out, {"Lifelong consumption rate"});
-    for (int i = 1; i <= individuals(state); ++i) {
-      writeRecord(out, {state.longevity.TotalConsumption(i)});
-    }
-    writeRecord(out, {-1});
-  });
-
-  const StageFiles files = stageFiles(state);
-  for (const Group& group : StageGroups) {
-    for (int j : files.stages) {
-      writeResultFile(state, platform,
-                      "_W_" + files.part.at(j) + group.inFileName + "_consumption_in column.txt",
-                      [&](TextOutputFile& out) {
-                        writeRecord(out, {"Consumption rate"});
-                        for (int i = 1; i <= individuals(state); ++i) {
-                          if (listed(state, group, i, j)) {
-                            writeRecord(out, {cohort.StageConsumption(i, j)});
-                          }
-                        }
-                        writeRecord(out, {-1});
-                      });
-    }
+  std::vector<Listed> everyIndividual;
+  for (int i = 1; i <= individuals(state); ++i) {
+    everyIndividual.push_back({i, state.longevity.TotalConsumption(i)});
   }
-  const int m = adultStage(state);
-  const auto adultFile = [&](const char* sex, const char* suffix, const char* heading) {
-    if (!someOfSexConsumedAsAdult(state, sex)) return;
-    writeResultFile(state, platform, suffix, [&](TextOutputFile& out) {
-      writeRecord(out, {heading});
-      for (int i = 1; i <= individuals(state); ++i) {
-        if (cohort.Sex(i) == sex) writeRecord(out, {cohort.StageConsumption(i, m)});
-      }
-      writeRecord(out, {-1});
-    });
-  };
-  adultFile("M", "_W_Male adult consumption_in column.txt", "Male adult consumption rate");
-  adultFile("F", "_W_Female adult consumption_in column.txt", "Female adult consumption rate");
+  writeResultFile(state, platform, "_Lifelong consumption_All sexes.txt", [&](TextOutputFile& out) {
+    writeList(out, OneColumn, "Lifelong consumption rate", nullptr, everyIndividual);
+  });
+  writeStageAndAdultFiles(state, platform, OneColumn);
 }
 
 }  // namespace vorelan
