@@ -66,7 +66,7 @@ Accumulator accumulateStage(const AnalysisState& state, int s, int j, ValueOf va
 // Each sex line's stages firstStage..K in order. A stage that no member of
 // the line counts for ends that line's stages: the later ones keep their values.
 template <class ValueOf, class Store>
-void bySexLine(AnalysisState& state, int firstStage, ValueOf valueOf, Store store) {
+void bySexLine(const AnalysisState& state, int firstStage, ValueOf valueOf, Store store) {
   for (int s = 1; s <= state.header.NumSexes; ++s) {
     for (int j = firstStage; j <= state.header.NumStages; ++j) {
       const Accumulator acc = accumulateStage(state, s, j, valueOf);
