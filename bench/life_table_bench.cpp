@@ -3,12 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "cohort/life01.h"
-#include "cohort/life02.h"
 #include "cohort/life03.h"
-#include "cohort/life04.h"
-#include "cohort/life05.h"
-#include "cohort/life10.h"
-#include "cohort/stage_daily_mean_consumption.h"
+#include "cohort/life_table_run.h"
 #include "support/cohort_generator.h"
 #include "support/scripted_platform.h"
 
@@ -24,23 +20,13 @@ testing::GeneratedCohort cohortAtTheLimits() {
   return testing::generateCohort(2026, options);
 }
 
-void runComputations(AnalysisState& state, Platform& platform) {
-  life01(state, platform);
-  life02(state, platform);
-  life10(state, platform);
-  life03(state, platform);
-  life04(state, platform);
-  life05(state, platform);
-  CalculateStageDailyMeanConsumption(state, platform);
-}
-
 void BasicRunComputations(benchmark::State& bench) {
   testing::ScriptedPlatform script;
   Platform platform = script.platform();
   AnalysisState state;
   cohortAtTheLimits().loadInto(state, platform);
   for (auto _ : bench) {
-    runComputations(state, platform);
+    testing::runLifeTableSteps(state, script);
     benchmark::DoNotOptimize(state.ageVectors.NetConsumptionRate);
   }
   bench.counters["MaxAge"] = state.stageStats.MaxAge;
@@ -67,7 +53,7 @@ void ReadingAndComputations(benchmark::State& bench) {
   for (auto _ : bench) {
     AnalysisState state;
     cohort.loadInto(state, platform);
-    runComputations(state, platform);
+    testing::runLifeTableSteps(state, script);
     benchmark::DoNotOptimize(state.ageVectors.NetConsumptionRate);
   }
 }

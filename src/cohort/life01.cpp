@@ -1,6 +1,7 @@
 #include "cohort/life01.h"
 
 #include <cmath>
+#include <optional>
 
 #include "model/statistics.h"
 
@@ -30,45 +31,68 @@ bool inSexLine(const AnalysisState& state, int i, int s) {
   return state.cohort.Sex(i) == state.header.SexName(s);
 }
 
-// Step 1: duration of each stage over every individual that completed it.
-void stageDurations(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  const CohortRecords& cohort = state.cohort;
-  for (int j = 1; j <= state.header.NumStages; ++j) {
-    Accumulator acc;
-    for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-      if (completedStage(cohort, i, j)) acc.add(state.run.TimeUnit * cohort.StageDuration(i, j));
+// The value of individual i in stage j, when it counts there.
+using StageValue = std::optional<double>;
+
+StageValue stageDays(const AnalysisState& state, int i, int j) {
+  if (!completedStage(state.cohort, i, j)) return std::nullopt;
+  return state.run.TimeUnit * state.cohort.StageDuration(i, j);
+}
+
+StageValue daysUpToStage(const AnalysisState& state, int i, int j) {
+  if (!completedStages(state.cohort, i, j)) return std::nullopt;
+  return cumulativeDays(state.cohort, i, j, state.run.TimeUnit);
+}
+
+StageValue consumptionInStage(const AnalysisState& state, int i, int j) {
+  if (!completedStage(state.cohort, i, j)) return std::nullopt;
+  return state.cohort.StageConsumption(i, j);
+}
+
+constexpr int WholeCohort = 0;
+
+// The values of stage j of the individuals that count there, of the whole
+// cohort or of sex line s.
+template <class ValueOf>
+Accumulator accumulateStage(const AnalysisState& state, int s, int j, ValueOf valueOf) {
+  Accumulator acc;
+  for (int i = 1; i <= state.header.NumIndividuals; ++i) {
+    if (s != WholeCohort && !inSexLine(state, i, s)) continue;
+    if (const StageValue v = valueOf(state, i, j)) acc.add(*v);
+  }
+  return acc;
+}
+
+// Each sex line's stages firstStage..K in order. A stage that no member of
+// the line counts for ends that line's stages: the later ones keep their values.
+template <class ValueOf, class Store>
+void bySexLine(const AnalysisState& state, int firstStage, ValueOf valueOf, Store store) {
+  for (int s = 1; s <= state.header.NumSexes; ++s) {
+    for (int j = firstStage; j <= state.header.NumStages; ++j) {
+      const Accumulator acc = accumulateStage(state, s, j, valueOf);
+      store(s, j, acc);
+      if (!acc.hasMean()) break;
     }
-    st.StageDurN(j) = static_cast<std::int32_t>(acc.n);
-    st.StageDurSum(j) = acc.sum;
-    st.StageDurSumSq(j) = acc.sumSq;
-    st.StageDurSampleSize(j) = st.StageDurN(j);
-    if (acc.hasMean()) st.StageDurMean(j) = acc.mean();
-    if (acc.hasSpread()) st.StageDurSD(j) = acc.sd();
   }
 }
 
-// Step 2: stage durations by sex line. A stage that no member of the line
-// completed ends that line's stages: the later ones keep their values.
+// Step 1: duration of each stage over every individual that completed it.
+void stageDurations(AnalysisState& state) {
+  StageStatistics& st = state.stageStats;
+  for (int j = 1; j <= state.header.NumStages; ++j) {
+    accumulateStage(state, WholeCohort, j, stageDays)
+        .store(st.StageDurN(j), st.StageDurSum(j), st.StageDurSumSq(j), st.StageDurMean(j), st.StageDurSD(j));
+    st.StageDurSampleSize(j) = st.StageDurN(j);
+  }
+}
+
+// Step 2: stage durations by sex line.
 void sexStageDurations(AnalysisState& state) {
   StageStatistics& st = state.stageStats;
-  const CohortRecords& cohort = state.cohort;
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = 1; j <= state.header.NumStages; ++j) {
-      Accumulator acc;
-      for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-        if (inSexLine(state, i, s) && completedStage(cohort, i, j)) {
-          acc.add(state.run.TimeUnit * cohort.StageDuration(i, j));
-        }
-      }
-      st.SexStageDurN(s, j) = static_cast<std::int32_t>(acc.n);
-      st.SexStageDurSum(s, j) = acc.sum;
-      st.SexStageDurSumSq(s, j) = acc.sumSq;
-      if (!acc.hasMean()) break;
-      st.SexStageDurMean(s, j) = acc.mean();
-      if (acc.hasSpread()) st.SexStageDurSD(s, j) = acc.sd();
-    }
-  }
+  bySexLine(state, 1, stageDays, [&st](int s, int j, const Accumulator& acc) {
+    acc.store(st.SexStageDurN(s, j), st.SexStageDurSum(s, j), st.SexStageDurSumSq(s, j),
+              st.SexStageDurMean(s, j), st.SexStageDurSD(s, j));
+  });
 }
 
 // Step 3: the age at the end of each stage and its statistics over the
@@ -91,13 +115,9 @@ void cumulativeDurations(AnalysisState& state) {
       st.CumDuration(i, j) = age;  // the partial sum when a stage was not completed
       if (counted) acc.add(state.run.TimeUnit * age);
     }
-    st.CumDurN(j) = static_cast<std::int32_t>(acc.n);
-    st.CumDurSum(j) = acc.sum;
-    st.CumDurSumSq(j) = acc.sumSq;
-    if (acc.hasMean()) st.CumDurMean(j) = acc.mean();
+    acc.store(st.CumDurN(j), st.CumDurSum(j), st.CumDurSumSq(j), st.CumDurMean(j), st.CumDurSD(j));
     if (acc.hasSpread()) {
       st.CumDurVar(j) = acc.variance();
-      st.CumDurSD(j) = acc.sd();
       st.CumDurSE(j) = acc.se();
     }
   }
@@ -116,26 +136,13 @@ void lastAgeIndex(AnalysisState& state) {
   state.stageStats.OrigMaxAge = state.stageStats.MaxAge;
 }
 
-// Step 4: cumulative durations by sex line, ended like the stages of step 2.
+// Step 4: cumulative durations by sex line.
 void sexCumulativeDurations(AnalysisState& state) {
   StageStatistics& st = state.stageStats;
-  const CohortRecords& cohort = state.cohort;
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = 2; j <= state.header.NumStages; ++j) {
-      Accumulator acc;
-      for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-        if (inSexLine(state, i, s) && completedStages(cohort, i, j)) {
-          acc.add(cumulativeDays(cohort, i, j, state.run.TimeUnit));
-        }
-      }
-      st.SexCumDurN(s, j) = static_cast<std::int32_t>(acc.n);
-      st.SexCumDurSum(s, j) = acc.sum;
-      st.SexCumDurSumSq(s, j) = acc.sumSq;
-      if (!acc.hasMean()) break;
-      st.SexCumDurMean(s, j) = acc.mean();
-      if (acc.hasSpread()) st.SexCumDurSD(s, j) = acc.sd();
-    }
-  }
+  bySexLine(state, 2, daysUpToStage, [&st](int s, int j, const Accumulator& acc) {
+    acc.store(st.SexCumDurN(s, j), st.SexCumDurSum(s, j), st.SexCumDurSumSq(s, j), st.SexCumDurMean(s, j),
+              st.SexCumDurSD(s, j));
+  });
 }
 
 // The pre-adult duration in days of every individual of a sex line that
@@ -154,53 +161,29 @@ void preadultDurations(AnalysisState& state) {
 }
 
 // Step 5: consumption in each stage over the individuals that completed it,
-// with its extremes.
+// with its extremes; a stage nobody completed keeps its extremes.
 void stageConsumption(AnalysisState& state) {
   StageStatistics& st = state.stageStats;
-  const CohortRecords& cohort = state.cohort;
   for (int j = 1; j <= state.header.NumStages; ++j) {
-    Accumulator acc;
-    for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-      if (!completedStage(cohort, i, j)) continue;
-      const double v = cohort.StageConsumption(i, j);
-      if (acc.n == 0) {
-        st.StageConsMin(j) = v;
-        st.StageConsMax(j) = v;
-      } else if (v > st.StageConsMax(j)) {
-        st.StageConsMax(j) = v;
-      } else if (v < st.StageConsMin(j)) {
-        st.StageConsMin(j) = v;
-      }
-      acc.add(v);
-    }
-    st.StageConsN(j) = static_cast<std::int32_t>(acc.n);
-    st.StageConsSum(j) = acc.sum;
-    st.StageConsSumSq(j) = acc.sumSq;
+    const Accumulator acc = accumulateStage(state, WholeCohort, j, consumptionInStage);
+    acc.store(st.StageConsN(j), st.StageConsSum(j), st.StageConsSumSq(j), st.StageConsMean(j),
+              st.StageConsSD(j));
     st.StageConsSampleSize(j) = st.StageConsN(j);
-    if (acc.hasMean()) st.StageConsMean(j) = acc.mean();
-    if (acc.hasSpread()) st.StageConsSD(j) = acc.sd();
+    if (acc.n > 0) {
+      st.StageConsMin(j) = acc.min;
+      st.StageConsMax(j) = acc.max;
+    }
   }
 }
 
-// Step 6: stage consumption by sex line, ended like the stages of step 2.
+// Step 6: stage consumption by sex line.
 void sexStageConsumption(AnalysisState& state) {
   StageStatistics& st = state.stageStats;
-  const CohortRecords& cohort = state.cohort;
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = 1; j <= state.header.NumStages; ++j) {
-      Accumulator acc;
-      for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-        if (inSexLine(state, i, s) && completedStage(cohort, i, j)) acc.add(cohort.StageConsumption(i, j));
-      }
-      st.SexStageConsN(s, j) = static_cast<std::int32_t>(acc.n);
-      st.SexStageConsSum(s, j) = acc.sum;
-      st.SexStageConsSumSq(s, j) = acc.sumSq;
-      st.SexStageConsSampleSize(s, j) = st.SexStageConsN(s, j);
-      if (!acc.hasMean()) break;
-      st.SexStageConsMean(s, j) = acc.mean();
-      if (acc.hasSpread()) st.SexStageConsSD(s, j) = acc.sd();
-    }
-  }
+  bySexLine(state, 1, consumptionInStage, [&st](int s, int j, const Accumulator& acc) {
+    acc.store(st.SexStageConsN(s, j), st.SexStageConsSum(s, j), st.SexStageConsSumSq(s, j),
+              st.SexStageConsMean(s, j), st.SexStageConsSD(s, j));
+    st.SexStageConsSampleSize(s, j) = st.SexStageConsN(s, j);
+  });
 }
 
 // The per-individual arrays hold individuals 0..N; values of individuals

@@ -40,22 +40,15 @@ void spanStatistics(AnalysisState& state) {
   SpanStatistics& span = state.span;
   Accumulator all;
   for (int i = 1; i <= state.header.NumIndividuals; ++i) addSpan(state, i, all);
-  span.SpanN = static_cast<std::int32_t>(all.n);
-  span.SpanSum = all.sum;
-  span.SpanSumSq = all.sumSq;
-  if (all.hasMean()) span.SpanMean = all.mean();
-  if (all.hasSpread()) span.SpanSD = all.sd();
+  all.store(span.SpanN, span.SpanSum, span.SpanSumSq, span.SpanMean, span.SpanSD);
 
   for (int s = 1; s <= state.header.NumSexes; ++s) {
     Accumulator acc;
     for (int i = 1; i <= state.header.NumIndividuals; ++i) {
       if (state.cohort.Sex(i) == state.header.SexName(s)) addSpan(state, i, acc);
     }
-    span.SexSpanN(s) = static_cast<std::int32_t>(acc.n);
-    span.SexSpanSum(s) = acc.sum;
-    span.SexSpanSumSq(s) = acc.sumSq;
-    if (acc.hasMean()) span.SexSpanMean(s) = acc.mean();
-    if (acc.hasSpread()) span.SexSpanSD(s) = acc.sd();
+    acc.store(span.SexSpanN(s), span.SexSpanSum(s), span.SexSpanSumSq(s), span.SexSpanMean(s),
+              span.SexSpanSD(s));
   }
 }
 
@@ -72,11 +65,8 @@ void lifetimeStatistics(AnalysisState& state, Platform& platform) {
     for (int i = 1; i <= state.header.NumIndividuals; ++i) {
       if (state.cohort.Sex(i) == state.header.SexName(s)) acc.add(lifetimeConsumption(state, i));
     }
-    span.SexLifetimeConsN(s) = static_cast<std::int32_t>(acc.n);
-    span.SexLifetimeConsSum(s) = acc.sum;
-    span.SexLifetimeConsSumSq(s) = acc.sumSq;
-    if (acc.hasMean()) span.SexLifetimeConsMean(s) = acc.mean();
-    if (acc.hasSpread()) span.SexLifetimeConsSD(s) = acc.sd();
+    acc.store(span.SexLifetimeConsN(s), span.SexLifetimeConsSum(s), span.SexLifetimeConsSumSq(s),
+              span.SexLifetimeConsMean(s), span.SexLifetimeConsSD(s));
   }
 
   // Lines beyond NumSexes hold 0.

@@ -45,24 +45,20 @@ void stageExtremes(AnalysisState& state) {
   LongevityStatistics& lg = state.longevity;
   const int numStages = state.header.NumStages;
   for (int j = 1; j <= numStages; ++j) {
-    bool first = true;
+    Accumulator days;
     for (int i = 1; i <= state.header.NumIndividuals; ++i) {
       const double duration = state.cohort.StageDuration(i, j);
       if (!(duration > 0)) continue;
       const double d = state.run.TimeUnit * duration;
-      if (first) {
-        lg.StageDurMax(j) = d;
-        lg.StageDurMin(j) = d;
-        first = false;
-      } else if (d > lg.StageDurMax(j)) {
-        lg.StageDurMax(j) = d;
-      } else if (d < lg.StageDurMin(j)) {
-        lg.StageDurMin(j) = d;
-      }
+      days.add(d);
       if (j == numStages) {
         if (state.cohort.Sex(i) == "F" && d > lg.MaxFemaleLongevity) lg.MaxFemaleLongevity = d;
         if (state.cohort.Sex(i) == "M" && d > lg.MaxMaleLongevity) lg.MaxMaleLongevity = d;
       }
+    }
+    if (days.n > 0) {  // a stage nobody completed keeps its extremes
+      lg.StageDurMin(j) = days.min;
+      lg.StageDurMax(j) = days.max;
     }
   }
 }

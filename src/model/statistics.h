@@ -28,13 +28,23 @@ inline double standardDeviation(double sum, double sumSq, std::int64_t n) {
 
 inline double standardError(double sd, std::int64_t n) { return sd / std::sqrt(static_cast<double>(n)); }
 
-// Count, sum and sum of squares of a group of values.
+// Count, sum, sum of squares and extremes of a group of values.
 struct Accumulator {
   std::int64_t n = 0;
   double sum = 0;
   double sumSq = 0;
+  double min = 0;  // smallest and largest value added; 0 while none is
+  double max = 0;
 
   void add(double v) {
+    if (n == 0) {
+      min = v;
+      max = v;
+    } else if (v > max) {
+      max = v;
+    } else if (v < min) {
+      min = v;
+    }
     ++n;
     sum += v;
     sumSq += v * v;
@@ -45,6 +55,17 @@ struct Accumulator {
   double variance() const { return statistics::variance(sum, sumSq, n); }
   double sd() const { return statistics::standardDeviation(sum, sumSq, n); }
   double se() const { return standardError(sd(), n); }
+
+  // Stores the count, sum and sum of squares, then the mean and standard
+  // deviation where they can be formed; one that cannot keeps its value.
+  template <class Count>
+  void store(Count& count, double& total, double& totalSq, double& meanOf, double& sdOf) const {
+    count = static_cast<Count>(n);
+    total = sum;
+    totalSq = sumSq;
+    if (hasMean()) meanOf = mean();
+    if (hasSpread()) sdOf = sd();
+  }
 };
 
 }  // namespace vorelan::statistics

@@ -104,6 +104,20 @@ TEST(Life01, StageConsumptionLeavesOutTheStageOfDeathAndTheStagesNotEntered) {
   EXPECT_EQ(st.SexStageConsN(3, 3), 0);
 }
 
+TEST(Life01, ConsumptionExtremesComeFromTheIndividualsThatCompletedTheStage) {
+  // Individual 1 dies as an egg after eating 9 there; the larvae eat 7, 2 and 10.
+  const auto state = stageStatisticsOf(
+      ThreeStages, {"1,N,-1,9,-1", "2,F,1,2,1,-1,3,4,-1,-1", "3,M,1,2,1,-1,1,1,-1,-1", "4,F,1,2,1,-1,5,5,-1,-1"},
+      1);
+  const StageStatistics& st = state.stageStats;
+  EXPECT_EQ(st.StageConsN(1), 3);
+  EXPECT_EQ(st.StageConsMin(1), 0);
+  EXPECT_EQ(st.StageConsMax(1), 0);  // not the 9 of the egg that died
+  EXPECT_EQ(st.StageConsMin(2), 2);  // not the 0 of the egg that never became a larva
+  EXPECT_EQ(st.StageConsMax(2), 10);
+  EXPECT_DOUBLE_EQ(st.StageConsMean(2), 19.0 / 3);
+}
+
 TEST(Life01, PreadultDurationOfThoseThatCompletedThePreadultStages) {
   const auto state = stageStatisticsOf(FourStages, MixedCohort, 1);
   EXPECT_EQ(state.stageStats.PreadultDuration(1), 9);

@@ -58,6 +58,28 @@ TEST(Life10, LongevityStatisticsAndStageExtremes) {
   EXPECT_EQ(lg.MaxMaleLongevity, 0);
 }
 
+TEST(Life10, AStageNobodyCompletedKeepsItsExtremes) {
+  ScriptedPlatform script;
+  AnalysisState state;
+  // Two larvae that die: nobody completes the larval stage or reaches the adult stage.
+  readInto(state, cohortFile(FourStages, {"1,N,1,-2,-1,-1", "2,N,3,-1,-1,-1"}), 1, script);
+  state.longevity.StageDurMin(2) = 7;
+  state.longevity.StageDurMax(2) = 8;
+  Platform platform = script.platform();
+  life01(state, platform);
+  life10(state, platform);
+  const LongevityStatistics& lg = state.longevity;
+  EXPECT_EQ(lg.StageDurMin(1), 1);
+  EXPECT_EQ(lg.StageDurMax(1), 3);
+  EXPECT_EQ(lg.StageDurMin(2), 7);
+  EXPECT_EQ(lg.StageDurMax(2), 8);
+  EXPECT_EQ(lg.StageDurMax(4), 0);
+  EXPECT_EQ(lg.MaxFemaleLongevity, 0);  // no female reached the adult stage
+  EXPECT_EQ(lg.MaxMaleLongevity, 0);
+  EXPECT_EQ(lg.MinLongevity, 3);
+  EXPECT_EQ(lg.MaxLongevity, 4);
+}
+
 TEST(Life10, DailyConsumptionByAgeAndTheEffectiveConsumers) {
   // Ate on its first day only; never ate; ate 1 then 2 as it died.
   const auto state = longevityOf({"Egg", "Adult"}, {"1,F,2,1,5,-1,-1", "2,M,2,1,-1,-1", "3,N,-2,1,2,-1"}, 1);

@@ -135,6 +135,30 @@ void checkIdentities(const GeneratedCohort& cohort) {
     EXPECT_FALSE(std::isnan(st.stageStats.StageConsSD(j))) << "stage " << j;
     EXPECT_FALSE(std::isnan(st.stageStats.StageDurSD(j))) << "stage " << j;
   }
+
+  // Each sex line's stage durations and consumption, up to the first stage
+  // that no member of the line completed.
+  const std::string lines[] = {"", "F", "M", "N"};
+  for (int s = 1; s <= 3; ++s) {
+    for (int j = 1; j <= k; ++j) {
+      int completed = 0;
+      double days = 0;
+      double eaten = 0;
+      for (const auto& ind : cohort.individuals) {
+        if (ind.sex != lines[s] || static_cast<int>(ind.durations.size()) < j || ind.durations[j - 1] <= 0)
+          continue;
+        ++completed;
+        days += cohort.timeUnit * ind.durations[j - 1];
+        for (double v : ind.stageValues[j - 1]) eaten += v;
+      }
+      ASSERT_EQ(st.stageStats.SexStageDurN(s, j), completed) << "sex line " << s << ", stage " << j;
+      ASSERT_EQ(st.stageStats.SexStageConsN(s, j), completed) << "sex line " << s << ", stage " << j;
+      if (completed == 0) break;
+      expectClose(st.stageStats.SexStageDurMean(s, j), days / completed, "mean stage duration of a sex line");
+      expectClose(st.stageStats.SexStageConsMean(s, j), eaten / completed,
+                  "mean stage consumption of a sex line");
+    }
+  }
 }
 
 TEST(LifeTableProperties, HoldForGeneratedCohorts) {
