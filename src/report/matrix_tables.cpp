@@ -13,7 +13,7 @@ int stageColumns(const AnalysisState& state) { return state.header.NumStages + 1
 
 // The rules of a matrix table: a blank and (m+1)*10+10 characters.
 void printMatrixRule(AnalysisState& state, char character) {
-  printTo(state.files.file3).text(" ").text(repeated(character, stageColumns(state) * 10 + 10)).endLine();
+  printRule(state.files.file3, 2, character, stageColumns(state) * 10 + 10);
 }
 
 void roundTableBuffer(AnalysisState& state) {
@@ -167,9 +167,9 @@ void printSurvivalAndConsumptionTable(AnalysisState& state) {
   printPageLine(out, state.report, 70);
   printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
                  ". Age-specific survival rate l(X) and consumption rate ");
-  printTo(out).tab(5).text(repeated('=', 63)).endLine();
+  printRule(out, 5, '=', 63);
   printTo(out).tab(5).text(" Age    l(x)     k(x)         q(x)     Total cohort consumption").endLine();
-  printTo(out).tab(5).text(repeated('-', 63)).endLine();
+  printRule(out, 5, '-', 63);
   v.PrintedC0 = 0;
   for (int x = 0; x <= state.stageStats.MaxAge; ++x) {
     PrintRecord row = printTo(out);
@@ -187,7 +187,7 @@ void printSurvivalAndConsumptionTable(AnalysisState& state) {
     v.PrintedC0 += v.Qx(x);
     row.tab(50).rounded(v.Tx(x), v.Tx(x) > 100000 ? 2 : 4);
   }
-  printTo(out).tab(5).text(repeated('-', 63)).endLine();
+  printRule(out, 5, '-', 63);
 }
 
 // A summary line at Tab(5): its text, then the value, or "-" where the value

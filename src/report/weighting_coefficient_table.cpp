@@ -6,8 +6,8 @@
 namespace vorelan {
 namespace {
 
-void equalsRule(TextOutputFile& out) { printTo(out).tab(5).text(repeated('=', 62)).endLine(); }
-void dashRule(TextOutputFile& out) { printTo(out).tab(5).text(repeated('-', 62)).endLine(); }
+void equalsRule(TextOutputFile& out) { printRule(out, 5, '=', 62); }
+void dashRule(TextOutputFile& out) { printRule(out, 5, '-', 62); }
 
 void printRow(TextOutputFile& out, const WeightingRow& row, double maxCj) {
   PrintRecord line = printTo(out);
