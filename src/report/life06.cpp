@@ -126,9 +126,7 @@ std::string spanLabel(const AnalysisState& state, const char* adultWord) {
 
 void Life06Gosub160(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 60);
-  printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 60, TableLineForm::A},
                  ". Basic Statistics of Life History Data");
   printTo(out).text(" ").endLine();
   Life06Gosub1745(out);

@@ -163,9 +163,7 @@ void printMatrixS(AnalysisState& state) {
 void printSurvivalAndConsumptionTable(AnalysisState& state) {
   AgeVectors& v = state.ageVectors;
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 70);
-  printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 70, TableLineForm::A},
                  ". Age-specific survival rate l(X) and consumption rate ");
   printRule(out, 5, '=', 63);
   printTo(out).tab(5).text(" Age    l(x)     k(x)         q(x)     Total cohort consumption").endLine();
@@ -243,11 +241,8 @@ void printConsumptionSummary(AnalysisState& state) {
 
 void Life04Gosub870(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 70);
-  const std::int16_t tableNo = nextCount(state.report.TableNo);
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 70, TableLineForm::B}, state.report.TableTitle);
   roundTableBuffer(state);
-  printTableLine(out, tableNo, TableLineForm::B, state.report.TableTitle);
   printTo(out).tab(10).text(state.report.TableSubtitle).endLine();
   printMatrixRule(state, '=');
   printMatrixHeading(state);

@@ -39,9 +39,7 @@ double weightedSurvivalSum(const AnalysisState& state, const std::vector<double>
 
 void printWeightingTable(AnalysisState& state, const WeightingTable& table) {
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 60);
-  printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 60, TableLineForm::A},
                  ". Mean daily consumption rate and weighting coefficient");
   printTo(out).tab(15).text(table.basis).endLine();
   printTo(out).tab(15).text("(You can use them in Brusko program for simulation)").endLine();
