@@ -18,15 +18,8 @@ namespace {
 using testing::crlfLines;
 using testing::sp;
 
-// A line whose items begin at the given print columns (counted from 1).
 std::string at(std::initializer_list<std::pair<int, std::string>> items) {
-  std::string line;
-  for (const auto& [column, text] : items) {
-    EXPECT_LT(line.size(), static_cast<std::size_t>(column)) << text;
-    line.resize(static_cast<std::size_t>(column - 1), ' ');
-    line += text;
-  }
-  return line;
+  return testing::atColumns(items);
 }
 
 // A row of a group without individuals: dashes for N, mean, S.D. and S.E.
