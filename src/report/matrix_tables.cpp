@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "report/effective_consumer_lines.h"
 #include "report/report_writer.h"
 #include "report/stage_tables.h"
 
@@ -188,22 +189,6 @@ void printSurvivalAndConsumptionTable(AnalysisState& state) {
   printRule(out, 5, '-', 63);
 }
 
-// A summary line at Tab(5): its text, then the value, or "-" where the value
-// cannot be formed.
-void printSummaryLine(TextOutputFile& out, const std::string& text, bool defined, double value,
-                      int decimals = -1) {
-  PrintRecord line = printTo(out);
-  line.tab(5).text(text);
-  if (!defined) {
-    line.text(" -");
-  } else if (decimals < 0) {
-    line.number(value);
-  } else {
-    line.rounded(value, decimals);
-  }
-  line.endLine();
-}
-
 // C0, N, Nc and Cbar and their two consistent relationships. Without an
 // effective consumer (Nc = 0) there is no Cbar: "-" stands for it and for the
 // quantities formed from it.
@@ -217,13 +202,13 @@ void printConsumptionSummary(AnalysisState& state) {
   const std::string stars = repeated('*', 79);
 
   printTo(out).tab(5).text("The net consumption rate (Co) is").rounded(c0, 3).text(".").endLine();
-  printSummaryLine(out, "The total number of individuals used in this study: N =", true, n);
-  printSummaryLine(out, "The total consumption of the cohort Co * N =", true, n * c0, 2);
-  printSummaryLine(out, "The total number of effective predator (Nc or Np) =", true, nc);
-  printSummaryLine(out, "The mean predation rate of effective predator (Cbar or Pbar) =", hasCbar, cbar, 2);
-  printSummaryLine(out, "The total consumption of the cohort is Nc*Cbar or Np*Pbar =", hasCbar, nc * cbar, 2);
-  printSummaryLine(out, "Nc/N or Np/N =", n > 0, n > 0 ? double(nc) / n : 0, 4);
-  printSummaryLine(out, "Co/(Cbar) or Po/(Pbar) =", hasCbar, hasCbar ? c0 / cbar : 0, 4);
+  printValueLine(out, "The total number of individuals used in this study: N =", true, n);
+  printValueLine(out, "The total consumption of the cohort Co * N =", true, n * c0, 2);
+  printValueLine(out, "The total number of effective predator (Nc or Np) =", true, nc);
+  printValueLine(out, "The mean predation rate of effective predator (Cbar or Pbar) =", hasCbar, cbar, 2);
+  printValueLine(out, "The total consumption of the cohort is Nc*Cbar or Np*Pbar =", hasCbar, nc * cbar, 2);
+  printValueLine(out, "Nc/N or Np/N =", n > 0, n > 0 ? double(nc) / n : 0, 4);
+  printValueLine(out, "Co/(Cbar) or Po/(Pbar) =", hasCbar, hasCbar ? c0 / cbar : 0, 4);
   printTo(out).tab(5).text("Nc or Np: the number of individuals with predation rate > 0.").endLine();
   printTo(out).tab(5).text(stars).endLine();
   printTo(out)
