@@ -9,19 +9,6 @@
 namespace vorelan {
 namespace {
 
-// The largest c(j) met so far; ties keep the earlier stage.
-struct Maximum {
-  std::optional<double> value;
-  std::string name;
-
-  void consider(double cj, const std::string& stageName) {
-    if (!value || cj > *value) {
-      value = cj;
-      name = stageName;
-    }
-  }
-};
-
 std::optional<double> optionalCount(double n) {
   return n != 0 ? std::optional<double>(n) : std::nullopt;
 }
@@ -39,7 +26,7 @@ void PrintDailyMeanConsumptionBasedonMeans(AnalysisState& state, Platform& /*pla
   // c(j) of the stages whose mean duration is not 0, per day; 0 elsewhere.
   std::vector<double> cj(static_cast<std::size_t>(m) + 2, 0.0);
   std::vector<bool> formed(static_cast<std::size_t>(m) + 2, false);
-  Maximum maximum;
+  LargestDailyMean maximum;
   for (int j = 1; j < m; ++j) {
     if (st.StageDurMean(j) == 0) continue;
     cj[j] = st.StageConsMean(j) / st.StageDurMean(j);

@@ -1,6 +1,7 @@
 #include "report/life06.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "report/mean_daily_consumption_tables.h"
@@ -9,12 +10,14 @@
 namespace vorelan {
 namespace {
 
+constexpr int RuleWidth = 62;
+
 // The "=" rule of the table (62 characters at column 5).
-void Life06Gosub1745(TextOutputFile& out) { printTo(out).tab(5).text(repeated('=', 62)).endLine(); }
+void Life06Gosub1745(TextOutputFile& out) { printRule(out, 5, '=', RuleWidth); }
 // The "-" rules; one serves the head, the consumption heading and the close,
 // the other every other rule (they print the same line).
-void Life06Gosub1740(TextOutputFile& out) { printTo(out).tab(5).text(repeated('-', 62)).endLine(); }
-void Life06Gosub1780(TextOutputFile& out) { printTo(out).tab(5).text(repeated('-', 62)).endLine(); }
+void Life06Gosub1740(TextOutputFile& out) { printRule(out, 5, '-', RuleWidth); }
+void Life06Gosub1780(TextOutputFile& out) { Life06Gosub1740(out); }
 
 void Life06Gosub1760(TextOutputFile& out) {
   printTo(out)
@@ -23,66 +26,71 @@ void Life06Gosub1760(TextOutputFile& out) {
       .endLine();
 }
 
+// The statistics of one group of individuals, as one row prints them. The
+// pre-adult rows carry the standard error kept with their statistics; the
+// others form it from the unrounded S.D.
+struct GroupStatistics {
+  GroupStatistics(double count, double groupMean, double groupSd,
+                  std::optional<double> keptSe = std::nullopt)
+      : n(count), mean(groupMean), sd(groupSd), storedSe(keptSe) {}
+  double n;
+  double mean;
+  double sd;
+  std::optional<double> storedSe;
+};
+
+// How a row without individuals shows its count: a dash, or the number 0.
+enum class EmptyCount { Dash, Zero };
+
 // One row: label, group, then N, mean, S.D. and S.E. as far as they can be
 // formed; "-" in place of what needs more individuals.
-void printRow(TextOutputFile& out, const std::string& label, const std::string& group, double n,
-              double mean, double sd) {
+void printRow(TextOutputFile& out, const std::string& label, const std::string& group,
+              const GroupStatistics& g, EmptyCount empty = EmptyCount::Dash) {
   PrintRecord line = printTo(out);
   line.tab(5).text(label).tab(22).text(group);
-  if (n == 0) {
-    line.tab(29).text("-").tab(37).text("-").tab(47).text("-").tab(61).text("-").endLine();
+  if (g.n == 0) {
+    empty == EmptyCount::Zero ? line.tab(28).number(0) : line.tab(29).text("-");
+    line.tab(37).text("-").tab(47).text("-").tab(61).text("-").endLine();
     return;
   }
-  line.tab(28).number(n).tab(36).rounded(mean, 2);
-  if (n == 1) {
+  line.tab(28).number(g.n).tab(36).rounded(g.mean, 2);
+  if (g.n == 1) {
     line.tab(47).text("-").tab(61).text("-").endLine();
     return;
   }
-  line.tab(46).rounded(sd, 3).tab(60).rounded(sd / std::sqrt(n), 2).endLine();
+  const double se = g.storedSe ? *g.storedSe : g.sd / std::sqrt(g.n);
+  line.tab(46).rounded(g.sd, 3).tab(60).rounded(se, 2).endLine();
 }
 
-// The stage consumption rows of all individuals print their count also when it is 0.
-void printCountedRow(TextOutputFile& out, const std::string& label, double n, double mean,
-                     double sd) {
-  if (n != 0) {
-    printRow(out, label, "All", n, mean, sd);
-    return;
+// The statistics of stage j, or of sex line s and stage j, from the arrays
+// of count, mean and S.D.
+template <class Count, class Mean, class Sd>
+auto byStage(const Count& n, const Mean& mean, const Sd& sd) {
+  return [&n, &mean, &sd](int j) { return GroupStatistics(double(n(j)), mean(j), sd(j)); };
+}
+template <class Count, class Mean, class Sd>
+auto bySexAndStage(const Count& n, const Mean& mean, const Sd& sd) {
+  return [&n, &mean, &sd](int s, int j) {
+    return GroupStatistics(double(n(s, j)), mean(s, j), sd(s, j));
+  };
+}
+
+// One row per stage from `firstStage` to the adult stage, then a "-" rule.
+template <class Label, class Statistics>
+void printStageRows(AnalysisState& state, int firstStage, const std::string& group, Label label,
+                    Statistics statistics, EmptyCount empty = EmptyCount::Dash) {
+  for (int j = firstStage; j <= state.header.NumStages; ++j) {
+    printRow(state.files.file3, label(j), group, statistics(j), empty);
   }
-  printTo(out)
-      .tab(5)
-      .text(label)
-      .tab(22)
-      .text("All")
-      .tab(28)
-      .number(0)
-      .tab(37)
-      .text("-")
-      .tab(47)
-      .text("-")
-      .tab(61)
-      .text("-")
-      .endLine();
+  Life06Gosub1780(state.files.file3);
 }
 
-// The pre-adult rows print the standard error kept with the statistics.
-void printPreadultRow(TextOutputFile& out, const std::string& group, double n, double mean,
-                      double sd, double se) {
-  PrintRecord line = printTo(out);
-  line.tab(5).text("Preadult ").tab(22).text(group);
-  if (n == 0) {
-    line.tab(29).text("-").tab(37).text("-").tab(47).text("-").tab(61).text("-").endLine();
-  } else if (n == 1) {
-    line.tab(28).number(n).tab(36).rounded(mean, 2).tab(47).text("-").tab(61).text("-").endLine();
-  } else {
-    line.tab(28)
-        .number(n)
-        .tab(36)
-        .rounded(mean, 2)
-        .tab(46)
-        .rounded(sd, 3)
-        .tab(60)
-        .rounded(se, 2)
-        .endLine();
+// The stage rows of each sex line in turn, each sex line closed by a rule.
+template <class Label, class Statistics>
+void printStageRowsBySex(AnalysisState& state, int firstStage, Label label, Statistics statistics) {
+  for (int s = 1; s <= state.header.NumSexes; ++s) {
+    printStageRows(state, firstStage, state.header.SexName(s), label,
+                   [&](int j) { return statistics(s, j); });
   }
 }
 
@@ -95,8 +103,15 @@ std::string stageLabel(const AnalysisState& state, int j, const char* adultWord)
   return j == state.header.NumStages ? std::string(adultWord) : stageName(state, j);
 }
 
-std::string cumulativeLabel(const AnalysisState& state, int j) {
-  return stageName(state, 1) + " - " + stageLabel(state, j, "Adult");
+// The row labels of the stage sections, by stage.
+auto durationLabel(const AnalysisState& state) {
+  return [&state](int j) { return stageLabel(state, j, "Adult"); };
+}
+auto consumptionLabel(const AnalysisState& state) {
+  return [&state](int j) { return stageLabel(state, j, "Adult "); };
+}
+auto cumulativeLabel(const AnalysisState& state) {
+  return [&state](int j) { return stageName(state, 1) + " - " + stageLabel(state, j, "Adult"); };
 }
 
 std::string spanLabel(const AnalysisState& state, const char* adultWord) {
@@ -111,9 +126,7 @@ std::string spanLabel(const AnalysisState& state, const char* adultWord) {
 
 void Life06Gosub160(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 60);
-  printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 60, TableLineForm::A},
                  ". Basic Statistics of Life History Data");
   printTo(out).text(" ").endLine();
   Life06Gosub1745(out);
@@ -123,99 +136,79 @@ void Life06Gosub160(AnalysisState& state) {
 
 void Life06Gosub290(AnalysisState& state) {
   const StageStatistics& st = state.stageStats;
-  for (int j = 1; j <= state.header.NumStages; ++j) {
-    printRow(state.files.file3, stageLabel(state, j, "Adult"), "All", st.StageDurN(j),
-             st.StageDurMean(j), st.StageDurSD(j));
-  }
-  Life06Gosub1780(state.files.file3);
+  printStageRows(state, 1, "All", durationLabel(state),
+                 byStage(st.StageDurN, st.StageDurMean, st.StageDurSD));
 }
 
 void Life06Gosub690(AnalysisState& state) {
   const StageStatistics& st = state.stageStats;
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = 1; j <= state.header.NumStages; ++j) {
-      printRow(state.files.file3, stageLabel(state, j, "Adult"), state.header.SexName(s),
-               st.SexStageDurN(s, j), st.SexStageDurMean(s, j), st.SexStageDurSD(s, j));
-    }
-    Life06Gosub1780(state.files.file3);
-  }
+  printStageRowsBySex(state, 1, durationLabel(state),
+                      bySexAndStage(st.SexStageDurN, st.SexStageDurMean, st.SexStageDurSD));
 }
 
 void Life06Gosub480(AnalysisState& state) {
   const StageStatistics& st = state.stageStats;
-  for (int j = 2; j <= state.header.NumStages; ++j) {
-    printRow(state.files.file3, cumulativeLabel(state, j), "All", st.CumDurN(j), st.CumDurMean(j),
-             st.CumDurSD(j));
-  }
-  Life06Gosub1780(state.files.file3);
+  printStageRows(state, 2, "All", cumulativeLabel(state),
+                 byStage(st.CumDurN, st.CumDurMean, st.CumDurSD));
 }
 
 void Life06Gosub910(AnalysisState& state) {
   const StageStatistics& st = state.stageStats;
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = 2; j <= state.header.NumStages; ++j) {
-      printRow(state.files.file3, cumulativeLabel(state, j), state.header.SexName(s),
-               st.SexCumDurN(s, j), st.SexCumDurMean(s, j), st.SexCumDurSD(s, j));
-    }
-    Life06Gosub1780(state.files.file3);
-  }
+  printStageRowsBySex(state, 2, cumulativeLabel(state),
+                      bySexAndStage(st.SexCumDurN, st.SexCumDurMean, st.SexCumDurSD));
 }
 
 void Life06Gosub1140(AnalysisState& state) {
   const SpanStatistics& sp = state.span;
-  printRow(state.files.file3, spanLabel(state, "Adult"), "All", sp.SpanN, sp.SpanMean, sp.SpanSD);
+  printRow(state.files.file3, spanLabel(state, "Adult"), "All",
+           {double(sp.SpanN), sp.SpanMean, sp.SpanSD});
 }
 
 void Life06Gosub1320(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
   const SpanStatistics& sp = state.span;
   for (int s = 1; s <= state.header.NumSexes; ++s) {
-    printRow(out, spanLabel(state, "Adult   "), state.header.SexName(s), sp.SexSpanN(s),
-             sp.SexSpanMean(s), sp.SexSpanSD(s));
+    printRow(out, spanLabel(state, "Adult   "), state.header.SexName(s),
+             {double(sp.SexSpanN(s)), sp.SexSpanMean(s), sp.SexSpanSD(s)});
   }
   Life06Gosub1745(out);
   printTo(out).tab(28).text("Consumption Rate").endLine();
   Life06Gosub1740(out);
 }
 
+// The stage consumption rows of all individuals print their count also when it is 0.
 void Life06Gosub1800(AnalysisState& state) {
   const StageStatistics& st = state.stageStats;
-  for (int j = 1; j <= state.header.NumStages; ++j) {
-    printCountedRow(state.files.file3, stageLabel(state, j, "Adult "), st.StageConsN(j),
-                    st.StageConsMean(j), st.StageConsSD(j));
-  }
-  Life06Gosub1780(state.files.file3);
+  printStageRows(state, 1, "All", consumptionLabel(state),
+                 byStage(st.StageConsN, st.StageConsMean, st.StageConsSD), EmptyCount::Zero);
 }
 
 void Life06Gosub1990(AnalysisState& state) {
   const StageStatistics& st = state.stageStats;
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = 1; j <= state.header.NumStages; ++j) {
-      printRow(state.files.file3, stageLabel(state, j, "Adult "), state.header.SexName(s),
-               st.SexStageConsN(s, j), st.SexStageConsMean(s, j), st.SexStageConsSD(s, j));
-    }
-    Life06Gosub1780(state.files.file3);
-  }
+  printStageRowsBySex(state, 1, consumptionLabel(state),
+                      bySexAndStage(st.SexStageConsN, st.SexStageConsMean, st.SexStageConsSD));
 }
 
+// The pre-adult rows print the standard error kept with the statistics.
 void Life06Gosub1995(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
   const LongevityStatistics& lg = state.longevity;
+  const std::string label = "Preadult ";
   for (int s = 1; s <= state.header.NumSexes; ++s) {
     const std::string& letter = state.header.SexName(s);
     if (letter == "F") {
-      printPreadultRow(out, letter, lg.PreadultConsFN, lg.PreadultConsFMean, lg.PreadultConsFSD,
-                       lg.PreadultConsFSE);
+      printRow(out, label, letter,
+               {lg.PreadultConsFN, lg.PreadultConsFMean, lg.PreadultConsFSD, lg.PreadultConsFSE});
     } else if (letter == "M") {
-      printPreadultRow(out, letter, lg.PreadultConsMN, lg.PreadultConsMMean, lg.PreadultConsMSD,
-                       lg.PreadultConsMSE);
+      printRow(out, label, letter,
+               {lg.PreadultConsMN, lg.PreadultConsMMean, lg.PreadultConsMSD, lg.PreadultConsMSE});
     } else if (letter == "N") {
-      printPreadultRow(out, letter, lg.PreadultConsNN, lg.PreadultConsNMean, lg.PreadultConsNSD,
-                       lg.PreadultConsNSE);
+      printRow(out, label, letter,
+               {lg.PreadultConsNN, lg.PreadultConsNMean, lg.PreadultConsNSD, lg.PreadultConsNSE});
     } else {
       // No statistics are kept for another letter: the label and letter only;
       // the next row's column 5 starts a new line.
-      printTo(out).tab(5).text("Preadult ").tab(22).text(letter);
+      printTo(out).tab(5).text(label).tab(22).text(letter);
     }
   }
   Life06Gosub1780(out);
@@ -225,12 +218,12 @@ void Life06Gosub1550(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
   const SpanStatistics& sp = state.span;
   for (int s = 1; s <= state.header.NumSexes; ++s) {
-    printRow(out, "All stage", state.header.SexName(s), sp.SexLifetimeConsN(s),
-             sp.SexLifetimeConsMean(s), sp.SexLifetimeConsSD(s));
+    printRow(out, "All stage", state.header.SexName(s),
+             {double(sp.SexLifetimeConsN(s)), sp.SexLifetimeConsMean(s), sp.SexLifetimeConsSD(s)});
   }
   Life06Gosub1780(out);
-  printRow(out, "All stage", "All", state.header.NumIndividuals, sp.LifetimeConsMean,
-           sp.LifetimeConsSD);
+  printRow(out, "All stage", "All",
+           {double(state.header.NumIndividuals), sp.LifetimeConsMean, sp.LifetimeConsSD});
   Life06Gosub1740(out);
 }
 

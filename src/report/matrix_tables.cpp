@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "report/effective_consumer_lines.h"
 #include "report/report_writer.h"
 #include "report/stage_tables.h"
 
@@ -13,7 +14,7 @@ int stageColumns(const AnalysisState& state) { return state.header.NumStages + 1
 
 // The rules of a matrix table: a blank and (m+1)*10+10 characters.
 void printMatrixRule(AnalysisState& state, char character) {
-  printTo(state.files.file3).text(" ").text(repeated(character, stageColumns(state) * 10 + 10)).endLine();
+  printRule(state.files.file3, 2, character, stageColumns(state) * 10 + 10);
 }
 
 void roundTableBuffer(AnalysisState& state) {
@@ -163,13 +164,11 @@ void printMatrixS(AnalysisState& state) {
 void printSurvivalAndConsumptionTable(AnalysisState& state) {
   AgeVectors& v = state.ageVectors;
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 70);
-  printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 70, TableLineForm::A},
                  ". Age-specific survival rate l(X) and consumption rate ");
-  printTo(out).tab(5).text(repeated('=', 63)).endLine();
+  printRule(out, 5, '=', 63);
   printTo(out).tab(5).text(" Age    l(x)     k(x)         q(x)     Total cohort consumption").endLine();
-  printTo(out).tab(5).text(repeated('-', 63)).endLine();
+  printRule(out, 5, '-', 63);
   v.PrintedC0 = 0;
   for (int x = 0; x <= state.stageStats.MaxAge; ++x) {
     PrintRecord row = printTo(out);
@@ -187,23 +186,7 @@ void printSurvivalAndConsumptionTable(AnalysisState& state) {
     v.PrintedC0 += v.Qx(x);
     row.tab(50).rounded(v.Tx(x), v.Tx(x) > 100000 ? 2 : 4);
   }
-  printTo(out).tab(5).text(repeated('-', 63)).endLine();
-}
-
-// A summary line at Tab(5): its text, then the value, or "-" where the value
-// cannot be formed.
-void printSummaryLine(TextOutputFile& out, const std::string& text, bool defined, double value,
-                      int decimals = -1) {
-  PrintRecord line = printTo(out);
-  line.tab(5).text(text);
-  if (!defined) {
-    line.text(" -");
-  } else if (decimals < 0) {
-    line.number(value);
-  } else {
-    line.rounded(value, decimals);
-  }
-  line.endLine();
+  printRule(out, 5, '-', 63);
 }
 
 // C0, N, Nc and Cbar and their two consistent relationships. Without an
@@ -219,13 +202,13 @@ void printConsumptionSummary(AnalysisState& state) {
   const std::string stars = repeated('*', 79);
 
   printTo(out).tab(5).text("The net consumption rate (Co) is").rounded(c0, 3).text(".").endLine();
-  printSummaryLine(out, "The total number of individuals used in this study: N =", true, n);
-  printSummaryLine(out, "The total consumption of the cohort Co * N =", true, n * c0, 2);
-  printSummaryLine(out, "The total number of effective predator (Nc or Np) =", true, nc);
-  printSummaryLine(out, "The mean predation rate of effective predator (Cbar or Pbar) =", hasCbar, cbar, 2);
-  printSummaryLine(out, "The total consumption of the cohort is Nc*Cbar or Np*Pbar =", hasCbar, nc * cbar, 2);
-  printSummaryLine(out, "Nc/N or Np/N =", n > 0, n > 0 ? double(nc) / n : 0, 4);
-  printSummaryLine(out, "Co/(Cbar) or Po/(Pbar) =", hasCbar, hasCbar ? c0 / cbar : 0, 4);
+  printValueLine(out, "The total number of individuals used in this study: N =", true, n);
+  printValueLine(out, "The total consumption of the cohort Co * N =", true, n * c0, 2);
+  printValueLine(out, "The total number of effective predator (Nc or Np) =", true, nc);
+  printValueLine(out, "The mean predation rate of effective predator (Cbar or Pbar) =", hasCbar, cbar, 2);
+  printValueLine(out, "The total consumption of the cohort is Nc*Cbar or Np*Pbar =", hasCbar, nc * cbar, 2);
+  printValueLine(out, "Nc/N or Np/N =", n > 0, n > 0 ? double(nc) / n : 0, 4);
+  printValueLine(out, "Co/(Cbar) or Po/(Pbar) =", hasCbar, hasCbar ? c0 / cbar : 0, 4);
   printTo(out).tab(5).text("Nc or Np: the number of individuals with predation rate > 0.").endLine();
   printTo(out).tab(5).text(stars).endLine();
   printTo(out)
@@ -243,11 +226,8 @@ void printConsumptionSummary(AnalysisState& state) {
 
 void Life04Gosub870(AnalysisState& state) {
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 70);
-  const std::int16_t tableNo = nextCount(state.report.TableNo);
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 70, TableLineForm::B}, state.report.TableTitle);
   roundTableBuffer(state);
-  printTableLine(out, tableNo, TableLineForm::B, state.report.TableTitle);
   printTo(out).tab(10).text(state.report.TableSubtitle).endLine();
   printMatrixRule(state, '=');
   printMatrixHeading(state);

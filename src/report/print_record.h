@@ -41,4 +41,10 @@ inline std::string repeated(char character, int count) {
   return std::string(static_cast<std::size_t>(count < 0 ? 0 : count), character);
 }
 
+// A rule of the tables: `count` characters `character` from `column`, as a
+// line of its own.
+inline void printRule(TextOutputFile& file, int column, char character, int count) {
+  printTo(file).tab(column).text(repeated(character, count)).endLine();
+}
+
 }  // namespace vorelan

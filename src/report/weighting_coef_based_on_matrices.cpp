@@ -16,14 +16,14 @@ void PrintWeightingCoefBasedOnMatricesZandS(AnalysisState& state, Platform& /*pl
   std::vector<double> cj(static_cast<std::size_t>(m) + 2, 0.0);
   for (int j = 1; j <= m + 1; ++j) cj[j] = av.CjFromMatrices(j);
 
-  // The largest c(j); ties keep the earlier stage column.
-  av.MaxCj = cj[1];
-  av.MaxCjStageName = header.StageName(1, 1);
+  // The largest c(j) over every stage column, the adult columns named by sex.
+  LargestDailyMean maximum;
+  maximum.consider(cj[1], header.StageName(1, 1));
   for (int j = 2; j <= m + 1; ++j) {
-    if (!(cj[j] > av.MaxCj)) continue;
-    av.MaxCj = cj[j];
-    av.MaxCjStageName = j < m ? header.StageName(1, j) : (j == m ? "Female" : "Male");
+    maximum.consider(cj[j], j < m ? header.StageName(1, j) : (j == m ? "Female" : "Male"));
   }
+  av.MaxCj = *maximum.value;
+  av.MaxCjStageName = maximum.name;
   av.CjCheckSumFromMatrices = weightedSurvivalSum(state, cj, 1.0);
 
   WeightingTable table;

@@ -6,8 +6,8 @@
 namespace vorelan {
 namespace {
 
-void equalsRule(TextOutputFile& out) { printTo(out).tab(5).text(repeated('=', 62)).endLine(); }
-void dashRule(TextOutputFile& out) { printTo(out).tab(5).text(repeated('-', 62)).endLine(); }
+void equalsRule(TextOutputFile& out) { printRule(out, 5, '=', 62); }
+void dashRule(TextOutputFile& out) { printRule(out, 5, '-', 62); }
 
 void printRow(TextOutputFile& out, const WeightingRow& row, double maxCj) {
   PrintRecord line = printTo(out);
@@ -39,9 +39,7 @@ double weightedSurvivalSum(const AnalysisState& state, const std::vector<double>
 
 void printWeightingTable(AnalysisState& state, const WeightingTable& table) {
   TextOutputFile& out = state.files.file3;
-  printPageMark(out);
-  printPageLine(out, state.report, 60);
-  printTableLine(out, nextCount(state.report.TableNo), TableLineForm::A,
+  ReportPageHead(out, state.report, {PageMark::OwnLine, 60, TableLineForm::A},
                  ". Mean daily consumption rate and weighting coefficient");
   printTo(out).tab(15).text(table.basis).endLine();
   printTo(out).tab(15).text("(You can use them in Brusko program for simulation)").endLine();

@@ -25,6 +25,20 @@ struct WeightingTable {
   int checkSumDecimals = 4;
 };
 
+// The largest c(j) met so far and the label of its column; ties keep the
+// earlier column.
+struct LargestDailyMean {
+  std::optional<double> value;
+  std::string name;
+
+  void consider(double cj, const std::string& columnName) {
+    if (!value || cj > *value) {
+      value = cj;
+      name = columnName;
+    }
+  }
+};
+
 // Prints the table to the basic report. w(j) = c(j) / maxCj; when every c(j)
 // is 0 there is no coefficient to form and w(j) prints " 0".
 void printWeightingTable(AnalysisState& state, const WeightingTable& table);

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "report/basic_report_session.h"
+#include "report/mean_daily_consumption_tables.h"
+#include "support/report_on_file.h"
+#include "support/scripted_platform.h"
 #include "support/cohort_text.h"
 #include "support/fixture_path.h"
 
@@ -99,6 +102,72 @@ TEST(WeightingCoefficients, AFirstStageNobodyCompletedHasNoDailyMean) {
   EXPECT_TRUE(hasLine(table, "              Max. daily consumption rate: Larv"));
   EXPECT_TRUE(hasLine(table, "    Larv          All     0       0              0           "));
   EXPECT_TRUE(hasLine(table, "    Sum[Sum[c(j)*s(x,j)]] = 0 "));
+}
+
+
+// Three stages whose daily means tie, set by hand: the larva, the nymph and
+// the female adult all have c(j) = 2, the male 1 (means) or .5 (matrices).
+class TiedDailyMeans : public testing::ReportOnFile {
+ protected:
+  void SetUp() override {
+    ReportOnFile::SetUp();
+    auto& h = state.header;
+    h.NumStages = 3;
+    h.NumSexes = 2;
+    h.SexName(1) = "F", h.SexName(2) = "M";
+    h.StageName(1, 1) = "Larv", h.StageName(1, 2) = "Nymp";
+    auto& st = state.stageStats;
+    st.MaxAge = 1;
+    st.StageDurN(1) = 3, st.StageDurN(2) = 2;
+    st.StageDurMean(1) = 2, st.StageConsMean(1) = 4;
+    st.StageDurMean(2) = 3, st.StageConsMean(2) = 6;
+    st.SexStageConsN(1, 3) = 1, st.SexStageConsN(2, 3) = 1;
+    st.SexStageDurMean(1, 3) = 1, st.SexStageConsMean(1, 3) = 2;
+    st.SexStageDurMean(2, 3) = 1, st.SexStageConsMean(2, 3) = 1;
+    auto& v = state.ageVectors;
+    v.CjFromMatrices(1) = 2, v.CjFromMatrices(2) = 2, v.CjFromMatrices(3) = 2, v.CjFromMatrices(4) = 0.5;
+    // s(x,j) at age 0 and age 1: both ages count in the check sums.
+    state.matrices.Sxj(0, 1) = 1, state.matrices.Sxj(1, 4) = 0.5;
+    state.run.TimeUnit = 1;
+  }
+
+  static std::string row(const std::string& stage, const std::string& sex, const std::string& n,
+                         const std::string& cj, const std::string& wj) {
+    return testing::atColumns({{5, stage}, {19, sex}, {27, n}, {34, cj}, {49, wj}, {61, " "}});
+  }
+
+  std::vector<std::string> printedLines() { return reportLines(printed()); }
+
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+};
+
+// Ties keep the earlier stage, so the larva names the maximum.
+TEST_F(TiedDailyMeans, TheEarlierStageNamesTheMaximumBasedOnMeans) {
+  PrintDailyMeanConsumptionBasedonMeans(state, platform);
+  const auto lines = printedLines();
+  ASSERT_GE(lines.size(), 17u);
+  EXPECT_EQ(lines[6], "              Max. daily consumption rate: Larv");
+  EXPECT_EQ(lines[11], row("Larv", "All", " 3 ", " 2 ", " 1 "));
+  EXPECT_EQ(lines[12], row("Nymp", "All", " 2 ", " 2 ", " 1 "));
+  EXPECT_EQ(lines[13], row("Adult", "Female", " 1 ", " 2 ", " 1 "));
+  EXPECT_EQ(lines[14], row("Adult", "Male", " 1 ", " 1 ", " .5 "));
+  // 2 x 1 at age 0 plus 1 x .5 at age 1.
+  EXPECT_EQ(lines[16], "    Sum[Sum[c(j)*s(x,j)]] = 2.5 ");
+  EXPECT_EQ(state.ageVectors.MaxCj, 2);
+}
+
+TEST_F(TiedDailyMeans, TheEarlierStageNamesTheMaximumBasedOnMatrices) {
+  PrintWeightingCoefBasedOnMatricesZandS(state, platform);
+  const auto lines = printedLines();
+  ASSERT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[6], "              Max. daily consumption rate: Larv");
+  EXPECT_EQ(lines[11], row("Larv", "All", " 3 ", " 2 ", " 1 "));
+  EXPECT_EQ(lines[12], row("Nymp", "All", " 2 ", " 2 ", " 1 "));
+  EXPECT_EQ(lines[13], row("Adult", "Female", " 1 ", " 2 ", " 1 "));
+  EXPECT_EQ(lines[14], row("Adult", "Male", " 1 ", " .5 ", " .25 "));
+  // 2 x 1 at age 0 plus .5 x .5 at age 1.
+  EXPECT_EQ(lines[16], "    Sum[Sum[c(j)*s(x,j)]] = 2.25 ");
 }
 
 }  // namespace

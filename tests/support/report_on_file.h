@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "model/analysis_state.h"
 #include "support/temp_dir.h"
@@ -38,6 +39,18 @@ inline std::string crlfLines(std::initializer_list<std::string> lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return text;
+}
+
+// A line whose items begin at the given print columns (counted from 1), for
+// rows laid out by column; each item must start past the one before it.
+inline std::string atColumns(std::initializer_list<std::pair<int, std::string>> items) {
+  std::string line;
+  for (const auto& [column, text] : items) {
+    EXPECT_LT(line.size(), static_cast<std::size_t>(column)) << text;
+    line.resize(static_cast<std::size_t>(column - 1), ' ');
+    line += text;
+  }
+  return line;
 }
 
 }  // namespace vorelan::testing
