@@ -63,9 +63,10 @@ std::optional<Field> FieldReader::next() {
   if (content_[pos_] == '"') {
     field.quoted = true;
     const std::size_t close = content_.find('"', pos_ + 1);
-    const std::size_t end = close == std::string::npos ? content_.size() : close;
+    field.unterminated = close == std::string::npos;
+    const std::size_t end = field.unterminated ? content_.size() : close;
     field.text = content_.substr(pos_ + 1, end - pos_ - 1);
-    pos_ = close == std::string::npos ? content_.size() : close + 1;
+    pos_ = field.unterminated ? content_.size() : close + 1;
     skipToDelimiter();
   } else {
     const std::size_t start = pos_;
