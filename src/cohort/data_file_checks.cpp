@@ -17,22 +17,15 @@ std::string individualNo(int i) { return "Individual no." + std::to_string(i); }
   failDataFile(platform, individualNo(i) + " is type N with adult stage. It is incorrect.");
 }
 
-// The tests of the check run from the main window: message A and B only.
-class LenientRules : public RecordRules {
+// The tests of the check run from the main window: the reader's record
+// error (message A), and message B for an "N" record reaching the adult stage.
+class LenientRules : public RecordErrorRules {
  public:
-  explicit LenientRules(Platform& platform) : platform_(platform) {}
+  explicit LenientRules(Platform& platform) : RecordErrorRules(platform) {}
 
-  void serialAndSex(const IndividualRecord& record) override {
-    if (record.serialNo != record.position || !isSexLetter(record.sex)) {
-      failDataFile(platform_, recordErrorLine(record.position));
-    }
-  }
   void unsexedReachesAdultStage(const IndividualRecord& record) override {
     failUnsexedWithAdultStage(platform_, record.position);
   }
-
- protected:
-  Platform& platform_;
 };
 
 // The tests of the check run at Open. Beyond messages A to E they refuse
