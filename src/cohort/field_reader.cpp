@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -26,6 +27,9 @@ std::string stripByteOrderMark(std::string content) {
 FieldReader::FieldReader(std::string content) : content_(stripByteOrderMark(std::move(content))) {}
 
 std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
+  // A folder opens as a stream that reads as empty; it is no data file.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream text;

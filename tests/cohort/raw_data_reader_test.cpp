@@ -213,5 +213,18 @@ TEST(InputData, AFileThatCannotBeOpenedIsRefused) {
   EXPECT_EQ(script.messages()[0].title, "Error in data file");
 }
 
+TEST(InputData, AFolderInPlaceOfTheDataFileCannotBeOpened) {
+  testing::TempDir dir;
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  state.report.DataFileName = dir.path().string();
+  EXPECT_THROW(InputData(state, platform), ProgramTermination);
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].text, "The data file " + dir.path().string() +
+                                           " cannot be opened.\nPlease correct your data and rerun "
+                                           "this program.");
+}
+
 }  // namespace
 }  // namespace vorelan
