@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cohort/basic_run.h"
 #include "cohort/bootstrap_reader.h"
 #include "cohort/data_file_checks.h"
 #include "cohort/data_file_error.h"
@@ -136,6 +137,41 @@ TEST(DamagedDataFiles, AreTakenOrRefusedWithAnErrorBox) {
     if (::testing::Test::HasFailure()) break;
   }
   EXPECT_GT(tried, 100);
+}
+
+// A damaged file that the check at Open lets through is a valid cohort: the
+// whole Basic Run computes and prints it without a box or a fault.
+TEST(DamagedDataFiles, ThatPassTheCheckAtOpenRunThroughTheBasicRun) {
+  TempDir dir;
+  const std::string path = dir.write("cohort.txt", "");
+  std::mt19937 random(20261210);
+  const auto files = goodFiles();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+  int tried = 0;
+  int passed = 0;
+  while (tried < 1500 && std::chrono::steady_clock::now() < deadline) {
+    const std::string content = mutate(files[tried % files.size()], random);
+    ++tried;
+    dir.write("cohort.txt", content);
+    AnalysisState state;
+    ScriptedPlatform script;
+    Platform platform = script.platform();
+    state.run.TimeUnit = 1;
+    state.report.DataFileName = path;
+    state.report.BaseFileName = (dir.path() / "cohort").string();
+    state.report.ReportFileName = state.report.BaseFileName + "_0_Basic_Output.txt";
+    if (!runHandler(state, platform, [&] { CheckData2005(state, platform); })) continue;
+    ++passed;
+    ASSERT_TRUE(state.files.file3.open(state.report.ReportFileName));
+    try {
+      EXPECT_TRUE(runHandler(state, platform, [&] { BasicRun(state, platform); })) << content;
+    } catch (const std::exception& fault) {
+      ADD_FAILURE() << "fault: " << fault.what() << "\ncontent:\n" << content;
+    }
+    EXPECT_TRUE(script.messages().empty()) << script.messages().at(0).text << "\ncontent:\n" << content;
+    if (::testing::Test::HasFailure()) break;
+  }
+  EXPECT_GT(passed, 10);
 }
 
 }  // namespace
