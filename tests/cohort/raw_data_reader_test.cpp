@@ -180,6 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "In the number of stages, 1 is out of range: it must be 2 to 11."},
         RefusalCase{"twelve_stages", withCounts("1", "1,12"),
                     "In the number of stages, 12 is out of range: it must be 2 to 11."},
+        RefusalCase{"empty_file", "", "The data file ends before the project name."},
+        // Written as UTF-16: every other byte is 0, so the fields fall apart.
+        RefusalCase{"file_in_utf16",
+                    std::string("\xFF\xFEP\0\r\0\n\0U\0\r\0\n\0D\0\r\0\n\0" "3\0\r\0\n\0", 28),
+                    "In the number of individuals, \"?\" is not a whole number."},
         RefusalCase{"header_ends_early", "P\r\nU\r\n", "The data file ends before the date of the experiment."}),
     [](const auto& info) { return std::string(info.param.name); });
 
