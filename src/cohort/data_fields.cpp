@@ -6,28 +6,6 @@
 #include "cohort/data_file_error.h"
 
 namespace vorelan {
-namespace {
-
-constexpr std::size_t LongestShownField = 40;
-
-bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// A field as shown in a message: a long one cut short, control characters
-// shown as "?", so that a damaged file cannot fill the box with its bytes.
-std::string shownField(const std::string& text) {
-  std::string shown = text;
-  if (shown.size() > LongestShownField) {
-    std::size_t cut = LongestShownField;
-    while (cut > 0 && isUtf8Continuation(shown[cut])) --cut;
-    shown = shown.substr(0, cut) + "...";
-  }
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  }
-  return shown;
-}
-
-}  // namespace
 
 Field DataFields::field(const std::string& item) {
   auto next = reader_.next();
@@ -49,7 +27,7 @@ double DataFields::number(const std::string& item, double maxSize, const std::st
   const Field f = field(item);
   const auto value = parseNumber(f.text);
   if (!value) {
-    failDataFile(platform_, "In " + item + ", \"" + shownField(f.text) + "\" is not a number.");
+    failDataFile(platform_, "In " + item + ", \"" + shownInMessage(f.text) + "\" is not a number.");
   }
   if (std::fabs(*value) > maxSize) refuseOutOfRange(item, f.text, limitText);
   return *value;
@@ -59,7 +37,7 @@ long DataFields::whole(const std::string& item, long min, long max, const std::s
   const Field f = field(item);
   const auto value = parseNumber(f.text);
   if (!value || *value != std::floor(*value)) {
-    failDataFile(platform_, "In " + item + ", \"" + shownField(f.text) + "\" is not a whole number.");
+    failDataFile(platform_, "In " + item + ", \"" + shownInMessage(f.text) + "\" is not a whole number.");
   }
   if (*value < min || *value > max) refuseOutOfRange(item, f.text, limitText);
   return static_cast<long>(*value);
@@ -67,7 +45,7 @@ long DataFields::whole(const std::string& item, long min, long max, const std::s
 
 void DataFields::refuseOutOfRange(const std::string& item, const std::string& text,
                                   const std::string& limitText) {
-  failDataFile(platform_, "In " + item + ", " + shownField(text) + " is out of range: " + limitText + ".");
+  failDataFile(platform_, "In " + item + ", " + shownInMessage(text) + " is out of range: " + limitText + ".");
 }
 
 }  // namespace vorelan

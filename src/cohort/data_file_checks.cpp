@@ -91,7 +91,8 @@ class StrictRules : public LenientRules {
 
   // "stage 2 (Larva)", named as in the individual's own sex line.
   std::string stageItem(int stage) const {
-    return "stage " + std::to_string(stage) + " (" + header_.StageNameAsRead(sexLine_, stage) + ")";
+    return "stage " + std::to_string(stage) + " (" + shownInMessage(header_.StageNameAsRead(sexLine_, stage)) +
+           ")";
   }
 
   const CohortHeader& header_;
@@ -105,7 +106,7 @@ void refuseRepeatedSexLines(const CohortHeader& header, Platform& platform) {
     for (int t = 1; t < s; ++t) {
       if (header.SexName(s) == header.SexName(t)) {
         failDataFile(platform, "Sex line " + std::to_string(s) + " of the header repeats the sex " +
-                                   header.SexName(t) + " of sex line " + std::to_string(t) +
+                                   shownInMessage(header.SexName(t)) + " of sex line " + std::to_string(t) +
                                    ". It is incorrect.");
       }
     }
