@@ -28,7 +28,7 @@ namespace {
 using testing::ScriptedPlatform;
 using testing::TempDir;
 
-// Pieces that damaged or hostile files tend to hold.
+// Bits of text that damaged or hostile files tend to hold.
 const std::vector<std::string> Tokens = {
     ",", "\n", "\r\n", "\"", "-1", "-2", "0", "-0", "2.5", "1e308", "-1e308", "1e999", "32768",
     "400", "401", "11", "12", "404", "N", "F", "M", "f", std::string(1, '\0'), "\xFF\xFE", " ", "\t", ",,",
@@ -48,7 +48,7 @@ std::string mutate(std::string text, std::mt19937& random) {
       case 2:  // a stretch lost
         if (at < text.size()) text.erase(at, 1 + random() % 8);
         break;
-      case 3:  // a hostile piece put in
+      case 3:  // a hostile bit of text put in
         text.insert(at, Tokens[random() % Tokens.size()]);
         break;
       case 4:  // the file cut short
