@@ -34,17 +34,9 @@ void takeHeaderItems(const CohortHeader& read, CohortHeader& header) {
 }
 
 void storeRecordInSource(const IndividualRecord& record, SourceCohort& source, int i, int numStages) {
-  source.SourceSerialNo(i) = static_cast<std::int16_t>(record.serialNo);
-  source.SourceSex(i) = record.sex;
-  for (int j = 1; j <= numStages; ++j) source.SourceStageDuration(i, j) = record.duration[j];
-  for (int x = 0; x < record.finalAge; ++x) source.SourceDailyConsumption(i, x) = 0;
-  for (const DayRead& day : record.days) {
-    source.SourceDailyConsumption(i, day.age) = day.value;
-    source.SourceStageConsumption(i, day.stage) += day.value;
-    source.SourceStageDailyConsumption(i, day.age, consumptionColumn(record, day.stage, numStages)) =
-        day.value;
-  }
-  source.SourceDailyConsumption(i, record.finalAge + 1) = -1;
+  storeRecordRows(record, numStages, source.rows(), i, [&](const DayRead& day, int column) {
+    source.SourceStageDailyConsumption(i, day.age, column) = day.value;
+  });
   source.SourceMaxAge = std::max(source.SourceMaxAge, record.maxAgeAtClose);
 }
 

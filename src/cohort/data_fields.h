@@ -15,6 +15,8 @@ class DataFields {
   // `item` names what is read, for the message: "the project", "individual no.3".
   std::string text(const std::string& item);
   double number(const std::string& item);
+  // A number of at most `maxSize` in size; `limitText` says what the limit is.
+  double number(const std::string& item, double maxSize, const std::string& limitText);
   // A whole number within [min, max]; `limitText` says what the limits are.
   long whole(const std::string& item, long min, long max, const std::string& limitText);
 
@@ -22,6 +24,8 @@ class DataFields {
 
  private:
   Field field(const std::string& item);
+  [[noreturn]] void refuseOutOfRange(const std::string& item, const std::string& text,
+                                     const std::string& limitText);
 
   FieldReader& reader_;
   Platform& platform_;

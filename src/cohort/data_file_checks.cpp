@@ -17,22 +17,15 @@ std::string individualNo(int i) { return "Individual no." + std::to_string(i); }
   failDataFile(platform, individualNo(i) + " is type N with adult stage. It is incorrect.");
 }
 
-// The tests of the check run from the main window: message A and B only.
-class LenientRules : public RecordRules {
+// The tests of the check run from the main window: the reader's record
+// error (message A), and message B for an "N" record reaching the adult stage.
+class LenientRules : public RecordErrorRules {
  public:
-  explicit LenientRules(Platform& platform) : platform_(platform) {}
+  explicit LenientRules(Platform& platform) : RecordErrorRules(platform) {}
 
-  void serialAndSex(const IndividualRecord& record) override {
-    if (record.serialNo != record.position || !isSexLetter(record.sex)) {
-      failDataFile(platform_, recordErrorLine(record.position));
-    }
-  }
   void unsexedReachesAdultStage(const IndividualRecord& record) override {
     failUnsexedWithAdultStage(platform_, record.position);
   }
-
- protected:
-  Platform& platform_;
 };
 
 // The tests of the check run at Open. Beyond messages A to E they refuse
@@ -98,7 +91,8 @@ class StrictRules : public LenientRules {
 
   // "stage 2 (Larva)", named as in the individual's own sex line.
   std::string stageItem(int stage) const {
-    return "stage " + std::to_string(stage) + " (" + header_.StageNameAsRead(sexLine_, stage) + ")";
+    return "stage " + std::to_string(stage) + " (" + shownInMessage(header_.StageNameAsRead(sexLine_, stage)) +
+           ")";
   }
 
   const CohortHeader& header_;
@@ -112,7 +106,7 @@ void refuseRepeatedSexLines(const CohortHeader& header, Platform& platform) {
     for (int t = 1; t < s; ++t) {
       if (header.SexName(s) == header.SexName(t)) {
         failDataFile(platform, "Sex line " + std::to_string(s) + " of the header repeats the sex " +
-                                   header.SexName(t) + " of sex line " + std::to_string(t) +
+                                   shownInMessage(header.SexName(t)) + " of sex line " + std::to_string(t) +
                                    ". It is incorrect.");
       }
     }

@@ -17,6 +17,21 @@ std::string recordErrorLine(long individual) {
          std::to_string(individual);
 }
 
+std::string shownInMessage(const std::string& text) {
+  constexpr std::size_t longestShown = 40;
+  const auto isUtf8Continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  std::string shown = text;
+  if (shown.size() > longestShown) {
+    std::size_t cut = longestShown;
+    while (cut > 0 && isUtf8Continuation(shown[cut])) --cut;
+    shown = shown.substr(0, cut) + "...";
+  }
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  }
+  return shown;
+}
+
 std::string messageNumber(double value) {
   if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {
     return std::to_string(static_cast<long long>(value));

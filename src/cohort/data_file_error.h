@@ -17,6 +17,10 @@ inline constexpr const char* PleaseCorrectLine = "Please correct your data and r
 // "Check data of individual no. " i-1 " or " i: the record error.
 std::string recordErrorLine(long individual);
 
+// A text of the file as shown in a message: a long one cut short, control
+// characters shown as "?", so that a damaged file cannot fill the box with its bytes.
+std::string shownInMessage(const std::string& text);
+
 // Joins a number into a message text without blanks (12, 0.5, -3).
 std::string messageNumber(double value);
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -26,6 +27,9 @@ std::string stripByteOrderMark(std::string content) {
 FieldReader::FieldReader(std::string content) : content_(stripByteOrderMark(std::move(content))) {}
 
 std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
+  // A folder opens as a stream that reads as empty; it is no data file.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream text;
@@ -63,9 +67,10 @@ std::optional<Field> FieldReader::next() {
   if (content_[pos_] == '"') {
     field.quoted = true;
     const std::size_t close = content_.find('"', pos_ + 1);
-    const std::size_t end = close == std::string::npos ? content_.size() : close;
+    field.unterminated = close == std::string::npos;
+    const std::size_t end = field.unterminated ? content_.size() : close;
     field.text = content_.substr(pos_ + 1, end - pos_ - 1);
-    pos_ = close == std::string::npos ? content_.size() : close + 1;
+    pos_ = field.unterminated ? content_.size() : close + 1;
     skipToDelimiter();
   } else {
     const std::size_t start = pos_;

@@ -12,6 +12,8 @@ namespace vorelan {
 struct Field {
   std::string text;  // without the enclosing quotes; unquoted text trimmed of blanks
   bool quoted = false;
+  // A quoted text whose closing quote never came: the file ended inside it.
+  bool unterminated = false;
 };
 
 class FieldReader {

@@ -28,13 +28,30 @@ bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 }  // namespace
 
 std::optional<double> leadingNumber(const std::string& answer) {
+  const std::size_t n = answer.size();
+  const auto isDigit = [&](std::size_t k) {
+    return k < n && std::isdigit(static_cast<unsigned char>(answer[k]));
+  };
   std::size_t start = 0;
-  while (start < answer.size() && std::isspace(static_cast<unsigned char>(answer[start]))) ++start;
-  // The longest prefix that reads as a number.
-  for (std::size_t end = answer.size(); end > start; --end) {
-    if (const auto value = parseNumber(std::string_view(answer).substr(start, end - start))) return value;
+  while (start < n && std::isspace(static_cast<unsigned char>(answer[start]))) ++start;
+  // The longest prefix that reads as a number, found in one pass so that a
+  // long answer costs no more than its length.
+  std::size_t end = start;
+  if (end < n && (answer[end] == '+' || answer[end] == '-')) ++end;
+  while (isDigit(end)) ++end;
+  if (end < n && answer[end] == '.') {
+    ++end;
+    while (isDigit(end)) ++end;
   }
-  return std::nullopt;
+  if (end < n && (answer[end] == 'e' || answer[end] == 'E')) {
+    std::size_t exponent = end + 1;
+    if (exponent < n && (answer[exponent] == '+' || answer[exponent] == '-')) ++exponent;
+    if (isDigit(exponent)) {
+      while (isDigit(exponent)) ++exponent;
+      end = exponent;
+    }
+  }
+  return parseNumber(std::string_view(answer).substr(start, end - start));
 }
 
 std::string baseFileNameOf(const std::string& dataFileName) {

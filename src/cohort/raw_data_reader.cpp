@@ -20,19 +20,8 @@ void RecordErrorRules::unsexedReachesAdultStage(const IndividualRecord& record) 
 
 void storeRecordInCohort(const IndividualRecord& record, AnalysisState& state, int index) {
   CohortRecords& cohort = state.cohort;
-  const int numStages = state.header.NumStages;
-  cohort.SerialNo(index) = static_cast<std::int16_t>(record.serialNo);
-  cohort.Sex(index) = record.sex;
-  for (int j = 1; j <= numStages; ++j) cohort.StageDuration(index, j) = record.duration[j];
-  // Days filled in after a closing -1 count 0; the entry at the final age
-  // itself is left as it stands and the end mark follows it.
-  for (int x = 0; x < record.finalAge; ++x) cohort.DailyConsumption(index, x) = 0;
-  for (const DayRead& day : record.days) {
-    cohort.DailyConsumption(index, day.age) = day.value;
-    cohort.StageConsumption(index, day.stage) += day.value;
-    cohort.Txj(day.age, consumptionColumn(record, day.stage, numStages)) += day.value;
-  }
-  cohort.DailyConsumption(index, record.finalAge + 1) = -1;
+  storeRecordRows(record, state.header.NumStages, cohort.rows(), index,
+                  [&](const DayRead& day, int column) { cohort.Txj(day.age, column) += day.value; });
   state.header.MaxAgeRead = std::max(state.header.MaxAgeRead, record.maxAgeAtClose);
   cohort.AgeCounter = static_cast<std::int16_t>(record.finalAge);
   cohort.InputValue = record.lastValue;

@@ -29,9 +29,30 @@ class RecordErrorRules : public RecordRules {
   void serialAndSex(const IndividualRecord& record) override;
   void unsexedReachesAdultStage(const IndividualRecord& record) override;
 
- private:
+ protected:
   Platform& platform_;
 };
+
+// Stores a record read into row `index` of `rows`: its serial number, letter,
+// durations, daily values (days filled in after a -1 as 0) with the end mark
+// after the last age + 1, and adds its values to the stage consumption.
+// Each day read is then handed to `fileDay(day, column)` with the stage
+// column of T(x,j) it belongs to. The row must be empty.
+template <class FileDay>
+void storeRecordRows(const IndividualRecord& record, int numStages, IndividualRows rows, int index,
+                     FileDay&& fileDay) {
+  rows.serialNo(index) = static_cast<std::int16_t>(record.serialNo);
+  rows.sex(index) = record.sex;
+  for (int j = 1; j <= numStages; ++j) rows.stageDuration(index, j) = record.duration[j];
+  // The entry at the final age itself is left as it stands.
+  for (int x = 0; x < record.finalAge; ++x) rows.dailyConsumption(index, x) = 0;
+  for (const DayRead& day : record.days) {
+    rows.dailyConsumption(index, day.age) = day.value;
+    rows.stageConsumption(index, day.stage) += day.value;
+    fileDay(day, consumptionColumn(record, day.stage, numStages));
+  }
+  rows.dailyConsumption(index, record.finalAge + 1) = -1;
+}
 
 // Stores a record read into row `index` of the working cohort: its serial
 // number, letter, durations, daily values with the end mark, and adds its

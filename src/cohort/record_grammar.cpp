@@ -33,11 +33,11 @@ void readDurations(DataFields& fields, IndividualRecord& record, int numStages, 
 }
 
 // Moves the running age on by one time unit, refusing a life beyond the limit.
-void advanceAge(DataFields& fields, const IndividualRecord& record, int& age) {
+void advanceAge(DataFields& fields, int individual, int stage, int& age) {
   if (age >= limits::MaxLifeTimeUnits) {
-    failDataFile(fields.platform(), "The daily values of " + individualItem(record.position) +
-                                        " run beyond " + std::to_string(limits::MaxLifeTimeUnits) +
-                                        " time units.");
+    failDataFile(fields.platform(), "The daily values of stage " + std::to_string(stage) + " of " +
+                                        individualItem(individual) + " run beyond " +
+                                        std::to_string(limits::MaxLifeTimeUnits) + " time units.");
   }
   ++age;
 }
@@ -46,26 +46,33 @@ void advanceAge(DataFields& fields, const IndividualRecord& record, int& age) {
 // values; a -1 closes it and its remaining days count 0. The death stage's
 // -1 ends the record.
 void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages, RecordRules& rules) {
-  const std::string item = "the daily values of " + individualItem(record.position);
+  static const std::string limitText =
+      "a daily value must lie within -" + messageNumber(limits::MaxDailyValue) + " and " +
+      messageNumber(limits::MaxDailyValue);
   int age = 0;
   for (int j = 1; j <= numStages; ++j) {
+    // Named once a stage, not for every value read.
+    const std::string item =
+        "the daily values of stage " + std::to_string(j) + " of " + individualItem(record.position);
     const double duration = record.duration[j];
     const double d = std::fabs(duration);
     bool closed = false;
     for (int k = 1; k <= d + 1; ++k) {
-      const double value = fields.number(item);
+      const double value = fields.number(item, limits::MaxDailyValue, limitText);
       record.lastValue = value;
       rules.valueRead(record, ValueRead{j, k, duration, age, value});
       if (value == -1) {
         record.maxAgeAtClose = std::max<double>(record.maxAgeAtClose, age);
-        for (int m = 1; m <= d - k + 1; ++m) advanceAge(fields, record, age);
+        for (int m = 1; m <= d - k + 1; ++m) advanceAge(fields, record.position, j, age);
         closed = true;
         break;
       }
       record.days.push_back(DayRead{age, j, value});
-      advanceAge(fields, record, age);
+      advanceAge(fields, record.position, j, age);
     }
-    if (!closed) record.maxAgeAtClose = std::max<double>(record.maxAgeAtClose, age);
+    // A stage read to its full d+1 values counts; a death stage without its
+    // -1 does not, and the walk goes on with the next stage.
+    if (!closed && duration >= 0) record.maxAgeAtClose = std::max<double>(record.maxAgeAtClose, age);
     if (closed && duration < 0) break;
   }
   record.finalAge = age;

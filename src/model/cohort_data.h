@@ -28,6 +28,25 @@ struct CohortHeader {
   double MaxAgeRead = 0;  // largest age index reached at a closing -1
 };
 
+// The per-individual arrays of one cohort, the working or the source one.
+struct IndividualRows {
+  Array1<std::int16_t>& serialNo;
+  Array1<std::string>& sex;
+  Array2<double>& stageDuration;
+  Array2<double>& dailyConsumption;
+  Array2<double>& stageConsumption;
+
+  // Sizes the rows for individuals 0..numIndividuals, all cleared.
+  void resetFor(int numIndividuals) {
+    const auto rows = static_cast<std::size_t>(numIndividuals) + 1;
+    serialNo.reset(rows);
+    sex.reset(rows);
+    stageDuration.reset(rows, limits::StageColumns);
+    dailyConsumption.reset(rows, limits::MaxAgeIndex + 1);
+    stageConsumption.reset(rows, limits::StageColumns);
+  }
+};
+
 // The working cohort (individuals 1..N, stage columns 0..12, ages 0..405).
 struct CohortRecords {
   Array1<std::int16_t> SerialNo;
@@ -39,15 +58,12 @@ struct CohortRecords {
   std::int16_t AgeCounter = 0;
   double InputValue = 0;
 
+  IndividualRows rows() { return {SerialNo, Sex, StageDuration, DailyConsumption, StageConsumption}; }
+
   // Sizes the per-individual arrays for individuals 0..numIndividuals, all
   // cleared. T(x,j) keeps its size and is cleared too.
   void resizeFor(int numIndividuals) {
-    const auto rows = static_cast<std::size_t>(numIndividuals) + 1;
-    SerialNo.reset(rows);
-    Sex.reset(rows);
-    StageDuration.reset(rows, limits::StageColumns);
-    DailyConsumption.reset(rows, limits::MaxAgeIndex + 1);
-    StageConsumption.reset(rows, limits::StageColumns);
+    rows().resetFor(numIndividuals);
     Txj.clear();
   }
 };
@@ -63,14 +79,14 @@ struct SourceCohort {
   Array2<double> SourceStageConsumption;
   double SourceMaxAge = 0;
 
+  IndividualRows rows() {
+    return {SourceSerialNo, SourceSex, SourceStageDuration, SourceDailyConsumption, SourceStageConsumption};
+  }
+
   void resizeFor(int numIndividuals) {
-    const auto rows = static_cast<std::size_t>(numIndividuals) + 1;
-    SourceSerialNo.reset(rows);
-    SourceSex.reset(rows);
-    SourceStageDuration.reset(rows, limits::StageColumns);
-    SourceDailyConsumption.reset(rows, limits::MaxAgeIndex + 1);
-    SourceStageDailyConsumption.reset(rows, limits::MaxAgeIndex + 1, limits::StageColumns);
-    SourceStageConsumption.reset(rows, limits::StageColumns);
+    rows().resetFor(numIndividuals);
+    SourceStageDailyConsumption.reset(static_cast<std::size_t>(numIndividuals) + 1,
+                                      limits::MaxAgeIndex + 1, limits::StageColumns);
   }
 };
 

@@ -16,6 +16,9 @@ inline constexpr int StageColumns = 13;
 // Stage names of one sex line: 0..15.
 inline constexpr int StageNameSlots = 16;
 inline constexpr int MaxSerialNumber = 32767;
+// Largest size of a daily value: far above any real consumption, and low
+// enough that no sum or sum of squares over a cohort can overflow.
+inline constexpr double MaxDailyValue = 1e12;
 inline constexpr int MaxBootstrapReplicates = 200010;
 
 }  // namespace vorelan::limits

@@ -115,6 +115,10 @@ const std::vector<RefusalCase> OpenOnlyFaults = {
     {"male_adult_of_0_given_a_value", cohortFile(FourStages, {"1,M,1,1,1,0,-1,-1,-1,5"}),
      "Individual no.1, stage 4 (Adult): duration 0, but a stage that is entered lasts at least one "
      "time unit. It is incorrect."},
+    {"stage_name_too_long_to_show_whole",
+     cohortFile({"Egg", std::string(60, 'L'), "Pupa", "Adult"}, {"1,F,1,0,1,1,-1,-1,-1,-1"}),
+     "Individual no.1, stage 2 (" + std::string(40, 'L') +
+         "...): duration 0, but a stage that is entered lasts at least one time unit. It is incorrect."},
     {"fractional_larval_duration", cohortFile(FourStages, {"1,F,1,2.5,1,1,-1,-1,-1,-1"}),
      "Individual no.1, stage 2 (Larva): duration 2.5 is not a whole number of time units. "
      "It is incorrect."},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "cohort/basic_run.h"
@@ -73,6 +74,20 @@ TEST(OpenDataFile, TimeUnitAnswers) {
   EXPECT_EQ(leadingNumber(" 1 day"), 1);
   EXPECT_EQ(leadingNumber(""), std::nullopt);
   EXPECT_EQ(leadingNumber("half"), std::nullopt);
+  EXPECT_EQ(leadingNumber("-.5"), -0.5);
+  EXPECT_EQ(leadingNumber("2.5e"), 2.5);
+  EXPECT_EQ(leadingNumber("1e1x"), 10);
+  EXPECT_EQ(leadingNumber("1.5e-1 days"), 0.15);
+  EXPECT_EQ(leadingNumber("+"), std::nullopt);
+  EXPECT_EQ(leadingNumber(".e5"), std::nullopt);
+}
+
+TEST(OpenDataFile, AVeryLongTimeUnitAnswerIsReadAtOnce) {
+  // One pass over the answer: a quadratic search would take minutes here.
+  const std::string answer = "0.5" + std::string(2'000'000, 'x');
+  const auto begin = std::chrono::steady_clock::now();
+  EXPECT_EQ(leadingNumber(answer), 0.5);
+  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2));
 }
 
 TEST(OpenDataFile, CancelInTheTimeUnitBoxChangesNothing) {

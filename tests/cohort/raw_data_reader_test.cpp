@@ -83,6 +83,17 @@ TEST(InputDataA, DaysFilledInAfterAClosingMinusOneDoNotRaiseMaxAgeRead) {
   EXPECT_EQ(state.cohort.DailyConsumption(1, 7), -1);
 }
 
+TEST(InputDataA, ADeathStageWithoutItsMinusOneDoesNotRaiseMaxAgeRead) {
+  // The check at Open refuses such a record; the reader alone takes it. The
+  // first three stages close with -1 at ages 0, 1 and 2; the adult dies
+  // after 2 units and gives 3 values without -1 (ages 3-5), which do not count.
+  ScriptedPlatform script;
+  const auto state = readCohort(cohortFile(FourStages, {"1,F,1,1,1,-2,-1,-1,-1,4,5,6"}), script);
+  EXPECT_EQ(state.header.MaxAgeRead, 2);
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 5), 6);
+  EXPECT_EQ(state.cohort.DailyConsumption(1, 7), -1);
+}
+
 TEST(InputDataA, FieldsAfterTheLastRecordAreIgnored) {
   ScriptedPlatform script;
   const auto state =
@@ -131,9 +142,29 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"duration_not_a_number", cohortFile(FourStages, {"1,F,1,x,1,1,-1,-1,-1,-1"}),
                     "In the duration of stage 2 of individual no.1, \"x\" is not a number."},
         RefusalCase{"daily_value_not_a_number", cohortFile(FourStages, {"1,F,1,1,1,1,a,-1,-1,-1"}),
-                    "In the daily values of individual no.1, \"a\" is not a number."},
+                    "In the daily values of stage 1 of individual no.1, \"a\" is not a number."},
         RefusalCase{"file_ends_inside_a_record", cohortFile(FourStages, {"1,F,1,1,1,1,-1,-1"}),
-                    "The data file ends before the daily values of individual no.1."},
+                    "The data file ends before the daily values of stage 3 of individual no.1."},
+        RefusalCase{"daily_value_beyond_the_largest_accepted",
+                    cohortFile(FourStages, {"1,F,1,1,1,1,1e308,-1,-1,-1"}),
+                    "In the daily values of stage 1 of individual no.1, 1e308 is out of range: a daily "
+                    "value must lie within -1000000000000 and 1000000000000."},
+        RefusalCase{"negative_daily_value_beyond_the_largest_accepted",
+                    cohortFile(FourStages, {"1,F,1,2,1,1,-1,3,-2e12,-1,-1"}),
+                    "In the daily values of stage 2 of individual no.1, -2e12 is out of range: a daily "
+                    "value must lie within -1000000000000 and 1000000000000."},
+        RefusalCase{"duration_of_1e308", cohortFile(FourStages, {"1,F,1,1e308,1,1,-1,-1,-1,-1"}),
+                    "The stage durations of individual no.1 add up to 1e+308 time units; a life can "
+                    "last at most 404."},
+        RefusalCase{"file_ending_inside_a_quoted_stage_name",
+                    "P\r\nU\r\nD\r\n1\r\n1,2\r\nF,\"Egg,Female\r\nEgg,Female\r\n1,F,1,1,-1,-1\r\n",
+                    "The data file ends inside the quoted text of the name of stage 1 of sex line 1."},
+        RefusalCase{"file_ending_inside_a_quoted_project_name", "\"Mites, 2015\r\n",
+                    "The data file ends inside the quoted text of the project name."},
+        RefusalCase{"long_binary_field_shown_cut_short",
+                    cohortFile(FourStages, {"1,F,1,1,1,1,-1," + std::string("\x01\x02") + std::string(100000, 'x') + ",-1,-1"}),
+                    "In the daily values of stage 2 of individual no.1, \"??" + std::string(38, 'x') +
+                        "...\" is not a number."},
         RefusalCase{"life_beyond_404_time_units", cohortFile(FourStages, {"1,F,100,100,100,105,-1"}),
                     "The stage durations of individual no.1 add up to 405 time units; a life can "
                     "last at most 404."},
@@ -149,6 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "In the number of stages, 1 is out of range: it must be 2 to 11."},
         RefusalCase{"twelve_stages", withCounts("1", "1,12"),
                     "In the number of stages, 12 is out of range: it must be 2 to 11."},
+        RefusalCase{"empty_file", "", "The data file ends before the project name."},
+        // Written as UTF-16: every other byte is 0, so the fields fall apart.
+        RefusalCase{"file_in_utf16",
+                    std::string("\xFF\xFEP\0\r\0\n\0U\0\r\0\n\0D\0\r\0\n\0" "3\0\r\0\n\0", 28),
+                    "In the number of individuals, \"?\" is not a whole number."},
         RefusalCase{"header_ends_early", "P\r\nU\r\n", "The data file ends before the date of the experiment."}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -166,7 +202,10 @@ TEST(InputDataA, DaysBeyondTheLimitFromStagesWithoutClosingMinusOneAreRefused) {
   ScriptedPlatform script;
   EXPECT_THROW(readCohort(cohortFile(FourStages, {record}), script), ProgramTermination);
   ASSERT_EQ(script.messages().size(), 1u);
-  EXPECT_EQ(script.messages()[0].text.substr(0, 44), "The daily values of individual no.1 run beyo");
+  // Stage 4 begins at age 306 and reaches 404 on its 99th value.
+  EXPECT_EQ(script.messages()[0].text,
+            "The daily values of stage 4 of individual no.1 run beyond 404 time units.\n"
+            "Please correct your data and rerun this program.");
 }
 
 TEST(InputData, AFileThatCannotBeOpenedIsRefused) {
@@ -177,6 +216,19 @@ TEST(InputData, AFileThatCannotBeOpenedIsRefused) {
   EXPECT_THROW(InputData(state, platform), ProgramTermination);
   ASSERT_EQ(script.messages().size(), 1u);
   EXPECT_EQ(script.messages()[0].title, "Error in data file");
+}
+
+TEST(InputData, AFolderInPlaceOfTheDataFileCannotBeOpened) {
+  testing::TempDir dir;
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+  state.report.DataFileName = dir.path().string();
+  EXPECT_THROW(InputData(state, platform), ProgramTermination);
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].text, "The data file " + dir.path().string() +
+                                           " cannot be opened.\nPlease correct your data and rerun "
+                                           "this program.");
 }
 
 }  // namespace
