@@ -47,7 +47,8 @@ QLabel* stepLabel(const char* caption, QWidget* parent) {
 }  // namespace
 
 Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
-    : state_(state),
+    : LifeTableFigureProcedures(state, FigureWindow::Main),
+      state_(state),
       platform_(platform),
       printer_(std::move(printer)),
       switcher_(*this),
@@ -368,56 +369,23 @@ void Form1::closeEvent(QCloseEvent* event) {
   platform_.programExit.endProgram();
 }
 
-void Form1::drawFigure(LifeTableFigure figure) {
-  fillLifeTableFigure(MSChart1->data(), state_, figure, FigureWindow::Main);
-  MSChart1->refresh();
-  // A drawn figure stands in front of the greeting.
-  MSChart1->raise();
+// What each figure does to the main window besides drawing.
+FigureWindowSteps Form1::stepsOf(LifeTableFigure figure) {
+  switch (figure) {
+    case LifeTableFigure::Sxj: return {.chartVisibleAtEnd = true, .focus = Command13};
+    case LifeTableFigure::Gij: return {.chartVisibleAtEnd = true, .hidesGreeting = true, .focus = Command14};
+    case LifeTableFigure::Dij: return {.chartVisibleAtEnd = true, .hidesGreeting = true, .focus = Command15};
+    case LifeTableFigure::Cij: return {.chartVisibleFirst = true};
+    case LifeTableFigure::Lx: return {.chartVisibleAtEnd = true, .focus = Command5};
+    case LifeTableFigure::LxCx: return {};
+    case LifeTableFigure::Cx: return {.chartVisibleAtEnd = true, .hidesGreeting = true, .focus = Command7};
+  }
+  return {};
 }
 
-void Form1::hideGreetingLabels() {
+void Form1::hideGreeting() {
   Label13->setVisible(false);
   Label14->setVisible(false);
-}
-
-void Form1::ShowSxj() {
-  drawFigure(LifeTableFigure::Sxj);
-  MSChart1->setVisible(true);
-  Command13->setFocus();
-}
-
-void Form1::ShowGij() {
-  drawFigure(LifeTableFigure::Gij);
-  MSChart1->setVisible(true);
-  hideGreetingLabels();
-  Command14->setFocus();
-}
-
-void Form1::ShowDij() {
-  drawFigure(LifeTableFigure::Dij);
-  MSChart1->setVisible(true);
-  hideGreetingLabels();
-  Command15->setFocus();
-}
-
-void Form1::ShowCij() {
-  MSChart1->setVisible(true);
-  drawFigure(LifeTableFigure::Cij);
-}
-
-void Form1::ShowLx() {
-  drawFigure(LifeTableFigure::Lx);
-  MSChart1->setVisible(true);
-  Command5->setFocus();
-}
-
-void Form1::ShowLxCx() { drawFigure(LifeTableFigure::LxCx); }
-
-void Form1::ShowCx() {
-  drawFigure(LifeTableFigure::Cx);
-  MSChart1->setVisible(true);
-  hideGreetingLabels();
-  Command7->setFocus();
 }
 
 }  // namespace vorelan
