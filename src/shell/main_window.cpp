@@ -185,6 +185,8 @@ QWidget* Form1::buildChartArea() {
   MSChart1 = new ChartControl(area);
   MSChart1->setMinimumSize(560, 420);
   MSChart2 = new ChartControl(area);
+  // The histogram of a resampling run takes the chart type the window gives it.
+  MSChart2->data().type = ChartType::Bar2d;
   MSChart2->setVisible(false);
   Label13 = new ClickableLabel("How do you do?", area);
   Label13->setAlignment(Qt::AlignCenter);
