@@ -103,7 +103,33 @@ QWidget* Form1::buildStepsColumn() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  Frame4 = new QGroupBox("Action", column);
+  layout->addWidget(buildActionFrame(column));
+  // The jackknife and the comparison of two bootstraps sit beside the steps.
+  cmdJackknife = button("Jackknife", nullptr, column);
+  cmdCompare2boots = button("C2B", nullptr, column);
+  auto* resampling = new QHBoxLayout;
+  resampling->addWidget(cmdJackknife, 1);
+  resampling->addWidget(cmdCompare2boots);
+  layout->addLayout(resampling);
+
+  layout->addWidget(buildFigureFrame(column));
+
+  Command9 = button("Note well", "Special note", column);
+  Command24 = button("Data format", "Format of data file", column);
+  Command11 = button("Print page", "Print this form", column);
+  Command1 = button("Quit", "Quit this program", column);
+  auto* general = new QGridLayout;
+  general->addWidget(Command9, 0, 0);
+  general->addWidget(Command24, 0, 1);
+  general->addWidget(Command11, 1, 0);
+  general->addWidget(Command1, 1, 1);
+  layout->addLayout(general);
+  return column;
+}
+
+// Frame4 "Action": the numbered steps.
+QGroupBox* Form1::buildActionFrame(QWidget* parent) {
+  Frame4 = new QGroupBox("Action", parent);
   auto* steps = new QGridLayout(Frame4);
   Label2 = new ClickableLabel("Step 1.", Frame4);
   Label2->setToolTip("Chech datafile");
@@ -134,17 +160,12 @@ QWidget* Form1::buildStepsColumn() {
   steps->addWidget(Command6, 3, 1);
   steps->addWidget(Command12, 4, 1);
   steps->setColumnStretch(1, 1);
-  layout->addWidget(Frame4);
+  return Frame4;
+}
 
-  // The jackknife and the comparison of two bootstraps sit beside the steps.
-  cmdJackknife = button("Jackknife", nullptr, column);
-  cmdCompare2boots = button("C2B", nullptr, column);
-  auto* resampling = new QHBoxLayout;
-  resampling->addWidget(cmdJackknife, 1);
-  resampling->addWidget(cmdCompare2boots);
-  layout->addLayout(resampling);
-
-  Frame1 = new QGroupBox("Select a figure to display", column);
+// Frame1 "Select a figure to display": the figure buttons.
+QGroupBox* Form1::buildFigureFrame(QWidget* parent) {
+  Frame1 = new QGroupBox("Select a figure to display", parent);
   auto* figures = new QGridLayout(Frame1);
   Command16 = button("s(x,j)", "Surivival rate to each age-stage unit (i,j)", Frame1);
   Command13 = button("g(x,j)", "Transition probability from n(i,j) to n(i+1,j)", Frame1);
@@ -155,22 +176,10 @@ QWidget* Form1::buildStepsColumn() {
   Command7 = button("l(x)c(x)", "Age-specific maternity", Frame1);
   Command8 = button("Q", nullptr, Frame1);
   Command10 = button("W", nullptr, Frame1);
-  const QPushButton* order[] = {Command16, Command13, Command14, Command15, Command3,
+  QPushButton* const order[] = {Command16, Command13, Command14, Command15, Command3,
                                 Command5,  Command7,  Command8,  Command10};
-  for (int i = 0; i < 9; ++i) figures->addWidget(const_cast<QPushButton*>(order[i]), i / 3, i % 3);
-  layout->addWidget(Frame1);
-
-  Command9 = button("Note well", "Special note", column);
-  Command24 = button("Data format", "Format of data file", column);
-  Command11 = button("Print page", "Print this form", column);
-  Command1 = button("Quit", "Quit this program", column);
-  auto* general = new QGridLayout;
-  general->addWidget(Command9, 0, 0);
-  general->addWidget(Command24, 0, 1);
-  general->addWidget(Command11, 1, 0);
-  general->addWidget(Command1, 1, 1);
-  layout->addLayout(general);
-  return column;
+  for (int i = 0; i < 9; ++i) figures->addWidget(order[i], i / 3, i % 3);
+  return Frame1;
 }
 
 QWidget* Form1::buildChartArea() {

@@ -95,6 +95,8 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
  private:
   void buildControls();
   QWidget* buildStepsColumn();
+  QGroupBox* buildActionFrame(QWidget* parent);
+  QGroupBox* buildFigureFrame(QWidget* parent);
   QWidget* buildChartArea();
   QWidget* buildAuthorFrame();
   void connectHandlers();
