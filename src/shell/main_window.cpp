@@ -53,7 +53,7 @@ Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
       printer_(std::move(printer)),
       switcher_(*this),
       grafform_([this] {
-        return new grafform(switcher_, state_, platform_, printer_, [this](QWidget& from) { quitProgram(from); });
+        return new grafform(switcher_, state_, platform_, printer_, [this](QWidget& from) { leaveByQuitPath(from); });
       }) {
   buildControls();
   connectHandlers();
@@ -351,7 +351,11 @@ void Form1::cmdBasicRun_Click() {
 // when no data file has been opened yet).
 void Form1::CheckDataFileFromLabel() { CheckDatafile(state_, platform_); }
 
-void Form1::Command1_Click() { quitProgram(*this); }
+// The main window's Quit closes every open file before it leaves.
+void Form1::Command1_Click() {
+  state_.files.closeAll();
+  leaveByQuitPath(*this);
+}
 
 void Form1::Command4_Click() { switcher_.open(*this, grafform_.get(), SwitchOrder::ShowThenHide); }
 
@@ -366,10 +370,9 @@ void Form1::Timer1_Timer() {
   Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, QTime::currentTime().hour())));
 }
 
-// Until the copyright and dedication windows exist, Quit ends the program
-// here, after closing every open file.
-void Form1::quitProgram(QWidget& from) {
-  state_.files.closeAll();
+// Until the copyright and dedication windows exist, the quit path ends the
+// program here.
+void Form1::leaveByQuitPath(QWidget& from) {
   from.hide();
   platform_.programExit.endProgram();
 }

@@ -115,8 +115,8 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   ChartControl& figureChart() override { return *MSChart1; }
   FigureWindowSteps stepsOf(LifeTableFigure figure) override;
   void hideGreeting() override;
-  // Leaves the program from `from` (the quit path starts here).
-  void quitProgram(QWidget& from);
+  // Leaves the program from `from` by the quit path; closes no file.
+  void leaveByQuitPath(QWidget& from);
   // Runs one handler's work at the boundary of the core.
   void handle(const std::function<void()>& work);
 

@@ -262,8 +262,12 @@ class MainWindowWalkTest : public QObject {
     s.open(s.fixture());
     QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
     QTest::mouseClick(s.form.Command4, Qt::LeftButton);
+    // Unlike the main window's Quit, this one leaves every open file as it is.
+    const auto open = s.dir.path() / "still_open.txt";
+    QVERIFY(s.state.files.file1.open(open.string()));
     QTest::mouseClick(s.form.largeChartWindow()->Command2, Qt::LeftButton);
     QVERIFY(!s.form.largeChartWindow()->isVisible());
+    QVERIFY(s.state.files.file1.isOpen());
     QCOMPARE(s.script.endProgramCalls, 1);
   }
 
