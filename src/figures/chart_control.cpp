@@ -62,6 +62,20 @@ void applyTitleAndGrid(QAbstractAxis& axis, const AxisSetting& setting) {
   if (setting.tickStyle == TickStyle::None) axis.setLineVisible(false);
 }
 
+// Divisions of [low, top] by the coarsest round step (1, 2 or 5 times a power
+// of ten) that fits a whole number of times, four to twelve of them: a fixed
+// maximum stays the top of the scale.
+int roundDivisions(double low, double top) {
+  const double span = top - low;
+  for (double power = std::pow(10.0, std::ceil(std::log10(span))); power > span * 1e-3; power /= 10) {
+    for (const double factor : {5.0, 2.0, 1.0}) {
+      const double count = span / (factor * power);
+      if (count >= 4 && count <= 12 && std::abs(count - std::round(count)) < 1e-9) return int(std::round(count));
+    }
+  }
+  return 5;
+}
+
 // A value axis over [low, high]: a fixed maximum with its divisions, or a
 // scale of round numbers that takes in every value.
 void applyScale(QValueAxis& axis, const AxisSetting& setting, double low, double high) {
@@ -69,11 +83,8 @@ void applyScale(QValueAxis& axis, const AxisSetting& setting, double low, double
   if (!setting.automaticScale) {
     const double top = setting.maximum > low ? setting.maximum : low + 1;
     axis.setRange(low, top);
-    if (setting.majorDivisions > 0) {
-      axis.setTickCount(setting.majorDivisions + 1);
-    } else {
-      axis.applyNiceNumbers();
-    }
+    const int divisions = setting.majorDivisions > 0 ? setting.majorDivisions : roundDivisions(low, top);
+    axis.setTickCount(divisions + 1);
     return;
   }
   if (!(high > low)) high = low + 1;

@@ -29,23 +29,20 @@ void DataGrid::setData(int row, int column, double value) { values_[cell(row, co
 double DataGrid::data(int row, int column) const { return values_[cell(row, column)]; }
 
 void DataGrid::setColumnLabel(int column, const std::string& label) {
-  if (column < 1 || column > columns_) throw std::out_of_range("chart grid column outside the grid");
-  columnLabels_[static_cast<std::size_t>(column - 1)] = label;
+  columnLabels_[labelSlot(column, columns_, "column")] = label;
 }
 
 const std::string& DataGrid::columnLabel(int column) const {
-  if (column < 1 || column > columns_) throw std::out_of_range("chart grid column outside the grid");
-  return columnLabels_[static_cast<std::size_t>(column - 1)];
+  return columnLabels_[labelSlot(column, columns_, "column")];
 }
 
-void DataGrid::setRowLabel(int row, const std::string& label) {
-  if (row < 1 || row > rows_) throw std::out_of_range("chart grid row outside the grid");
-  rowLabels_[static_cast<std::size_t>(row - 1)] = label;
-}
+void DataGrid::setRowLabel(int row, const std::string& label) { rowLabels_[labelSlot(row, rows_, "row")] = label; }
 
-const std::string& DataGrid::rowLabel(int row) const {
-  if (row < 1 || row > rows_) throw std::out_of_range("chart grid row outside the grid");
-  return rowLabels_[static_cast<std::size_t>(row - 1)];
+const std::string& DataGrid::rowLabel(int row) const { return rowLabels_[labelSlot(row, rows_, "row")]; }
+
+std::size_t DataGrid::labelSlot(int index, int count, const char* what) {
+  if (index < 1 || index > count) throw std::out_of_range(std::string("chart grid ") + what + " outside the grid");
+  return static_cast<std::size_t>(index - 1);
 }
 
 }  // namespace vorelan

@@ -72,6 +72,8 @@ class DataGrid {
  private:
   void resize(int rows, int columns);
   std::size_t cell(int row, int column) const;
+  // The slot of label `index` (from 1) among `count` labels.
+  static std::size_t labelSlot(int index, int count, const char* what);
 
   int rows_ = 0;
   int columns_ = 0;

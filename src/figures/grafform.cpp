@@ -23,6 +23,7 @@ QPushButton* figureButton(const char* caption, QWidget* parent) {
 grafform::grafform(WindowSwitcher& switcher, AnalysisState& state, Platform& platform, PrinterSource printer,
                    std::function<void(QWidget&)> quit)
     : SecondaryWindow(switcher),
+      LifeTableFigureProcedures(state, FigureWindow::Large),
       state_(state),
       platform_(platform),
       printer_(std::move(printer)),
@@ -86,42 +87,18 @@ void grafform::buildControls() {
 // Opens with the s(x,j) figure; the window is not shown yet, so no focus moves.
 void grafform::Form_Load() { ShowSxj(); }
 
-void grafform::draw(LifeTableFigure figure) {
-  fillLifeTableFigure(MSChart1->data(), state_, figure, FigureWindow::Large);
-  MSChart1->refresh();
-}
-
-void grafform::ShowSxj() {
-  draw(LifeTableFigure::Sxj);
-  MSChart1->setVisible(true);
-}
-
-void grafform::ShowGij() {
-  draw(LifeTableFigure::Gij);
-  MSChart1->setVisible(true);
-}
-
-void grafform::ShowDij() {
-  draw(LifeTableFigure::Dij);
-  MSChart1->setVisible(true);
-}
-
-void grafform::ShowCij() {
-  draw(LifeTableFigure::Cij);
-  Command14->setFocus();
-}
-
-void grafform::ShowLx() {
-  draw(LifeTableFigure::Lx);
-  MSChart1->setVisible(true);
-  Command5->setFocus();
-}
-
-void grafform::ShowLxCx() { draw(LifeTableFigure::LxCx); }
-
-void grafform::ShowCx() {
-  draw(LifeTableFigure::Cx);
-  MSChart1->setVisible(true);
+// What each figure does to this window besides drawing.
+FigureWindowSteps grafform::stepsOf(LifeTableFigure figure) {
+  switch (figure) {
+    case LifeTableFigure::Sxj: return {.chartVisibleAtEnd = true};
+    case LifeTableFigure::Gij: return {.chartVisibleAtEnd = true};
+    case LifeTableFigure::Dij: return {.chartVisibleAtEnd = true};
+    case LifeTableFigure::Cij: return {.focus = Command14};
+    case LifeTableFigure::Lx: return {.chartVisibleAtEnd = true, .focus = Command5};
+    case LifeTableFigure::LxCx: return {};
+    case LifeTableFigure::Cx: return {.chartVisibleAtEnd = true};
+  }
+  return {};
 }
 
 }  // namespace vorelan

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "figures/chart_control.h"
-#include "figures/life_table_figures.h"
+#include "figures/life_table_figure_procedures.h"
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
 #include "shell/window_printing.h"
@@ -14,19 +14,11 @@ class QPushButton;
 
 namespace vorelan {
 
-class grafform : public SecondaryWindow {
+class grafform : public SecondaryWindow, public LifeTableFigureProcedures {
  public:
   // `quit` leads from this window into the program's quit path.
   grafform(WindowSwitcher& switcher, AnalysisState& state, Platform& platform, PrinterSource printer,
            std::function<void(QWidget&)> quit);
-
-  void ShowSxj();
-  void ShowGij();
-  void ShowDij();
-  void ShowCij();
-  void ShowLx();
-  void ShowLxCx();
-  void ShowCx();
 
   ChartControl* MSChart1;
   QPushButton* Command16;  // s(i,j)
@@ -42,8 +34,9 @@ class grafform : public SecondaryWindow {
 
  private:
   void Form_Load();
-  void draw(LifeTableFigure figure);
   void buildControls();
+  ChartControl& figureChart() override { return *MSChart1; }
+  FigureWindowSteps stepsOf(LifeTableFigure figure) override;
 
   AnalysisState& state_;
   Platform& platform_;

@@ -47,12 +47,13 @@ QLabel* stepLabel(const char* caption, QWidget* parent) {
 }  // namespace
 
 Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
-    : state_(state),
+    : LifeTableFigureProcedures(state, FigureWindow::Main),
+      state_(state),
       platform_(platform),
       printer_(std::move(printer)),
       switcher_(*this),
       grafform_([this] {
-        return new grafform(switcher_, state_, platform_, printer_, [this](QWidget& from) { quitProgram(from); });
+        return new grafform(switcher_, state_, platform_, printer_, [this](QWidget& from) { leaveByQuitPath(from); });
       }) {
   buildControls();
   connectHandlers();
@@ -102,7 +103,33 @@ QWidget* Form1::buildStepsColumn() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  Frame4 = new QGroupBox("Action", column);
+  layout->addWidget(buildActionFrame(column));
+  // The jackknife and the comparison of two bootstraps sit beside the steps.
+  cmdJackknife = button("Jackknife", nullptr, column);
+  cmdCompare2boots = button("C2B", nullptr, column);
+  auto* resampling = new QHBoxLayout;
+  resampling->addWidget(cmdJackknife, 1);
+  resampling->addWidget(cmdCompare2boots);
+  layout->addLayout(resampling);
+
+  layout->addWidget(buildFigureFrame(column));
+
+  Command9 = button("Note well", "Special note", column);
+  Command24 = button("Data format", "Format of data file", column);
+  Command11 = button("Print page", "Print this form", column);
+  Command1 = button("Quit", "Quit this program", column);
+  auto* general = new QGridLayout;
+  general->addWidget(Command9, 0, 0);
+  general->addWidget(Command24, 0, 1);
+  general->addWidget(Command11, 1, 0);
+  general->addWidget(Command1, 1, 1);
+  layout->addLayout(general);
+  return column;
+}
+
+// Frame4 "Action": the numbered steps.
+QGroupBox* Form1::buildActionFrame(QWidget* parent) {
+  Frame4 = new QGroupBox("Action", parent);
   auto* steps = new QGridLayout(Frame4);
   Label2 = new ClickableLabel("Step 1.", Frame4);
   Label2->setToolTip("Chech datafile");
@@ -133,17 +160,12 @@ QWidget* Form1::buildStepsColumn() {
   steps->addWidget(Command6, 3, 1);
   steps->addWidget(Command12, 4, 1);
   steps->setColumnStretch(1, 1);
-  layout->addWidget(Frame4);
+  return Frame4;
+}
 
-  // The jackknife and the comparison of two bootstraps sit beside the steps.
-  cmdJackknife = button("Jackknife", nullptr, column);
-  cmdCompare2boots = button("C2B", nullptr, column);
-  auto* resampling = new QHBoxLayout;
-  resampling->addWidget(cmdJackknife, 1);
-  resampling->addWidget(cmdCompare2boots);
-  layout->addLayout(resampling);
-
-  Frame1 = new QGroupBox("Select a figure to display", column);
+// Frame1 "Select a figure to display": the figure buttons.
+QGroupBox* Form1::buildFigureFrame(QWidget* parent) {
+  Frame1 = new QGroupBox("Select a figure to display", parent);
   auto* figures = new QGridLayout(Frame1);
   Command16 = button("s(x,j)", "Surivival rate to each age-stage unit (i,j)", Frame1);
   Command13 = button("g(x,j)", "Transition probability from n(i,j) to n(i+1,j)", Frame1);
@@ -154,22 +176,10 @@ QWidget* Form1::buildStepsColumn() {
   Command7 = button("l(x)c(x)", "Age-specific maternity", Frame1);
   Command8 = button("Q", nullptr, Frame1);
   Command10 = button("W", nullptr, Frame1);
-  const QPushButton* order[] = {Command16, Command13, Command14, Command15, Command3,
+  QPushButton* const order[] = {Command16, Command13, Command14, Command15, Command3,
                                 Command5,  Command7,  Command8,  Command10};
-  for (int i = 0; i < 9; ++i) figures->addWidget(const_cast<QPushButton*>(order[i]), i / 3, i % 3);
-  layout->addWidget(Frame1);
-
-  Command9 = button("Note well", "Special note", column);
-  Command24 = button("Data format", "Format of data file", column);
-  Command11 = button("Print page", "Print this form", column);
-  Command1 = button("Quit", "Quit this program", column);
-  auto* general = new QGridLayout;
-  general->addWidget(Command9, 0, 0);
-  general->addWidget(Command24, 0, 1);
-  general->addWidget(Command11, 1, 0);
-  general->addWidget(Command1, 1, 1);
-  layout->addLayout(general);
-  return column;
+  for (int i = 0; i < 9; ++i) figures->addWidget(order[i], i / 3, i % 3);
+  return Frame1;
 }
 
 QWidget* Form1::buildChartArea() {
@@ -184,6 +194,8 @@ QWidget* Form1::buildChartArea() {
   MSChart1 = new ChartControl(area);
   MSChart1->setMinimumSize(560, 420);
   MSChart2 = new ChartControl(area);
+  // The histogram of a resampling run takes the chart type the window gives it.
+  MSChart2->data().type = ChartType::Bar2d;
   MSChart2->setVisible(false);
   Label13 = new ClickableLabel("How do you do?", area);
   Label13->setAlignment(Qt::AlignCenter);
@@ -339,7 +351,11 @@ void Form1::cmdBasicRun_Click() {
 // when no data file has been opened yet).
 void Form1::CheckDataFileFromLabel() { CheckDatafile(state_, platform_); }
 
-void Form1::Command1_Click() { quitProgram(*this); }
+// The main window's Quit closes every open file before it leaves.
+void Form1::Command1_Click() {
+  state_.files.closeAll();
+  leaveByQuitPath(*this);
+}
 
 void Form1::Command4_Click() { switcher_.open(*this, grafform_.get(), SwitchOrder::ShowThenHide); }
 
@@ -354,10 +370,9 @@ void Form1::Timer1_Timer() {
   Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, QTime::currentTime().hour())));
 }
 
-// Until the copyright and dedication windows exist, Quit ends the program
-// here, after closing every open file.
-void Form1::quitProgram(QWidget& from) {
-  state_.files.closeAll();
+// Until the copyright and dedication windows exist, the quit path ends the
+// program here.
+void Form1::leaveByQuitPath(QWidget& from) {
   from.hide();
   platform_.programExit.endProgram();
 }
@@ -368,56 +383,23 @@ void Form1::closeEvent(QCloseEvent* event) {
   platform_.programExit.endProgram();
 }
 
-void Form1::drawFigure(LifeTableFigure figure) {
-  fillLifeTableFigure(MSChart1->data(), state_, figure, FigureWindow::Main);
-  MSChart1->refresh();
-  // A drawn figure stands in front of the greeting.
-  MSChart1->raise();
+// What each figure does to the main window besides drawing.
+FigureWindowSteps Form1::stepsOf(LifeTableFigure figure) {
+  switch (figure) {
+    case LifeTableFigure::Sxj: return {.chartVisibleAtEnd = true, .focus = Command13};
+    case LifeTableFigure::Gij: return {.chartVisibleAtEnd = true, .hidesGreeting = true, .focus = Command14};
+    case LifeTableFigure::Dij: return {.chartVisibleAtEnd = true, .hidesGreeting = true, .focus = Command15};
+    case LifeTableFigure::Cij: return {.chartVisibleFirst = true};
+    case LifeTableFigure::Lx: return {.chartVisibleAtEnd = true, .focus = Command5};
+    case LifeTableFigure::LxCx: return {};
+    case LifeTableFigure::Cx: return {.chartVisibleAtEnd = true, .hidesGreeting = true, .focus = Command7};
+  }
+  return {};
 }
 
-void Form1::hideGreetingLabels() {
+void Form1::hideGreeting() {
   Label13->setVisible(false);
   Label14->setVisible(false);
-}
-
-void Form1::ShowSxj() {
-  drawFigure(LifeTableFigure::Sxj);
-  MSChart1->setVisible(true);
-  Command13->setFocus();
-}
-
-void Form1::ShowGij() {
-  drawFigure(LifeTableFigure::Gij);
-  MSChart1->setVisible(true);
-  hideGreetingLabels();
-  Command14->setFocus();
-}
-
-void Form1::ShowDij() {
-  drawFigure(LifeTableFigure::Dij);
-  MSChart1->setVisible(true);
-  hideGreetingLabels();
-  Command15->setFocus();
-}
-
-void Form1::ShowCij() {
-  MSChart1->setVisible(true);
-  drawFigure(LifeTableFigure::Cij);
-}
-
-void Form1::ShowLx() {
-  drawFigure(LifeTableFigure::Lx);
-  MSChart1->setVisible(true);
-  Command5->setFocus();
-}
-
-void Form1::ShowLxCx() { drawFigure(LifeTableFigure::LxCx); }
-
-void Form1::ShowCx() {
-  drawFigure(LifeTableFigure::Cx);
-  MSChart1->setVisible(true);
-  hideGreetingLabels();
-  Command7->setFocus();
 }
 
 }  // namespace vorelan

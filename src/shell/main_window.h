@@ -7,6 +7,7 @@
 
 #include "figures/chart_control.h"
 #include "figures/grafform.h"
+#include "figures/life_table_figure_procedures.h"
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
 #include "shell/controls.h"
@@ -20,19 +21,10 @@ class QTimer;
 
 namespace vorelan {
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, public LifeTableFigureProcedures {
  public:
   Form1(AnalysisState& state, Platform& platform, PrinterSource printer = defaultPrinter);
   ~Form1() override;
-
-  // The figures of the life table on the main window's chart.
-  void ShowSxj();
-  void ShowGij();
-  void ShowDij();
-  void ShowCij();
-  void ShowLx();
-  void ShowLxCx();
-  void ShowCx();
 
   // The large-chart window while it is loaded, otherwise null.
   grafform* largeChartWindow() const { return grafform_.loaded(); }
@@ -103,6 +95,8 @@ class Form1 : public QWidget {
  private:
   void buildControls();
   QWidget* buildStepsColumn();
+  QGroupBox* buildActionFrame(QWidget* parent);
+  QGroupBox* buildFigureFrame(QWidget* parent);
   QWidget* buildChartArea();
   QWidget* buildAuthorFrame();
   void connectHandlers();
@@ -117,10 +111,12 @@ class Form1 : public QWidget {
   void Command12_Click();
   void Timer1_Timer();
 
-  void drawFigure(LifeTableFigure figure);
-  void hideGreetingLabels();
-  // Leaves the program from `from` (the quit path starts here).
-  void quitProgram(QWidget& from);
+  // The figures of the life table are drawn on MSChart1.
+  ChartControl& figureChart() override { return *MSChart1; }
+  FigureWindowSteps stepsOf(LifeTableFigure figure) override;
+  void hideGreeting() override;
+  // Leaves the program from `from` by the quit path; closes no file.
+  void leaveByQuitPath(QWidget& from);
   // Runs one handler's work at the boundary of the core.
   void handle(const std::function<void()>& work);
 

@@ -62,6 +62,30 @@ class ChartControlTest : public QObject {
     QCOMPARE(y->titleText(), QString("S(i,j)"));
   }
 
+  // A fixed maximum without divisions stays the top of the scale, divided
+  // by a round step.
+  void aFixedMaximumWithoutDivisionsStaysTheTop() {
+    const struct {
+      double maximum;
+      int ticks;
+    } cases[] = {{1.1, 12}, {1.0, 6}, {2.0, 5}, {10.0, 6}, {0.8, 5}};
+    for (const auto& c : cases) {
+      ChartControl control;
+      ChartData& d = control.data();
+      d.grid.setColumnCount(2);
+      d.grid.setRowCount(2);
+      d.grid.setData(1, 2, 0.5);
+      d.grid.setData(2, 1, 3);
+      d.yAxis.automaticScale = false;
+      d.yAxis.maximum = c.maximum;
+      control.refresh();
+      auto* y = qobject_cast<QValueAxis*>(control.chart().axes(Qt::Vertical).at(0));
+      QCOMPARE(y->min(), 0.0);
+      QCOMPARE(y->max(), c.maximum);
+      QCOMPARE(y->tickCount(), c.ticks);
+    }
+  }
+
   void automaticScaleTakesInEveryValue() {
     ChartControl control;
     ChartData& d = control.data();

@@ -1,5 +1,7 @@
 // The seven life-table figures on both windows, read from the chart's grid.
+#include <QChart>
 #include <QTest>
+#include <QValueAxis>
 #include <memory>
 
 #include "figure_windows.h"
@@ -173,6 +175,34 @@ class LifeTableFiguresTest : public QObject {
     QCOMPARE(chart.grid.columnCount(), 2);
     QCOMPARE(chart.title, std::string("Age-specific survival rate"));
     QVERIFY(!chart.legendVisible);
+  }
+
+  // The survival scales end at 1.1 as drawn, whatever figure came before:
+  // l(x) after c(x,j), whose automatic scale sets no divisions, as after the
+  // Basic Run; and s(x,j) in its eleven divisions of 0.1.
+  void theSurvivalScalesEndAt1Point1AsDrawn() {
+    const struct {
+      LifeTableFigure before, figure;
+      int ticks;
+    } cases[] = {
+        {LifeTableFigure::Cij, LifeTableFigure::Lx, 12},
+        {LifeTableFigure::LxCx, LifeTableFigure::Lx, 12},
+        {LifeTableFigure::Cij, LifeTableFigure::Sxj, 12},
+        {LifeTableFigure::Sxj, LifeTableFigure::Lx, 12},
+    };
+    for (const bool onMain : {true, false}) {
+      for (const auto& c : cases) {
+        Windows w;
+        w.draw(onMain, c.before);
+        w.draw(onMain, c.figure);
+        ChartControl& control = onMain ? *w.main->MSChart1 : *w.large->MSChart1;
+        auto* y = qobject_cast<QValueAxis*>(control.chart().axes(Qt::Vertical).at(0));
+        QVERIFY(y);
+        QCOMPARE(y->min(), 0.0);
+        QCOMPARE(y->max(), 1.1);
+        QCOMPARE(y->tickCount(), c.ticks);
+      }
+    }
   }
 
   // The figures before any Basic Run draw the empty life table.

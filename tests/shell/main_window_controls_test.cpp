@@ -143,6 +143,8 @@ class MainWindowControlsTest : public QObject {
     QVERIFY(form.Frame4->isEnabled());
     QVERIFY(form.Frame1->isEnabled());
     QVERIFY(form.MSChart2->isHidden());
+    // The second chart draws the histogram of a resampling run as bars.
+    QCOMPARE(form.MSChart2->data().type, ChartType::Bar2d);
     QCOMPARE(form.Label10->text().count('\n'), 5);
     QCOMPARE(form.Label12->text().count('\n'), 1);
     QVERIFY(form.Label1->text().contains(QString::number(QDate::currentDate().year())));

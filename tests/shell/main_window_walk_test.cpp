@@ -166,6 +166,24 @@ class MainWindowWalkTest : public QObject {
     QVERIFY(s.script.messages().empty());
   }
 
+  // Before any data file is opened the figure buttons draw the empty life
+  // table: one curve from (0, 0) closing at (1, 0), and no box.
+  void figureButtonsBeforeAnyDataFileDrawTheEmptyLifeTable() {
+    Session s;
+    for (QPushButton* b : {s.form.Command16, s.form.Command13, s.form.Command14, s.form.Command15, s.form.Command3,
+                           s.form.Command5, s.form.Command7}) {
+      QVERIFY(b->isEnabled());
+      QTest::mouseClick(b, Qt::LeftButton);
+      QCOMPARE(s.mainChart().grid.columnCount(), 2);
+      QCOMPARE(s.mainChart().grid.rowCount(), 2);
+      QCOMPARE(s.mainChart().grid.data(1, 1), 0.0);
+      QCOMPARE(s.mainChart().grid.data(2, 1), 1.0);
+      QCOMPARE(s.mainChart().grid.data(2, 2), 0.0);
+    }
+    QVERIFY(s.script.boxes.empty());
+    QCOMPARE(s.script.endProgramCalls, 0);
+  }
+
   void aSecondBasicRunOnlyEnablesTheDistributionButton() {
     Session s;
     s.open(s.fixture());
@@ -244,8 +262,12 @@ class MainWindowWalkTest : public QObject {
     s.open(s.fixture());
     QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
     QTest::mouseClick(s.form.Command4, Qt::LeftButton);
+    // Unlike the main window's Quit, this one leaves every open file as it is.
+    const auto open = s.dir.path() / "still_open.txt";
+    QVERIFY(s.state.files.file1.open(open.string()));
     QTest::mouseClick(s.form.largeChartWindow()->Command2, Qt::LeftButton);
     QVERIFY(!s.form.largeChartWindow()->isVisible());
+    QVERIFY(s.state.files.file1.isOpen());
     QCOMPARE(s.script.endProgramCalls, 1);
   }
 
