@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "cohort/data_file_checks.h"
 #include "cohort/life01.h"
 #include "cohort/life02.h"
 #include "cohort/life03.h"
@@ -23,6 +24,9 @@ namespace vorelan {
 namespace {
 
 constexpr auto BasicRunOrder = std::to_array<NamedStep>({
+    // The file may have been edited since it was opened: check it again, so
+    // that the life table is only computed from a file that passed.
+    {"CheckData2005", &CheckData2005},
     {"InputData", &InputData},
     {"life01", &life01},
     {"life02", &life02},
@@ -60,11 +64,13 @@ void closeReport(AnalysisState& state, Platform& platform) {
 std::span<const NamedStep> basicRunOrder() { return BasicRunOrder; }
 std::span<const NamedStep> basicRunClosingWrites() { return BasicRunClosingWrites; }
 
-BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform) {
+BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
+                         const std::function<void()>& lifeTableReady) {
   BasicRunOutcome outcome = BasicRunOutcome::AlreadyDone;
   if (state.run.BasicRunDone != "yes") {
     state.run.ResampleMethod = "j";
     runSteps(basicRunOrder(), state, platform);
+    if (lifeTableReady) lifeTableReady();
     runSteps(basicRunClosingWrites(), state, platform);
     state.run.BasicRunC0 = state.ageVectors.TotalNetConsumptionRate;
     outcome = BasicRunOutcome::Computed;

@@ -1,6 +1,7 @@
 #pragma once
 // Basic Run: reads the cohort and runs every computation and printer of the
 // age-stage, two-sex life table with consumption, in a fixed order.
+#include <functional>
 #include <span>
 
 #include "model/analysis_state.h"
@@ -24,7 +25,10 @@ std::span<const NamedStep> basicRunClosingWrites();
 enum class BasicRunOutcome { Computed, AlreadyDone };
 
 // Runs the analysis once per run of the program; a later call only closes
-// the report. The caller enables the result buttons and draws c(x,j).
-BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform);
+// the report. `lifeTableReady` runs once the life table is computed, before
+// the files for statistics packages are written: there the window enables
+// its result buttons and draws c(x,j).
+BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
+                         const std::function<void()>& lifeTableReady = {});
 
 }  // namespace vorelan

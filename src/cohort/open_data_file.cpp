@@ -11,6 +11,9 @@ namespace {
 
 constexpr const char* TimeUnitPrompt = "Enter the time unit of your data (1 or 0.5)";
 constexpr const char* TimeUnitTitle = "Each time unit =?";
+// Longer steps than this are no life table of days; it also keeps every
+// printed age finite.
+constexpr double MaxTimeUnitDays = 1000;
 
 // Asks until the answer is a positive number; nothing on Cancel.
 std::optional<double> askTimeUnit(Platform& platform) {
@@ -18,7 +21,7 @@ std::optional<double> askTimeUnit(Platform& platform) {
     const auto answer = platform.input.ask(TimeUnitPrompt, TimeUnitTitle, "1");
     if (!answer) return std::nullopt;
     const auto value = leadingNumber(*answer);
-    if (value && *value > 0) return value;
+    if (value && *value > 0 && *value <= MaxTimeUnitDays) return value;
     platform.message.show("The time unit must be a positive number, such as 1 or 0.5.", TimeUnitTitle);
   }
 }

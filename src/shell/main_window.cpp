@@ -331,7 +331,7 @@ void Form1::cmdBasicRun_Click() {
   const struct CursorBack {
     ~CursorBack() { QApplication::restoreOverrideCursor(); }
   } cursorBack;
-  if (BasicRun(state_, platform_) == BasicRunOutcome::Computed) {
+  BasicRun(state_, platform_, [this] {
     Command4->setEnabled(true);
     cmdJackknife->setEnabled(true);
     Command23->setEnabled(true);
@@ -343,7 +343,7 @@ void Form1::cmdBasicRun_Click() {
     cmdCompare2boots->setVisible(true);
     Command16->setFocus();
     ShowCij();
-  }
+  });
   Command6->setEnabled(true);
 }
 

@@ -102,12 +102,12 @@ TEST(OpenDataFile, AnAnswerThatIsNotAPositiveNumberIsAskedAgain) {
   TempDir dir;
   const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   Session s;
-  s.script.inputAnswers = {"", "0", "-1", "0.5"};
+  s.script.inputAnswers = {"", "0", "-1", "1e308", "0.5"};
   s.script.chosenFiles = {data};
   ASSERT_TRUE(OpenDataFile(s.state, s.platform));
   EXPECT_EQ(s.state.run.TimeUnit, 0.5);
   const auto messages = s.script.messages();
-  ASSERT_EQ(messages.size(), 3u);
+  ASSERT_EQ(messages.size(), 4u);
   EXPECT_EQ(messages[0].text, "The time unit must be a positive number, such as 1 or 0.5.");
 }
 
@@ -146,6 +146,46 @@ TEST(OpenDataFile, AReportThatCannotBeCreatedIsToldAndOpensNothing) {
   ASSERT_EQ(s.script.messages().size(), 1u);
   EXPECT_EQ(s.script.messages()[0].title, "Error in output file");
   EXPECT_NE(s.script.messages()[0].text.find("cohort_0_Basic_Output.txt"), std::string::npos);
+}
+
+TEST(BasicRun, AFileEditedAfterItWasOpenedIsCheckedAgain) {
+  TempDir dir;
+  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
+  Session s;
+  s.script.inputAnswers = {"1"};
+  s.script.chosenFiles = {data};
+  ASSERT_TRUE(OpenDataFile(s.state, s.platform));
+  // A female that dies as a pupa: refused by the check at Open.
+  dir.write("cohort.txt", testing::cohortFile({"Egg", "Larva", "Pupa", "Adult"}, {"1,F,1,1,-2,-1,-1,-1"}));
+  EXPECT_FALSE(runHandler(s.state, s.platform, [&] { BasicRun(s.state, s.platform); }));
+  ASSERT_EQ(s.script.messages().size(), 1u);
+  EXPECT_EQ(s.script.messages()[0].title, "Error in data file");
+  EXPECT_EQ(s.script.endProgramCalls, 1);
+  EXPECT_EQ(s.state.header.NumIndividuals, 0);
+  EXPECT_FALSE(s.state.files.file3.isOpen());
+}
+
+TEST(BasicRun, TheLifeTableIsReadyBeforeTheFilesForStatisticsPackagesAreWritten) {
+  TempDir dir;
+  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
+  Session s;
+  s.script.inputAnswers = {"1"};
+  s.script.chosenFiles = {data};
+  ASSERT_TRUE(OpenDataFile(s.state, s.platform));
+  const auto lifelong = dir.path() / "cohort_Lifelong consumption_All sexes.txt";
+  int calls = 0;
+  EXPECT_EQ(BasicRun(s.state, s.platform,
+                     [&] {
+                       ++calls;
+                       EXPECT_GT(s.state.ageVectors.NetConsumptionRate, 0);
+                       EXPECT_FALSE(std::filesystem::exists(lifelong));
+                     }),
+            BasicRunOutcome::Computed);
+  EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(std::filesystem::exists(lifelong));
+  // A second click computes nothing and draws nothing.
+  EXPECT_EQ(BasicRun(s.state, s.platform, [&] { ++calls; }), BasicRunOutcome::AlreadyDone);
+  EXPECT_EQ(calls, 1);
 }
 
 }  // namespace
