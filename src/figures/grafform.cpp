@@ -66,22 +66,31 @@ void grafform::buildControls() {
   layout->addWidget(MSChart1, 1);
   layout->addLayout(bottom);
 
-  const auto on = [this](QPushButton* button, std::function<void()> work) {
-    connect(button, &QPushButton::clicked, this, [this, work] { runWindowHandler(state_, platform_, work); });
+  const auto on = [this](QPushButton* button, auto handler) {
+    connectClick(button, this, handler, state_, platform_);
   };
-  on(Command16, [this] { ShowSxj(); });
-  on(Command13, [this] { ShowGij(); });
-  on(Command14, [this] { ShowDij(); });
-  on(Command15, [this] { ShowCij(); });
-  on(Command3, [this] { ShowLx(); });
-  on(Command7, [this] { ShowLxCx(); });
-  on(Command5, [this] { ShowCx(); });
-  on(Command1, [this] { printWindowImage(*this, printer_, platform_); });
-  on(Command4, [this] { goBack(); });
-  on(Command2, [this] {
-    hide();
-    if (quit_) quit_(*this);
-  });
+  on(Command16, &grafform::ShowSxj);
+  on(Command13, &grafform::ShowGij);
+  on(Command14, &grafform::ShowDij);
+  on(Command15, &grafform::ShowCij);
+  on(Command3, &grafform::ShowLx);
+  on(Command7, &grafform::ShowLxCx);
+  on(Command5, &grafform::ShowCx);
+  on(Command1, &grafform::Command1_Click);
+  on(Command4, &grafform::Command4_Click);
+  on(Command2, &grafform::Command2_Click);
+}
+
+// "Print form": an image of the window on the printer.
+void grafform::Command1_Click() { printWindowImage(*this, printer_, platform_); }
+
+// "Mainform": back to the main window, keeping this window's content.
+void grafform::Command4_Click() { goBack(); }
+
+// "Quit": into the program's quit path.
+void grafform::Command2_Click() {
+  hide();
+  if (quit_) quit_(*this);
 }
 
 // Opens with the s(x,j) figure; the window is not shown yet, so no focus moves.

@@ -35,6 +35,9 @@ class grafform : public SecondaryWindow, public LifeTableFigureProcedures {
  private:
   void Form_Load();
   void buildControls();
+  void Command1_Click();
+  void Command4_Click();
+  void Command2_Click();
   ChartControl& figureChart() override { return *MSChart1; }
   FigureWindowSteps stepsOf(LifeTableFigure figure) override;
 

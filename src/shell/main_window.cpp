@@ -14,11 +14,11 @@
 
 #include "cohort/basic_run.h"
 #include "cohort/data_file_checks.h"
-#include "shell/window_handler.h"
 #include "cohort/open_data_file.h"
 #include "shell/emblem.h"
 #include "shell/greeting.h"
 #include "shell/main_window_texts.h"
+#include "shell/window_handler.h"
 
 namespace vorelan {
 namespace {
@@ -257,25 +257,25 @@ QWidget* Form1::buildAuthorFrame() {
 }
 
 void Form1::connectHandlers() {
-  const auto on = [this](QPushButton* b, std::function<void()> work) {
-    connect(b, &QPushButton::clicked, this, [this, work] { handle(work); });
+  const auto on = [this](QPushButton* button, auto handler) {
+    connectClick(button, this, handler, state_, platform_);
   };
-  on(cmdOpenDataFile, [this] { cmdOpenDataFile_Click(); });
-  on(cmdBasicRun, [this] { cmdBasicRun_Click(); });
-  on(Command16, [this] { ShowSxj(); });
-  on(Command13, [this] { ShowGij(); });
-  on(Command14, [this] { ShowDij(); });
-  on(Command15, [this] { ShowCij(); });
-  on(Command3, [this] { ShowLx(); });
-  on(Command5, [this] { ShowCx(); });
-  on(Command7, [this] { ShowLxCx(); });
-  on(Command4, [this] { Command4_Click(); });
-  on(Command11, [this] { Command11_Click(); });
-  on(Command12, [this] { Command12_Click(); });
-  on(Command1, [this] { Command1_Click(); });
+  on(cmdOpenDataFile, &Form1::cmdOpenDataFile_Click);
+  on(cmdBasicRun, &Form1::cmdBasicRun_Click);
+  on(Command16, &Form1::ShowSxj);
+  on(Command13, &Form1::ShowGij);
+  on(Command14, &Form1::ShowDij);
+  on(Command15, &Form1::ShowCij);
+  on(Command3, &Form1::ShowLx);
+  on(Command5, &Form1::ShowCx);
+  on(Command7, &Form1::ShowLxCx);
+  on(Command4, &Form1::Command4_Click);
+  on(Command11, &Form1::Command11_Click);
+  on(Command12, &Form1::Command12_Click);
+  on(Command1, &Form1::Command1_Click);
   Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
   Label2->onClick = Label1->onClick;
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+  connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 void Form1::Form_Load() {
