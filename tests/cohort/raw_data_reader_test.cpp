@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"empty_file", "", "The data file ends before the project name."},
         // Written as UTF-16: every other byte is 0, so the fields fall apart.
         RefusalCase{"file_in_utf16",
-                    std::string("\xFF\xFEP\0\r\0\n\0U\0\r\0\n\0D\0\r\0\n\0" "3\0\r\0\n\0", 28),
+                    std::string("\xFF\xFEP\0\r\0\n\0U\0\r\0\n\0D\0\r\0\n\0" "3\0\r\0\n\0", 26),
                     "In the number of individuals, \"?\" is not a whole number."},
         RefusalCase{"header_ends_early", "P\r\nU\r\n", "The data file ends before the date of the experiment."}),
     [](const auto& info) { return std::string(info.param.name); });
