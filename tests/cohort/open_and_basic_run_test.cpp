@@ -21,14 +21,23 @@ struct Session {
   AnalysisState state;
   ScriptedPlatform script;
   Platform platform = script.platform();
+
+  // Copies the three-individual example into `dir` as cohort.txt and scripts
+  // the Open step: the time-unit answers, then that copy in the file dialog.
+  std::string openCopyOfExample(const TempDir& dir,
+                                std::deque<std::optional<std::string>> timeUnitAnswers = {"1"}) {
+    const std::string data =
+        dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
+    script.inputAnswers = std::move(timeUnitAnswers);
+    script.chosenFiles = {data};
+    return data;
+  }
 };
 
 TEST(OpenDataFile, OpenAndBasicRunReadTheCohortAndCreateTheReport) {
   TempDir dir;
-  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   Session s;
-  s.script.inputAnswers = {"1"};
-  s.script.chosenFiles = {data};
+  const std::string data = s.openCopyOfExample(dir);
 
   ASSERT_TRUE(OpenDataFile(s.state, s.platform));
   EXPECT_EQ(s.script.boxes.at(0).title, "Each time unit =?");
@@ -51,10 +60,8 @@ TEST(OpenDataFile, OpenAndBasicRunReadTheCohortAndCreateTheReport) {
 
 TEST(OpenDataFile, ASecondBasicRunComputesNothing) {
   TempDir dir;
-  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   Session s;
-  s.script.inputAnswers = {"1"};
-  s.script.chosenFiles = {data};
+  s.openCopyOfExample(dir);
   ASSERT_TRUE(OpenDataFile(s.state, s.platform));
   ASSERT_EQ(BasicRun(s.state, s.platform), BasicRunOutcome::Computed);
   s.state.header.ProjectName = "marker";
@@ -100,10 +107,8 @@ TEST(OpenDataFile, CancelInTheTimeUnitBoxChangesNothing) {
 
 TEST(OpenDataFile, AnAnswerThatIsNotAPositiveNumberIsAskedAgain) {
   TempDir dir;
-  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   Session s;
-  s.script.inputAnswers = {"", "0", "-1", "1e308", "0.5"};
-  s.script.chosenFiles = {data};
+  s.openCopyOfExample(dir, {"", "0", "-1", "1e308", "0.5"});
   ASSERT_TRUE(OpenDataFile(s.state, s.platform));
   EXPECT_EQ(s.state.run.TimeUnit, 0.5);
   const auto messages = s.script.messages();
@@ -137,11 +142,9 @@ TEST(OpenDataFile, AFaultyFileKeepsTheReportOfAnEarlierRunAndEndsTheProgram) {
 
 TEST(OpenDataFile, AReportThatCannotBeCreatedIsToldAndOpensNothing) {
   TempDir dir;
-  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   std::filesystem::create_directory(dir.path() / "cohort_0_Basic_Output.txt");
   Session s;
-  s.script.inputAnswers = {"1"};
-  s.script.chosenFiles = {data};
+  s.openCopyOfExample(dir);
   EXPECT_FALSE(OpenDataFile(s.state, s.platform));
   ASSERT_EQ(s.script.messages().size(), 1u);
   EXPECT_EQ(s.script.messages()[0].title, "Error in output file");
@@ -150,10 +153,8 @@ TEST(OpenDataFile, AReportThatCannotBeCreatedIsToldAndOpensNothing) {
 
 TEST(BasicRun, AFileEditedAfterItWasOpenedIsCheckedAgain) {
   TempDir dir;
-  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   Session s;
-  s.script.inputAnswers = {"1"};
-  s.script.chosenFiles = {data};
+  const std::string data = s.openCopyOfExample(dir);
   ASSERT_TRUE(OpenDataFile(s.state, s.platform));
   // A female that dies as a pupa: refused by the check at Open.
   dir.write("cohort.txt", testing::cohortFile({"Egg", "Larva", "Pupa", "Adult"}, {"1,F,1,1,-2,-1,-1,-1"}));
@@ -167,10 +168,8 @@ TEST(BasicRun, AFileEditedAfterItWasOpenedIsCheckedAgain) {
 
 TEST(BasicRun, TheLifeTableIsReadyBeforeTheFilesForStatisticsPackagesAreWritten) {
   TempDir dir;
-  const std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   Session s;
-  s.script.inputAnswers = {"1"};
-  s.script.chosenFiles = {data};
+  s.openCopyOfExample(dir);
   ASSERT_TRUE(OpenDataFile(s.state, s.platform));
   const auto lifelong = dir.path() / "cohort_Lifelong consumption_All sexes.txt";
   int calls = 0;

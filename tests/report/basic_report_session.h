@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cohort/basic_run.h"
 #include "cohort/open_data_file.h"
+#include "support/fixture_path.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
 
@@ -70,5 +72,28 @@ inline void expectTable(const std::vector<std::string>& report,
     EXPECT_EQ(report[start + k], expected[k]) << "line " << k << " of " << expected[titleIndex];
   }
 }
+
+// The fixture cohorts whose whole basic report is worked out by hand.
+struct MiteCohort {
+  static constexpr const char* file = "mite_cohort.txt";
+  static constexpr const char* timeUnit = "1";
+};
+struct HalfUnitCohort {
+  static constexpr const char* file = "three_individuals.txt";
+  static constexpr const char* timeUnit = "0.5";
+};
+
+// A test suite that shares one Basic Run of a fixture cohort and its report lines.
+template <class Cohort>
+class FixtureReport : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    session = std::make_unique<BasicReportSession>(readFile(fixturePath(Cohort::file)), Cohort::timeUnit);
+    lines = reportLines(session->report);
+  }
+  static void TearDownTestSuite() { session.reset(); }
+  static inline std::unique_ptr<BasicReportSession> session;
+  static inline std::vector<std::string> lines;
+};
 
 }  // namespace vorelan::testing

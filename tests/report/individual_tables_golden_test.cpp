@@ -5,29 +5,13 @@
 #include "report/basic_report_session.h"
 #include "report/half_unit_cohort_expected.h"
 #include "report/mite_cohort_expected.h"
-#include "support/fixture_path.h"
 
 namespace vorelan {
 namespace {
 
-using testing::BasicReportSession;
 using testing::expectTable;
-using testing::fixturePath;
-using testing::readFile;
-using testing::reportLines;
 
-class MiteCohortReport : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    session = new BasicReportSession(readFile(fixturePath("mite_cohort.txt")), "1");
-    lines = reportLines(session->report);
-  }
-  static void TearDownTestSuite() { delete session; }
-  static BasicReportSession* session;
-  static std::vector<std::string> lines;
-};
-BasicReportSession* MiteCohortReport::session = nullptr;
-std::vector<std::string> MiteCohortReport::lines;
+class MiteCohortReport : public testing::FixtureReport<testing::MiteCohort> {};
 
 TEST_F(MiteCohortReport, StartsWithTheStageDurationOfEachIndividual) {
   ASSERT_GE(lines.size(), expected::kStageDurationTable.size());
@@ -44,18 +28,7 @@ TEST_F(MiteCohortReport, DailyConsumptionOfEachIndividual) {
   expectTable(lines, expected::kDailyConsumptionTable);
 }
 
-class HalfUnitReport : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    session = new BasicReportSession(readFile(fixturePath("three_individuals.txt")), "0.5");
-    lines = reportLines(session->report);
-  }
-  static void TearDownTestSuite() { delete session; }
-  static BasicReportSession* session;
-  static std::vector<std::string> lines;
-};
-BasicReportSession* HalfUnitReport::session = nullptr;
-std::vector<std::string> HalfUnitReport::lines;
+class HalfUnitReport : public testing::FixtureReport<testing::HalfUnitCohort> {};
 
 TEST_F(HalfUnitReport, StartsWithTheStageDurationOfEachIndividualInDays) {
   ASSERT_GE(lines.size(), expected::kHalfUnitStageDurationTable.size());

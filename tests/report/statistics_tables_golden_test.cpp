@@ -6,29 +6,13 @@
 #include "report/basic_report_session.h"
 #include "report/half_unit_cohort_expected.h"
 #include "report/mite_cohort_expected.h"
-#include "support/fixture_path.h"
 
 namespace vorelan {
 namespace {
 
-using testing::BasicReportSession;
 using testing::expectTable;
-using testing::fixturePath;
-using testing::readFile;
-using testing::reportLines;
 
-class MiteCohortStatistics : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    session = new BasicReportSession(readFile(fixturePath("mite_cohort.txt")), "1");
-    lines = reportLines(session->report);
-  }
-  static void TearDownTestSuite() { delete session; }
-  static BasicReportSession* session;
-  static std::vector<std::string> lines;
-};
-BasicReportSession* MiteCohortStatistics::session = nullptr;
-std::vector<std::string> MiteCohortStatistics::lines;
+class MiteCohortStatistics : public testing::FixtureReport<testing::MiteCohort> {};
 
 TEST_F(MiteCohortStatistics, BasicStatisticsOfLifeHistoryData) {
   expectTable(lines, expected::kBasicStatisticsTable);
@@ -53,18 +37,7 @@ TEST_F(MiteCohortStatistics, MatrixCheckSumEqualsTheNetConsumptionRate) {
   EXPECT_NEAR(session->state.ageVectors.CjCheckSumFromMatrices, 12.4, 1e-12);
 }
 
-class HalfUnitStatistics : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    session = new BasicReportSession(readFile(fixturePath("three_individuals.txt")), "0.5");
-    lines = reportLines(session->report);
-  }
-  static void TearDownTestSuite() { delete session; }
-  static BasicReportSession* session;
-  static std::vector<std::string> lines;
-};
-BasicReportSession* HalfUnitStatistics::session = nullptr;
-std::vector<std::string> HalfUnitStatistics::lines;
+class HalfUnitStatistics : public testing::FixtureReport<testing::HalfUnitCohort> {};
 
 TEST_F(HalfUnitStatistics, BasicStatisticsInDays) {
   expectTable(lines, expected::kHalfUnitBasicStatisticsTable);
