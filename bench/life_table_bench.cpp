@@ -2,9 +2,9 @@
 // individuals, 11 stages, lives near 404 time units.
 #include <benchmark/benchmark.h>
 
-#include "cohort/life01.h"
-#include "cohort/life03.h"
-#include "cohort/life_table_run.h"
+#include "lifetable/life01.h"
+#include "lifetable/life03.h"
+#include "support/life_table_run.h"
 #include "support/cohort_generator.h"
 #include "support/scripted_platform.h"
 

@@ -3,7 +3,7 @@
 // Procedures change data() and then call refresh() to redraw the picture.
 #include <QWidget>
 
-#include "figures/chart_data.h"
+#include "charts/chart_data.h"
 
 QT_BEGIN_NAMESPACE
 class QChart;

@@ -4,7 +4,7 @@
 // the chart made visible before or after drawing, the greeting hidden, the
 // focus moved to the button of the figure that comes next.
 #include "figures/chart_control.h"
-#include "figures/life_table_figures.h"
+#include "charts/life_table_figures.h"
 #include "model/analysis_state.h"
 
 class QWidget;

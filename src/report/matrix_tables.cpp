@@ -5,6 +5,7 @@
 
 #include "report/effective_consumer_lines.h"
 #include "report/report_writer.h"
+#include "report/stage_name_header.h"
 #include "report/stage_tables.h"
 
 namespace vorelan {
@@ -235,17 +236,6 @@ void Life04Gosub870(AnalysisState& state) {
   printMatrixRows(state);
   printMatrixRule(state, '-');
   printTo(out).text(state.report.TableNote).endLine();
-}
-
-void PrintStageName(AnalysisState& state) {
-  TextOutputFile& out = state.files.file3;
-  const int columns = stageColumns(state);
-  const std::string rule = " " + repeated('-', columns * 11 + 2);
-  printTo(out).text(rule).endLine();
-  PrintRecord names = printTo(out);
-  for (int j = 1; j <= columns; ++j) names.tab(11 * (j - 1) + 8).text(state.header.StageName(1, j));
-  names.text(" ").endLine();
-  printTo(out).text(rule).endLine();
 }
 
 void PrintLife04MatrixTables(AnalysisState& state, Platform&) {

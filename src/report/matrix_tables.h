@@ -13,9 +13,6 @@ namespace vorelan {
 // else 4). A cell outside its stage's ages prints "-", a cell <= 0 prints "0".
 void Life04Gosub870(AnalysisState& state);
 
-// The stage names of row 1 in 11-character columns between two rules.
-void PrintStageName(AnalysisState& state);
-
 // The whole matrix part, in the order of the report; a Basic Run step.
 void PrintLife04MatrixTables(AnalysisState& state, Platform& platform);
 

@@ -1,6 +1,6 @@
 #include "report/stage_tables.h"
 
-#include "report/matrix_tables.h"
+#include "report/stage_name_header.h"
 #include "report/report_writer.h"
 
 namespace vorelan {

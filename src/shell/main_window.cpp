@@ -12,13 +12,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "cohort/basic_run.h"
-#include "cohort/data_file_checks.h"
-#include "cohort/open_data_file.h"
+#include "runs/basic_run.h"
+#include "datafile/data_file_checks.h"
+#include "runs/open_data_file.h"
 #include "shell/emblem.h"
 #include "shell/greeting.h"
 #include "shell/main_window_texts.h"
-#include "shell/window_handler.h"
+#include "ui/window_handler.h"
 
 namespace vorelan {
 namespace {

@@ -6,13 +6,13 @@
 #include <QWidget>
 
 #include "figures/chart_control.h"
-#include "figures/grafform.h"
+#include "windows/grafform.h"
 #include "figures/life_table_figure_procedures.h"
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
-#include "shell/controls.h"
-#include "shell/window_printing.h"
-#include "shell/window_switching.h"
+#include "ui/controls.h"
+#include "ui/window_printing.h"
+#include "ui/window_switching.h"
 
 class QGroupBox;
 class QLabel;

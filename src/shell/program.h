@@ -5,7 +5,7 @@
 
 #include "model/analysis_state.h"
 #include "shell/main_window.h"
-#include "shell/qt_platform.h"
+#include "ui/qt_platform.h"
 
 namespace vorelan {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Draws one life-table figure on the main window or the large-chart window.
-#include "figures/grafform.h"
-#include "figures/life_table_figures.h"
+#include "windows/grafform.h"
+#include "charts/life_table_figures.h"
 #include "shell/main_window.h"
 
 namespace vorelan::testing {

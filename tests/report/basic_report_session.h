@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "cohort/basic_run.h"
-#include "cohort/open_data_file.h"
+#include "runs/basic_run.h"
+#include "runs/open_data_file.h"
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"

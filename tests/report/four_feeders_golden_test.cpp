@@ -33,8 +33,8 @@
 #include <set>
 #include <string>
 
-#include "cohort/basic_run.h"
-#include "cohort/open_data_file.h"
+#include "runs/basic_run.h"
+#include "runs/open_data_file.h"
 #include "report/export_files.h"
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"

@@ -1,4 +1,5 @@
 #include "report/matrix_tables.h"
+#include "report/stage_name_header.h"
 
 #include <gtest/gtest.h>
 

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "cohort/field_reader.h"
-#include "cohort/raw_data_reader.h"
+#include "datafile/field_reader.h"
+#include "datafile/raw_data_reader.h"
 #include "model/analysis_state.h"
 #include "support/cohort_text.h"
 

@@ -1,0 +1,34 @@
+#pragma once
+// Typed fields of the data file. A field that is missing or cannot be read as
+// its type is refused with a message naming the item and what is wrong.
+#include <string>
+
+#include "datafile/field_reader.h"
+#include "platform/user_interface.h"
+
+namespace vorelan {
+
+class DataFields {
+ public:
+  DataFields(FieldReader& reader, Platform& platform) : reader_(reader), platform_(platform) {}
+
+  // `item` names what is read, for the message: "the project", "individual no.3".
+  std::string text(const std::string& item);
+  double number(const std::string& item);
+  // A number of at most `maxSize` in size; `limitText` says what the limit is.
+  double number(const std::string& item, double maxSize, const std::string& limitText);
+  // A whole number within [min, max]; `limitText` says what the limits are.
+  long whole(const std::string& item, long min, long max, const std::string& limitText);
+
+  Platform& platform() { return platform_; }
+
+ private:
+  Field field(const std::string& item);
+  [[noreturn]] void refuseOutOfRange(const std::string& item, const std::string& text,
+                                     const std::string& limitText);
+
+  FieldReader& reader_;
+  Platform& platform_;
+};
+
+}  // namespace vorelan

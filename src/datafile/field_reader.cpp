@@ -1,0 +1,123 @@
+#include "datafile/field_reader.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vorelan {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEndChar(char c) { return c == '\n' || c == '\r'; }
+
+std::string stripByteOrderMark(std::string content) {
+  if (content.size() >= 3 && static_cast<unsigned char>(content[0]) == 0xEF &&
+      static_cast<unsigned char>(content[1]) == 0xBB &&
+      static_cast<unsigned char>(content[2]) == 0xBF) {
+    content.erase(0, 3);
+  }
+  return content;
+}
+
+}  // namespace
+
+FieldReader::FieldReader(std::string content) : content_(stripByteOrderMark(std::move(content))) {}
+
+std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
+  // A folder opens as a stream that reads as empty; it is no data file.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return FieldReader(text.str());
+}
+
+bool FieldReader::atLineEnd() const { return pos_ < content_.size() && isLineEndChar(content_[pos_]); }
+
+void FieldReader::skipBlanks() {
+  while (pos_ < content_.size() && isBlank(content_[pos_])) ++pos_;
+}
+
+void FieldReader::skipLineEnd() {
+  if (pos_ < content_.size() && content_[pos_] == '\r') ++pos_;
+  if (pos_ < content_.size() && content_[pos_] == '\n') ++pos_;
+}
+
+// After a quoted text: anything up to the delimiter is not part of the field.
+void FieldReader::skipToDelimiter() {
+  while (pos_ < content_.size() && content_[pos_] != ',' && !isLineEndChar(content_[pos_])) ++pos_;
+}
+
+std::optional<Field> FieldReader::next() {
+  // Blanks and line ends before a field (empty lines included) are skipped.
+  for (;;) {
+    skipBlanks();
+    if (!atLineEnd()) break;
+    skipLineEnd();
+  }
+  if (pos_ >= content_.size()) return std::nullopt;
+
+  Field field;
+  if (content_[pos_] == '"') {
+    field.quoted = true;
+    const std::size_t close = content_.find('"', pos_ + 1);
+    field.unterminated = close == std::string::npos;
+    const std::size_t end = field.unterminated ? content_.size() : close;
+    field.text = content_.substr(pos_ + 1, end - pos_ - 1);
+    pos_ = field.unterminated ? content_.size() : close + 1;
+    skipToDelimiter();
+  } else {
+    const std::size_t start = pos_;
+    skipToDelimiter();
+    std::size_t end = pos_;
+    while (end > start && isBlank(content_[end - 1])) --end;
+    field.text = content_.substr(start, end - start);
+  }
+  // The delimiter belongs to the field it ends.
+  if (pos_ < content_.size() && content_[pos_] == ',') {
+    ++pos_;
+  } else {
+    skipLineEnd();
+  }
+  return field;
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const std::size_t mantissaStart = i;
+  std::size_t digits = 0;
+  while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
+    const std::size_t expDigitsStart = j;
+    while (j < n && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
+    if (j == expDigitsStart) return std::nullopt;
+    i = j;
+  }
+  if (i != n) return std::nullopt;
+
+  std::string_view body = text.substr(mantissaStart);
+  std::string buffer(body);
+  if (!buffer.empty() && buffer[0] == '.') buffer.insert(buffer.begin(), '0');
+  double value = 0;
+  const auto result = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,66 @@
+#pragma once
+// The reader of the raw data file: the header of the cohort, then one record
+// per individual with its sex, stage durations and daily consumption.
+#include "datafile/data_fields.h"
+#include "datafile/field_reader.h"
+#include "datafile/record_grammar.h"
+#include "model/analysis_state.h"
+#include "platform/user_interface.h"
+
+namespace vorelan {
+
+// Reads header items 1 to 8 (project to span names) and refuses counts
+// beyond the limits of the analysis.
+void readCohortHeader(DataFields& fields, CohortHeader& header);
+
+// Opens the data file named by DataFileName and reads the whole cohort.
+void InputData(AnalysisState& state, Platform& platform);
+
+// Reads the whole file from its first field into the header and the working
+// cohort, building the stage and age-stage consumption sums and MaxAgeRead.
+void InputDataA(AnalysisState& state, FieldReader& reader, Platform& platform);
+
+// The reader's tests: a serial number other than the record's position, a
+// sex letter other than "F", "M" or "N", or an "N" record reaching the adult
+// stage is the record error "Check data of individual no. " i-1 " or " i.
+class RecordErrorRules : public RecordRules {
+ public:
+  explicit RecordErrorRules(Platform& platform) : platform_(platform) {}
+  void serialAndSex(const IndividualRecord& record) override;
+  void unsexedReachesAdultStage(const IndividualRecord& record) override;
+
+ protected:
+  Platform& platform_;
+};
+
+// Stores a record read into row `index` of `rows`: its serial number, letter,
+// durations, daily values (days filled in after a -1 as 0) with the end mark
+// after the last age + 1, and adds its values to the stage consumption.
+// Each day read is then handed to `fileDay(day, column)` with the stage
+// column of T(x,j) it belongs to. The row must be empty.
+template <class FileDay>
+void storeRecordRows(const IndividualRecord& record, int numStages, IndividualRows rows, int index,
+                     FileDay&& fileDay) {
+  rows.serialNo(index) = static_cast<std::int16_t>(record.serialNo);
+  rows.sex(index) = record.sex;
+  for (int j = 1; j <= numStages; ++j) rows.stageDuration(index, j) = record.duration[j];
+  // The entry at the final age itself is left as it stands.
+  for (int x = 0; x < record.finalAge; ++x) rows.dailyConsumption(index, x) = 0;
+  for (const DayRead& day : record.days) {
+    rows.dailyConsumption(index, day.age) = day.value;
+    rows.stageConsumption(index, day.stage) += day.value;
+    fileDay(day, consumptionColumn(record, day.stage, numStages));
+  }
+  rows.dailyConsumption(index, record.finalAge + 1) = -1;
+}
+
+// Stores a record read into row `index` of the working cohort: its serial
+// number, letter, durations, daily values with the end mark, and adds its
+// values to the stage and age-stage consumption sums and raises MaxAgeRead.
+// The row must be empty.
+void storeRecordInCohort(const IndividualRecord& record, AnalysisState& state, int index);
+
+// The reader of a data file that cannot be opened: says so and ends the program.
+FieldReader openDataFile(const std::string& path, Platform& platform);
+
+}  // namespace vorelan

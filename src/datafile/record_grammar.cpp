@@ -1,0 +1,109 @@
+#include "datafile/record_grammar.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "datafile/data_file_error.h"
+
+namespace vorelan {
+namespace {
+
+// The durations, up to the first negative one or stage K.
+void readDurations(DataFields& fields, IndividualRecord& record, int numStages, RecordRules& rules) {
+  const int i = record.position;
+  double life = 0;
+  for (int j = 1; j <= numStages; ++j) {
+    if (record.sex == "N" && j == numStages) {
+      rules.unsexedReachesAdultStage(record);
+      throw std::logic_error("an unsexed record reaching the adult stage must be refused");
+    }
+    const double d =
+        fields.number("the duration of stage " + std::to_string(j) + " of " + individualItem(i));
+    record.duration[j] = d;
+    rules.durationRead(record, j);
+    life += std::fabs(d);
+    if (d < 0) break;
+  }
+  if (life > limits::MaxLifeTimeUnits) {
+    failDataFile(fields.platform(), "The stage durations of " + individualItem(i) + " add up to " +
+                                        messageNumber(life) + " time units; a life can last at most " +
+                                        std::to_string(limits::MaxLifeTimeUnits) + ".");
+  }
+}
+
+// Moves the running age on by one time unit, refusing a life beyond the limit.
+void advanceAge(DataFields& fields, int individual, int stage, int& age) {
+  if (age >= limits::MaxLifeTimeUnits) {
+    failDataFile(fields.platform(), "The daily values of stage " + std::to_string(stage) + " of " +
+                                        individualItem(individual) + " run beyond " +
+                                        std::to_string(limits::MaxLifeTimeUnits) + " time units.");
+  }
+  ++age;
+}
+
+// The daily values, stage by stage. A stage of duration d takes at most d+1
+// values; a -1 closes it and its remaining days count 0. The death stage's
+// -1 ends the record.
+void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages, RecordRules& rules) {
+  static const std::string limitText =
+      "a daily value must lie within -" + messageNumber(limits::MaxDailyValue) + " and " +
+      messageNumber(limits::MaxDailyValue);
+  int age = 0;
+  for (int j = 1; j <= numStages; ++j) {
+    // Named once a stage, not for every value read.
+    const std::string item =
+        "the daily values of stage " + std::to_string(j) + " of " + individualItem(record.position);
+    const double duration = record.duration[j];
+    const double d = std::fabs(duration);
+    bool closed = false;
+    for (int k = 1; k <= d + 1; ++k) {
+      const double value = fields.number(item, limits::MaxDailyValue, limitText);
+      record.lastValue = value;
+      rules.valueRead(record, ValueRead{j, k, duration, age, value});
+      if (value == -1) {
+        record.maxAgeAtClose = std::max<double>(record.maxAgeAtClose, age);
+        for (int m = 1; m <= d - k + 1; ++m) advanceAge(fields, record.position, j, age);
+        closed = true;
+        break;
+      }
+      record.days.push_back(DayRead{age, j, value});
+      advanceAge(fields, record.position, j, age);
+    }
+    // A stage read to its full d+1 values counts; a death stage without its
+    // -1 does not, and the walk goes on with the next stage.
+    if (!closed && duration >= 0) record.maxAgeAtClose = std::max<double>(record.maxAgeAtClose, age);
+    if (closed && duration < 0) break;
+  }
+  record.finalAge = age;
+}
+
+}  // namespace
+
+bool ValueRead::isLastAllowed() const { return ordinal > std::fabs(duration); }
+
+bool isSexLetter(const std::string& letter) { return letter == "F" || letter == "M" || letter == "N"; }
+
+std::string individualItem(long individual) { return "individual no." + std::to_string(individual); }
+
+IndividualRecord readIndividualRecord(DataFields& fields, int position, int numStages,
+                                      RecordRules& rules) {
+  IndividualRecord record;
+  record.position = position;
+  record.serialNo = fields.whole("the serial number of " + individualItem(position),
+                                 -limits::MaxSerialNumber - 1, limits::MaxSerialNumber,
+                                 "it must be a whole number up to " +
+                                     std::to_string(limits::MaxSerialNumber));
+  record.sex = fields.text("the sex of " + individualItem(position));
+  rules.serialAndSex(record);
+  readDurations(fields, record, numStages, rules);
+  readDailyValues(fields, record, numStages, rules);
+  return record;
+}
+
+int consumptionColumn(const IndividualRecord& record, int stage, int numStages) {
+  const bool survives = record.duration[stage] >= 0;
+  return (record.sex == "M" && stage >= numStages && survives) ? numStages + 1 : stage;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,79 @@
+#pragma once
+// The grammar of one individual record of the raw data file, written once for
+// the reader, the checks and the resampling readers: serial number, sex
+// letter, stage durations up to the death stage or the adult stage, then the
+// daily values of each stage reached, each stage closed by -1 or read to its
+// d+1 values. What is read is returned as a record; where it is stored is the
+// caller's business, and what is refused is decided by the caller's rules.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "datafile/data_fields.h"
+#include "model/limits.h"
+
+namespace vorelan {
+
+// A value read as a day of the individual's life (a closing -1 is not one).
+struct DayRead {
+  int age;       // age index in time units from 0
+  int stage;     // stage j of the record
+  double value;
+};
+
+struct IndividualRecord {
+  int position = 0;  // place of the record in the file, from 1
+  long serialNo = 0;
+  std::string sex;
+  // Durations of stages 1..K as read; stages after the death stage stay 0.
+  std::array<double, limits::StageColumns> duration{};
+  std::vector<DayRead> days;  // in the order read; days filled in after a -1 are not here
+  int finalAge = 0;           // running age at the end: the record spans ages 0..finalAge-1
+  // Largest running age at a closing -1 or at the end of a stage read to its
+  // full d+1 values (days filled in after a -1 do not count).
+  double maxAgeAtClose = 0;
+  double lastValue = 0;  // the last daily value read, -1 included
+};
+
+// A daily value just read, with where it stands in the record.
+struct ValueRead {
+  int stage;        // j
+  int ordinal;      // k: the k-th value of the stage, from 1
+  double duration;  // the stage's duration as read; negative in the death stage
+  int age;          // running age index at which the value stands
+  double value;
+
+  bool inDeathStage() const { return duration < 0; }
+  // The (d+1)-th value of the stage: the last the stage may take.
+  bool isLastAllowed() const;
+};
+
+// The tests applied while a record is read. A test that fails shows its
+// message and ends the program (it throws); returning lets the walk go on.
+class RecordRules {
+ public:
+  virtual ~RecordRules() = default;
+  // After the serial number and the sex letter are read.
+  virtual void serialAndSex(const IndividualRecord& record) = 0;
+  // An "N" record is about to read a duration of the adult stage: must refuse it.
+  virtual void unsexedReachesAdultStage(const IndividualRecord& record) = 0;
+  // After the duration of `stage` is read into the record.
+  virtual void durationRead(const IndividualRecord&, int /*stage*/) {}
+  // After a daily value is read, before it is used.
+  virtual void valueRead(const IndividualRecord&, const ValueRead&) {}
+};
+
+bool isSexLetter(const std::string& letter);
+
+// Label of an individual in messages: "individual no.7".
+std::string individualItem(long individual);
+
+// Reads the record at `position` with the grammar, applying `rules` at each step.
+IndividualRecord readIndividualRecord(DataFields& fields, int position, int numStages,
+                                      RecordRules& rules);
+
+// The stage column of T(x,j) that a value read in `stage` goes to: a male's
+// values in a surviving stage from K on go to the male adult column K+1.
+int consumptionColumn(const IndividualRecord& record, int stage, int numStages);
+
+}  // namespace vorelan

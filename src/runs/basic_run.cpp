@@ -1,0 +1,83 @@
+#include "runs/basic_run.h"
+
+#include <array>
+
+#include "datafile/data_file_checks.h"
+#include "lifetable/life01.h"
+#include "lifetable/life02.h"
+#include "lifetable/life03.h"
+#include "lifetable/life04.h"
+#include "lifetable/life05.h"
+#include "lifetable/life10.h"
+#include "datafile/raw_data_reader.h"
+#include "lifetable/stage_daily_mean_consumption.h"
+#include "report/figure_data_files.h"
+#include "report/file_failure.h"
+#include "report/life06.h"
+#include "report/life11.h"
+#include "report/life12.h"
+#include "report/matrix_tables.h"
+#include "report/print_stage_consumption.h"
+#include "report/statistics_files.h"
+
+namespace vorelan {
+namespace {
+
+constexpr auto BasicRunOrder = std::to_array<NamedStep>({
+    // The file may have been edited since it was opened: check it again, so
+    // that the life table is only computed from a file that passed.
+    {"CheckData2005", &CheckData2005},
+    {"InputData", &InputData},
+    {"life01", &life01},
+    {"life02", &life02},
+    {"life10", &life10},
+    {"life11", &life11},
+    {"PrintStageConsumption", &PrintStageConsumption},
+    {"life12", &life12},
+    {"life03", &life03},
+    {"life04", &life04},
+    {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
+    {"life05", &life05},
+    {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
+    {"life06", &life06},
+    {"life07", &life07},
+});
+
+constexpr auto BasicRunClosingWrites = std::to_array<NamedStep>({
+    {"WriteStageConsumptionRawDataInColumnForStatistics",
+     &WriteStageConsumptionRawDataInColumnForStatistics},
+    {"WriteStageConsumptionForTukeyKramer", &WriteStageConsumptionForTukeyKramer},
+});
+
+void runSteps(std::span<const NamedStep> steps, AnalysisState& state, Platform& platform) {
+  for (const NamedStep& step : steps) step.run(state, platform);
+}
+
+void closeReport(AnalysisState& state, Platform& platform) {
+  TextOutputFile& report = state.files.file3;
+  const bool wasOpen = report.isOpen();
+  if (!report.close() && wasOpen) reportUnwritableFile(platform, report.path());
+}
+
+}  // namespace
+
+std::span<const NamedStep> basicRunOrder() { return BasicRunOrder; }
+std::span<const NamedStep> basicRunClosingWrites() { return BasicRunClosingWrites; }
+
+BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
+                         const std::function<void()>& lifeTableReady) {
+  BasicRunOutcome outcome = BasicRunOutcome::AlreadyDone;
+  if (state.run.BasicRunDone != "yes") {
+    state.run.ResampleMethod = "j";
+    runSteps(basicRunOrder(), state, platform);
+    if (lifeTableReady) lifeTableReady();
+    runSteps(basicRunClosingWrites(), state, platform);
+    state.run.BasicRunC0 = state.ageVectors.TotalNetConsumptionRate;
+    outcome = BasicRunOutcome::Computed;
+  }
+  state.run.BasicRunDone = "yes";
+  closeReport(state, platform);
+  return outcome;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,91 @@
+#include "runs/open_data_file.h"
+
+#include <cctype>
+
+#include "datafile/data_file_checks.h"
+#include "datafile/field_reader.h"
+#include "report/file_failure.h"
+
+namespace vorelan {
+namespace {
+
+constexpr const char* TimeUnitPrompt = "Enter the time unit of your data (1 or 0.5)";
+constexpr const char* TimeUnitTitle = "Each time unit =?";
+// Longer steps than this are no life table of days; it also keeps every
+// printed age finite.
+constexpr double MaxTimeUnitDays = 1000;
+
+// Asks until the answer is a positive number; nothing on Cancel.
+std::optional<double> askTimeUnit(Platform& platform) {
+  for (;;) {
+    const auto answer = platform.input.ask(TimeUnitPrompt, TimeUnitTitle, "1");
+    if (!answer) return std::nullopt;
+    const auto value = leadingNumber(*answer);
+    if (value && *value > 0 && *value <= MaxTimeUnitDays) return value;
+    platform.message.show("The time unit must be a positive number, such as 1 or 0.5.", TimeUnitTitle);
+  }
+}
+
+bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::optional<double> leadingNumber(const std::string& answer) {
+  const std::size_t n = answer.size();
+  const auto isDigit = [&](std::size_t k) {
+    return k < n && std::isdigit(static_cast<unsigned char>(answer[k]));
+  };
+  std::size_t start = 0;
+  while (start < n && std::isspace(static_cast<unsigned char>(answer[start]))) ++start;
+  // The longest prefix that reads as a number, found in one pass so that a
+  // long answer costs no more than its length.
+  std::size_t end = start;
+  if (end < n && (answer[end] == '+' || answer[end] == '-')) ++end;
+  while (isDigit(end)) ++end;
+  if (end < n && answer[end] == '.') {
+    ++end;
+    while (isDigit(end)) ++end;
+  }
+  if (end < n && (answer[end] == 'e' || answer[end] == 'E')) {
+    std::size_t exponent = end + 1;
+    if (exponent < n && (answer[exponent] == '+' || answer[exponent] == '-')) ++exponent;
+    if (isDigit(exponent)) {
+      while (isDigit(exponent)) ++exponent;
+      end = exponent;
+    }
+  }
+  return parseNumber(std::string_view(answer).substr(start, end - start));
+}
+
+std::string baseFileNameOf(const std::string& dataFileName) {
+  // Four characters, not bytes: a name may hold letters outside ASCII.
+  std::size_t end = dataFileName.size();
+  for (int dropped = 0; dropped < 4 && end > 0; ++dropped) {
+    --end;
+    while (end > 0 && isUtf8Continuation(dataFileName[end])) --end;
+  }
+  return dataFileName.substr(0, end);
+}
+
+bool OpenDataFile(AnalysisState& state, Platform& platform) {
+  const auto timeUnit = askTimeUnit(platform);
+  if (!timeUnit) return false;
+  state.run.TimeUnit = *timeUnit;
+
+  const std::string path = platform.fileDialog.openFile();
+  if (path.empty()) return false;
+
+  state.report.DataFileName = path;
+  state.report.BaseFileName = baseFileNameOf(path);
+  state.report.ReportFileName = state.report.BaseFileName + BasicReportSuffix;
+
+  // The report of an earlier good run is only replaced once this file has passed.
+  CheckData2005(state, platform);
+  if (!state.files.file3.open(state.report.ReportFileName)) {
+    reportUnwritableFile(platform, state.report.ReportFileName);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,64 @@
+#include "datafile/field_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vorelan {
+namespace {
+
+std::vector<std::string> allFields(const std::string& content) {
+  FieldReader reader(content);
+  std::vector<std::string> fields;
+  while (auto field = reader.next()) fields.push_back(field->text);
+  return fields;
+}
+
+struct FieldCase {
+  const char* name;
+  std::string content;
+  std::vector<std::string> fields;
+};
+
+void PrintTo(const FieldCase& c, std::ostream* out) { *out << c.name; }
+
+class FieldReaderCases : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(FieldReaderCases, ReadsTheFields) { EXPECT_EQ(allFields(GetParam().content), GetParam().fields); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, FieldReaderCases,
+    ::testing::Values(
+        FieldCase{"comma_and_line_end", "1,M\n2,F\n", {"1", "M", "2", "F"}},
+        FieldCase{"blanks_before_a_field", " 1,M\nL1, L4\n", {"1", "M", "L1", "L4"}},
+        FieldCase{"blanks_after_a_field", "L1 ,L4  \n", {"L1", "L4"}},
+        FieldCase{"quoted_text_holds_commas", "\"Mites, 2015\",Observer\n", {"Mites, 2015", "Observer"}},
+        FieldCase{"quoted_text_keeps_blanks", "\" a b \"\n", {" a b "}},
+        FieldCase{"crlf_line_ends", "1,M\r\n2,F\r\n", {"1", "M", "2", "F"}},
+        FieldCase{"byte_order_mark", "\xEF\xBB\xBFProject\nUser\n", {"Project", "User"}},
+        FieldCase{"empty_lines_between_fields", "1\n\n\r\n2\n", {"1", "2"}},
+        FieldCase{"record_over_several_lines", "1,M,\n2,3\n", {"1", "M", "2", "3"}},
+        FieldCase{"two_records_on_a_line", "1,M,-1,2,F,-1\n", {"1", "M", "-1", "2", "F", "-1"}},
+        FieldCase{"empty_field_between_commas", "1,,2\n", {"1", "", "2"}},
+        FieldCase{"no_line_end_at_file_end", "1,2", {"1", "2"}},
+        FieldCase{"empty_file", "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct NumberCase {
+  const char* text;
+  std::optional<double> value;
+};
+
+TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
+  const std::vector<NumberCase> cases = {
+      {"3", 3},       {"-1", -1},     {"+2", 2},     {"0.5", 0.5}, {".25", 0.25},
+      {"5.", 5},      {"1e2", 100},   {"-1.5E-1", -0.15},
+      {"", std::nullopt}, {"abc", std::nullopt}, {"1,5", std::nullopt}, {"1e", std::nullopt},
+      {"-", std::nullopt}, {"1 2", std::nullopt}, {"nan", std::nullopt}, {"1e999", std::nullopt}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(parseNumber(c.text), c.value) << "text \"" << c.text << "\"";
+  }
+}
+
+}  // namespace
+}  // namespace vorelan
