@@ -27,6 +27,11 @@ struct RunFlags {
   std::string ResamplingDone;
   std::string SASDRead;
   double BasicRunC0 = 0;
+  // Phases of the program's run that decide which controls of the main
+  // window can be used (see runs/main_window_controls.h).
+  bool DataFileAwaitingRun = false;  // a data file was opened and not yet run
+  bool ResamplingRunning = false;    // a jackknife or bootstrap run is going on
+  bool AnalysisClosed = false;       // the user closed the analysis from the result window
 };
 
 }  // namespace vorelan

@@ -26,27 +26,27 @@ namespace {
 constexpr auto BasicRunOrder = std::to_array<NamedStep>({
     // The file may have been edited since it was opened: check it again, so
     // that the life table is only computed from a file that passed.
-    {"CheckData2005", &CheckData2005},
-    {"InputData", &InputData},
-    {"life01", &life01},
-    {"life02", &life02},
-    {"life10", &life10},
-    {"life11", &life11},
-    {"PrintStageConsumption", &PrintStageConsumption},
-    {"life12", &life12},
-    {"life03", &life03},
-    {"life04", &life04},
-    {"PrintLife04MatrixTables", &PrintLife04MatrixTables},
-    {"life05", &life05},
-    {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption},
-    {"life06", &life06},
-    {"life07", &life07},
+    {"CheckData2005", &CheckData2005, StepRole::Checks},
+    {"InputData", &InputData, StepRole::Reads},
+    {"life01", &life01, StepRole::Computes},
+    {"life02", &life02, StepRole::Computes},
+    {"life10", &life10, StepRole::Computes},
+    {"life11", &life11, StepRole::Prints},
+    {"PrintStageConsumption", &PrintStageConsumption, StepRole::Prints},
+    {"life12", &life12, StepRole::Prints},
+    {"life03", &life03, StepRole::Computes},
+    {"life04", &life04, StepRole::Computes},
+    {"PrintLife04MatrixTables", &PrintLife04MatrixTables, StepRole::Prints},
+    {"life05", &life05, StepRole::Computes},
+    {"CalculateStageDailyMeanConsumption", &CalculateStageDailyMeanConsumption, StepRole::Computes},
+    {"life06", &life06, StepRole::Prints},
+    {"life07", &life07, StepRole::Prints},
 });
 
 constexpr auto BasicRunClosingWrites = std::to_array<NamedStep>({
     {"WriteStageConsumptionRawDataInColumnForStatistics",
-     &WriteStageConsumptionRawDataInColumnForStatistics},
-    {"WriteStageConsumptionForTukeyKramer", &WriteStageConsumptionForTukeyKramer},
+     &WriteStageConsumptionRawDataInColumnForStatistics, StepRole::Prints},
+    {"WriteStageConsumptionForTukeyKramer", &WriteStageConsumptionForTukeyKramer, StepRole::Prints},
 });
 
 void runSteps(std::span<const NamedStep> steps, AnalysisState& state, Platform& platform) {
@@ -76,6 +76,7 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
     outcome = BasicRunOutcome::Computed;
   }
   state.run.BasicRunDone = "yes";
+  state.run.DataFileAwaitingRun = false;
   closeReport(state, platform);
   return outcome;
 }

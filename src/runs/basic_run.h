@@ -11,9 +11,14 @@ namespace vorelan {
 
 using AnalysisStep = void (*)(AnalysisState&, Platform&);
 
+// What a step does: the tests of the life table repeat the computing steps
+// in the driver's own order.
+enum class StepRole { Checks, Reads, Computes, Prints };
+
 struct NamedStep {
   const char* name;
   AnalysisStep run;
+  StepRole role;
 };
 
 // The steps of the Basic Run in their order.

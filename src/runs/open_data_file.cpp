@@ -85,6 +85,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
     reportUnwritableFile(platform, state.report.ReportFileName);
     return false;
   }
+  state.run.DataFileAwaitingRun = true;
   return true;
 }
 

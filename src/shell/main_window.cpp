@@ -18,6 +18,7 @@
 #include "shell/emblem.h"
 #include "shell/greeting.h"
 #include "shell/main_window_texts.h"
+#include "runs/main_window_controls.h"
 #include "ui/window_handler.h"
 
 namespace vorelan {
@@ -258,7 +259,7 @@ QWidget* Form1::buildAuthorFrame() {
 
 void Form1::connectHandlers() {
   const auto on = [this](QPushButton* button, auto handler) {
-    connectClick(button, this, handler, state_, platform_);
+    connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
   };
   on(cmdOpenDataFile, &Form1::cmdOpenDataFile_Click);
   on(cmdBasicRun, &Form1::cmdBasicRun_Click);
@@ -287,26 +288,9 @@ void Form1::Form_Load() {
   Label12->setText(QString::fromStdString(programTitle()));
   Label10->setText(QString::fromStdString(contactBlock()));
 
-  cmdBasicRun->setEnabled(false);
-  cmdBasicRun->setVisible(true);
-  Command3->setEnabled(true);
-  Command4->setEnabled(false);
-  cmdJackknife->setEnabled(false);
   Label13->setVisible(true);
   Label14->setVisible(true);
-  Frame4->setEnabled(true);
-  Frame1->setEnabled(true);
-
-  // The other starting states of the main window.
-  cmdCompare2boots->setEnabled(false);
-  cmdCompare2boots->setVisible(false);
-  cmdBootstrap->setEnabled(false);
-  Command6->setEnabled(false);
-  Command23->setEnabled(false);
-  Command27->setEnabled(false);
-  Command28->setEnabled(false);
-  lblBootBegin->setVisible(false);
-  lblBootEnd->setVisible(false);
+  applyControlStates();
 
   Label14->setText(QString::fromStdString(usageHint()));
   // The grey box of the second saying shows once it holds one.
@@ -314,37 +298,50 @@ void Form1::Form_Load() {
   Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-void Form1::handle(const std::function<void()>& work) { runWindowHandler(state_, platform_, work); }
+void Form1::handle(const std::function<void()>& work) {
+  if (runWindowHandler(state_, platform_, work)) applyControlStates();
+}
+
+void Form1::applyControlStates() {
+  const MainWindowControls c = mainWindowControls(state_);
+  cmdOpenDataFile->setEnabled(c.cmdOpenDataFile);
+  Label2->setEnabled(c.Label2);
+  cmdBasicRun->setEnabled(c.cmdBasicRun);
+  cmdBootstrap->setEnabled(c.cmdBootstrap);
+  cmdJackknife->setEnabled(c.cmdJackknife);
+  cmdCompare2boots->setEnabled(c.cmdCompare2boots);
+  cmdCompare2boots->setVisible(c.cmdCompare2bootsVisible);
+  Command6->setEnabled(c.Command6);
+  Command4->setEnabled(c.Command4);
+  Command23->setEnabled(c.Command23);
+  Command27->setEnabled(c.Command27);
+  Command28->setEnabled(c.Command28);
+  Frame1->setEnabled(c.Frame1);
+  for (QPushButton* figure : {Command16, Command13, Command14, Command15, Command3, Command5, Command7})
+    figure->setEnabled(c.figureButtons);
+  if (c.histogramShown) {
+    MSChart1->setVisible(false);
+    MSChart2->setVisible(true);
+  }
+  lblBootBegin->setVisible(c.bootstrapTimesShown);
+  lblBootEnd->setVisible(c.bootstrapTimesShown);
+}
 
 void Form1::cmdOpenDataFile_Click() {
   if (!OpenDataFile(state_, platform_)) return;
-  cmdBasicRun->setEnabled(true);
-  cmdJackknife->setEnabled(false);
+  applyControlStates();
   cmdBasicRun->setFocus();
-  cmdOpenDataFile->setEnabled(false);
-  Label2->setEnabled(true);
 }
 
 void Form1::cmdBasicRun_Click() {
-  if (state_.run.BasicRunDone != "yes") cmdOpenDataFile->setEnabled(false);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const struct CursorBack {
     ~CursorBack() { QApplication::restoreOverrideCursor(); }
   } cursorBack;
   BasicRun(state_, platform_, [this] {
-    Command4->setEnabled(true);
-    cmdJackknife->setEnabled(true);
-    Command23->setEnabled(true);
-    Command27->setEnabled(true);
-    Command28->setEnabled(true);
-    Frame1->setEnabled(true);
-    cmdBootstrap->setEnabled(true);
-    cmdBootstrap->setVisible(true);
-    cmdCompare2boots->setVisible(true);
     Command16->setFocus();
     ShowCij();
   });
-  Command6->setEnabled(true);
 }
 
 // The check asked for from the notice line or "Step 1." (it tells the user

@@ -100,6 +100,8 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   QWidget* buildChartArea();
   QWidget* buildAuthorFrame();
   void connectHandlers();
+  // Enables and shows the controls as the phase of the run allows.
+  void applyControlStates();
   void Form_Load();
 
   void cmdOpenDataFile_Click();

@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "lifetable/life01.h"
 #include "support/life_table_run.h"
 
 namespace vorelan {

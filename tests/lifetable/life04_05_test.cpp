@@ -4,6 +4,7 @@
 
 #include "lifetable/life04.h"
 #include "lifetable/life05.h"
+#include "lifetable/stage_daily_mean_consumption.h"
 #include "support/life_table_run.h"
 
 namespace vorelan {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "lifetable/life01.h"
 #include "support/life_table_run.h"
 
 namespace vorelan {

@@ -5,14 +5,8 @@
 #include <vector>
 
 #include "datafile/field_reader.h"
-#include "lifetable/life01.h"
-#include "lifetable/life02.h"
-#include "lifetable/life03.h"
-#include "lifetable/life04.h"
-#include "lifetable/life05.h"
-#include "lifetable/life10.h"
 #include "datafile/raw_data_reader.h"
-#include "lifetable/stage_daily_mean_consumption.h"
+#include "runs/basic_run.h"
 #include "support/cohort_text.h"
 #include "support/scripted_platform.h"
 
@@ -30,16 +24,11 @@ inline void readInto(AnalysisState& state, const std::string& text, double timeU
   InputDataA(state, reader, platform);
 }
 
-// Every computation of the Basic Run, in its order.
+// Every computation of the Basic Run, in the driver's own order.
 inline void runLifeTableSteps(AnalysisState& state, ScriptedPlatform& script) {
   Platform platform = script.platform();
-  life01(state, platform);
-  life02(state, platform);
-  life10(state, platform);
-  life03(state, platform);
-  life04(state, platform);
-  life05(state, platform);
-  CalculateStageDailyMeanConsumption(state, platform);
+  for (const NamedStep& step : basicRunOrder())
+    if (step.role == StepRole::Computes) step.run(state, platform);
 }
 
 // The state after reading the records and running the computations.

@@ -1,0 +1,73 @@
+#include "runs/main_window_controls.h"
+
+namespace vorelan {
+namespace {
+
+MainWindowControls afterBasicRun() {
+  MainWindowControls c;
+  c.cmdOpenDataFile = false;
+  // Basic Run stays enabled: a later click only closes the report.
+  c.cmdBasicRun = true;
+  c.cmdBootstrap = true;
+  c.cmdJackknife = true;
+  c.cmdCompare2bootsVisible = true;
+  c.Command6 = true;
+  c.Command4 = c.Command23 = c.Command27 = c.Command28 = true;
+  return c;
+}
+
+// While a resampling run goes, nothing that starts other work can be used;
+// the result windows still show the Basic Run.
+MainWindowControls whileResampling(const AnalysisState& state) {
+  MainWindowControls c = afterBasicRun();
+  c.cmdOpenDataFile = c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
+  c.Command6 = c.Command4 = false;
+  c.Frame1 = c.figureButtons = false;
+  c.bootstrapTimesShown = state.run.ResampleMethod == "b";
+  return c;
+}
+
+// One resampling run per run of the program: afterwards only opening another
+// data file, the result windows and, after a bootstrap, the comparison of two
+// bootstrap results remain.
+MainWindowControls afterResampling(const AnalysisState& state) {
+  MainWindowControls c = whileResampling(state);
+  c.cmdOpenDataFile = true;
+  c.histogramShown = true;
+  c.cmdCompare2boots = state.run.ResampleMethod == "b";
+  return c;
+}
+
+}  // namespace
+
+MainWindowPhase mainWindowPhase(const AnalysisState& state) {
+  if (state.run.ResamplingRunning) return MainWindowPhase::Resampling;
+  if (state.run.DataFileAwaitingRun) return MainWindowPhase::FileOpened;
+  if (state.run.ResamplingDone == "yes") return MainWindowPhase::ResamplingDone;
+  if (state.run.BasicRunDone == "yes") return MainWindowPhase::BasicRunDone;
+  return MainWindowPhase::Start;
+}
+
+MainWindowControls mainWindowControls(const AnalysisState& state) {
+  MainWindowControls c;
+  switch (mainWindowPhase(state)) {
+    case MainWindowPhase::Start: break;
+    case MainWindowPhase::FileOpened:
+      c = state.run.ResamplingDone == "yes" ? afterResampling(state)
+          : state.run.BasicRunDone == "yes" ? afterBasicRun()
+                                            : MainWindowControls{};
+      c.cmdOpenDataFile = false;
+      c.cmdBasicRun = true;
+      c.cmdJackknife = false;
+      break;
+    case MainWindowPhase::BasicRunDone: c = afterBasicRun(); break;
+    case MainWindowPhase::Resampling: c = whileResampling(state); break;
+    case MainWindowPhase::ResamplingDone: c = afterResampling(state); break;
+  }
+  // After the user closed the analysis from the result window, no other data
+  // file can be opened in this run of the program.
+  if (state.run.AnalysisClosed) c.cmdOpenDataFile = false;
+  return c;
+}
+
+}  // namespace vorelan
