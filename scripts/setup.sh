@@ -1,23 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Vorelan needs,
-# skipping those already present.
+# Installs the Debian packages of scripts/packages.txt that building, testing
+# and running Vorelan need, skipping those already present.
 set -euo pipefail
-
-packages=(
-  build-essential cmake
-  libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev libgl-dev
-  fonts-dejavu-core
-)
+# shellcheck source=package_list.sh
+source "$(dirname "$0")/package_list.sh"
 
 missing=()
-for package in "${packages[@]}"; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
+while read -r package; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done < <(listed_packages)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Several builds may set up at once: wait for another apt-get to finish.
+wait_for_lock=(-o DPkg::Lock::Timeout=600)
+"${sudo_cmd[@]}" apt-get "${wait_for_lock[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get "${wait_for_lock[@]}" install -y -qq \
+  --no-install-recommends "${missing[@]}"
