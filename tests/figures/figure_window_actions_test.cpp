@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "figure_windows.h"
-#include "small_life_table.h"
+#include "support/small_life_table.h"
 #include "support/scripted_platform.h"
 
 namespace vorelan {

@@ -5,49 +5,18 @@
 #include <memory>
 
 #include "figure_windows.h"
-#include "small_life_table.h"
+#include "support/life_table_figure_expectations.h"
+#include "support/small_life_table.h"
 #include "support/scripted_platform.h"
 
 namespace vorelan {
 namespace {
 
+using testing::expectedY;
+using testing::Expected;
+using testing::Figures;
 using testing::SmallMaxAge;
 using testing::SmallStages;
-
-// What each figure must show, worked out from the figure table.
-struct Expected {
-  LifeTableFigure figure;
-  const char* name;
-  const char* title;
-  const char* mainYTitle;
-  const char* largeYTitle;
-  const char* xTitle;
-  bool perStage;
-  int source;          // matrix 1..4 (s, g, d, c) or vector 1..3 (l, q, k)
-  bool yAutomatic;
-  int yDivisions;      // on a fresh chart; 0: not set
-};
-
-const Expected Figures[] = {
-    {LifeTableFigure::Sxj, "s(x,j)", "Survival rate to each age-stage group", "S(i,j)", "S(i,j)", "age", true, 1,
-     false, 11},
-    {LifeTableFigure::Gij, "g(x,j)", "Age-stage specific growth probability", "g(x,j)", "g(i,j)", "Age", true, 2,
-     false, 11},
-    {LifeTableFigure::Dij, "d(x,j)", "Age-stage specific development probability", "d(x,j)", "d(i,j)", "Age", true,
-     3, false, 11},
-    {LifeTableFigure::Cij, "c(x,j)", "Age-stage specific consumption rate", "c(x,j)", "c(i,j)", "Age", true, 4, true,
-     0},
-    {LifeTableFigure::Lx, "l(x)", "Age-specific survival rate", "l(x)", "l(x)", "Age", false, 1, false, 0},
-    {LifeTableFigure::LxCx, "l(x)c(x)", "Age-specific net consumption", "l(x)*c(x)", "l(x)*c(x)", "Age", false, 2,
-     true, 0},
-    {LifeTableFigure::Cx, "c(x)", "Age-specific consumption rate", "c(x)", "c(x)", "Age", false, 3, true, 0},
-};
-
-double expectedY(const Expected& e, int age, int column) {
-  if (!e.perStage) return testing::smallVectorValue(e.source, age);
-  const double value = testing::smallMatrixValue(e.source, age, column);
-  return e.source == 4 ? value * 100 : value;
-}
 
 // Both windows, each over a fresh small life table.
 struct Windows {
@@ -134,21 +103,6 @@ class LifeTableFiguresTest : public QObject {
     QVERIFY(chart.yAxis.majorGrid.color == (Rgb{0, 0, 0}));
   }
 
-  // The divisions of the y scale: eleven for s, g and d, not set otherwise.
-  void divisionsOnAFreshChart_data() { figureRows(); }
-  void divisionsOnAFreshChart() {
-    QFETCH(int, index);
-    QFETCH(bool, onMain);
-    const Expected& e = Figures[index];
-    AnalysisState state;
-    testing::fillSmallLifeTable(state);
-    ChartData chart;
-    fillLifeTableFigure(chart, state, e.figure, onMain ? FigureWindow::Main : FigureWindow::Large);
-    QCOMPARE(chart.yAxis.majorDivisions, e.yDivisions);
-    // Only the s(x,j) figure sets the legend's font size.
-    QCOMPARE(chart.legendFont.size, e.figure == LifeTableFigure::Sxj ? 8.0 : 0.0);
-  }
-
   // l(x)c(x) and g(x,j) take their x values from AgeValue, the others from the age itself.
   void xValuesOfTheAgeVectorFigures() {
     Windows w;
@@ -203,17 +157,6 @@ class LifeTableFiguresTest : public QObject {
         QCOMPARE(y->tickCount(), c.ticks);
       }
     }
-  }
-
-  // The figures before any Basic Run draw the empty life table.
-  void aFigureOfTheEmptyStateHasOneSeriesOfTwoRows() {
-    AnalysisState state;
-    ChartData chart;
-    fillLifeTableFigure(chart, state, LifeTableFigure::Sxj, FigureWindow::Main);
-    QCOMPARE(chart.grid.columnCount(), 2);
-    QCOMPARE(chart.grid.rowCount(), 2);
-    QCOMPARE(chart.grid.data(2, 1), 1.0);
-    QCOMPARE(chart.grid.data(2, 2), 0.0);
   }
 
  private:
