@@ -73,6 +73,27 @@ compiler_library() {
   echo "$found"
 }
 
+# The runtime library of a -fsanitize= name: clang keeps its own in its
+# runtime folder, GCC's are found like -l libraries.
+sanitizer_runtime() {
+  local clang_runtimes
+  clang_runtimes=$("$compiler" --print-runtime-dir 2>/dev/null || true)
+  if [ -n "$clang_runtimes" ]; then
+    case "$1" in
+      address) echo "$clang_runtimes/libclang_rt.asan-$(uname -m).a" ;;
+      undefined) echo "$clang_runtimes/libclang_rt.ubsan_standalone-$(uname -m).a" ;;
+      *) echo "$clang_runtimes/libclang_rt.$1-$(uname -m).a" ;;
+    esac
+  else
+    case "$1" in
+      address) compiler_library asan ;;
+      undefined) compiler_library ubsan ;;
+      thread) compiler_library tsan ;;
+      leak) compiler_library lsan ;;
+    esac
+  fi
+}
+
 # Libraries on the link lines of every target (Makefiles or Ninja), as full
 # paths: -lNAME and the sanitizers' runtimes are looked up as the compiler
 # finds them.
@@ -85,12 +106,7 @@ linked_libraries() {
       -l*) compiler_library "${token#-l}" ;;
       -fsanitize=*)
         for sanitizer in $(tr ',' ' ' <<<"${token#-fsanitize=}"); do
-          case "$sanitizer" in
-            address) compiler_library asan ;;
-            undefined) compiler_library ubsan ;;
-            thread) compiler_library tsan ;;
-            leak) compiler_library lsan ;;
-          esac
+          sanitizer_runtime "$sanitizer"
         done ;;
       *) echo "$token" ;;
     esac
