@@ -2,6 +2,7 @@
 // The whole state of one analysis, passed by reference to every step.
 // Members are grouped as the steps fill them; each step reads what the
 // earlier ones left and leaves its results for the later ones.
+#include "basic_run_results.h"
 #include "bootstrap_state.h"
 #include "cohort_data.h"
 #include "jackknife_state.h"
@@ -27,6 +28,7 @@ struct AnalysisState {
   OpenFiles files;                 // files held open between steps
   BootstrapState bootstrap;        // bootstrap sample size
   JackknifeState jackknife;        // the omitted individual and the C0 of each pass
+  BasicRunResults basicRun;        // what the result windows show, kept when the Basic Run ends
 };
 
 }  // namespace vorelan

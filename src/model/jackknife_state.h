@@ -16,6 +16,9 @@ struct JackknifeState {
   // C0 without individual k and its pseudo-value n C0(all) - (n-1) C0(without k).
   Array1<double> JackC0{limits::MaxIndividuals + 1};
   Array1<double> JackPseudoC0{limits::MaxIndividuals + 1};
+  // Mean and standard error of the pseudo-values.
+  double JackMean = 0;
+  double JackSE = 0;
 };
 
 }  // namespace vorelan

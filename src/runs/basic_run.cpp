@@ -19,6 +19,7 @@
 #include "report/matrix_tables.h"
 #include "report/print_stage_consumption.h"
 #include "report/statistics_files.h"
+#include "results/keep_basic_run_results.h"
 
 namespace vorelan {
 namespace {
@@ -70,6 +71,7 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
   if (state.run.BasicRunDone != "yes") {
     state.run.ResampleMethod = "j";
     runSteps(basicRunOrder(), state, platform);
+    KeepBasicRunResults(state);
     if (lifeTableReady) lifeTableReady();
     runSteps(basicRunClosingWrites(), state, platform);
     state.run.BasicRunC0 = state.ageVectors.TotalNetConsumptionRate;

@@ -1,0 +1,73 @@
+#include "results/output_file_list.h"
+
+#include <filesystem>
+#include <span>
+
+#include "report/figure_data_files.h"
+#include "results/resampling_result.h"
+
+namespace vorelan {
+namespace {
+
+struct ListedFile {
+  const char* caption;
+  const char* suffix;
+};
+
+constexpr ListedFile BasicRunFiles[] = {
+    {"The age-stage consumption rate c(x,j):", AgeStageConsumptionRateSuffix},
+    {"The age-specific survival l(x), consumption k(x) and net consumption q(x):", AgeSurvivalConsumptionSuffix},
+    {"The total consumption T(x,j) of each age-stage group:", AgeStageTotalConsumptionSuffix},
+    {"The consumption rate c(x,j) of each stage, for a predation program:", CxjForPredationSuffix},
+    {"The total consumption T(x) of each age:", AgeTotalConsumptionSuffix},
+};
+
+constexpr ListedFile DistributionFiles[] = {
+    {"The predation rates from the stable age-stage distribution:", "_0_Output_Finite_Predation_Rate_omega.txt"},
+};
+
+constexpr ListedFile JackknifeFiles[] = {
+    {"The jackknife pseudo-values of C0, for a t-test:", "_5_Pseudo_Consumption_Rate_For_t-test.txt"},
+    {"The frequency table of the jackknife pseudo-values of C0:", "_9_Fig_Jackknife-Co frequency.txt"},
+};
+
+constexpr ListedFile BootstrapFiles[] = {
+    {"The bootstrap values of C0, one a line:", "_4_Bootstrap_C0_in column.txt"},
+    {"The bootstrap values of C0, five a line:", "_4_Bootstrap_C0-in Row.txt"},
+    {"The frequency table of the bootstrap values of C0:", "_9_Bootstrap-Co frequency.txt"},
+    {"The bootstrap values of the finite predation rate:", "_4_Bootstrap_Omega_in column.txt"},
+    {"The bootstrap values of the stable predation rate:", "_4_Bootstrap_Psi_in column.txt"},
+    {"The bootstrap values of Qp:", "_4_Bootstrap_Qp_in column.txt"},
+};
+
+// The files of the runs that have finished.
+std::vector<std::span<const ListedFile>> filesOfFinishedRuns(const AnalysisState& state) {
+  std::vector<std::span<const ListedFile>> families;
+  if (state.run.BasicRunDone == "yes") families.emplace_back(BasicRunFiles);
+  if (state.run.SASDRead == "Yes") families.emplace_back(DistributionFiles);
+  if (resamplingFinished(state)) {
+    if (state.run.ResampleMethod == "j") families.emplace_back(JackknifeFiles);
+    if (state.run.ResampleMethod == "b") families.emplace_back(BootstrapFiles);
+  }
+  return families;
+}
+
+bool fileExists(const std::string& name) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(name), error);
+}
+
+}  // namespace
+
+OutputFileList doneformFiles(const AnalysisState& state) {
+  OutputFileList list{state.report.ReportFileName, {}};
+  for (std::span<const ListedFile> family : filesOfFinishedRuns(state)) {
+    for (const ListedFile& file : family) {
+      std::string name = state.report.BaseFileName + file.suffix;
+      if (fileExists(name)) list.files.push_back({file.caption, std::move(name)});
+    }
+  }
+  return list;
+}
+
+}  // namespace vorelan

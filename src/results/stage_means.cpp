@@ -1,0 +1,20 @@
+#include "results/stage_means.h"
+
+#include "results/cell_text.h"
+
+namespace vorelan {
+
+StageMeans StageMeanTable(const BasicRunResults& r) {
+  StageMeans table;
+  table.projectLine = r.ProjectName + " (detailed results see " + r.ReportFileName + ").";
+  if (!r.kept) return table;
+  for (int j = 1; j <= r.NumStages; ++j) {
+    const auto at = static_cast<std::size_t>(j);
+    const std::int32_t n = r.StageDurN(at);
+    table.rows.push_back({j == r.NumStages ? "Adult" : r.StageName(at), meanText(r.StageDurMean(at), n, 2),
+                          standardErrorText(r.StageDurSD(at), n, 2)});
+  }
+  return table;
+}
+
+}  // namespace vorelan

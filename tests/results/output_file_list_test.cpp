@@ -1,0 +1,83 @@
+// The list of the output files window: the report of the last run, then the
+// files the finished runs wrote, only those that exist.
+#include <gtest/gtest.h>
+
+#include "results/output_file_list.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+struct Folder {
+  testing::TempDir dir;
+  AnalysisState state;
+
+  Folder() {
+    state.report.BaseFileName = (dir.path() / "mites").string();
+    state.report.ReportFileName = name("_0_Basic_Output.txt");
+    state.run.BasicRunDone = "yes";
+    state.run.ResampleMethod = "j";
+  }
+  std::string name(const std::string& suffix) const { return state.report.BaseFileName + suffix; }
+  void write(const std::string& suffix) const { dir.write("mites" + suffix, "x"); }
+  std::vector<std::string> listed() const {
+    std::vector<std::string> names;
+    for (const auto& file : doneformFiles(state).files) names.push_back(file.fileName);
+    return names;
+  }
+};
+
+const char* const BasicRunFiles[] = {"_1_Fig_Cxj.txt", "_2_Fig_Age_lx_Kx_qx.txt",
+                                     "_3_Fig_Total_age-stage consumption.txt", "_17_Cxj_For_Predation_Prog.txt",
+                                     "_Age_Total_Consumption.txt"};
+
+TEST(OutputFileList, AfterTheBasicRunTheReportAndTheFigureDataFiles) {
+  Folder f;
+  for (const char* suffix : BasicRunFiles) f.write(suffix);
+  const OutputFileList list = doneformFiles(f.state);
+  EXPECT_EQ(list.reportFileName, f.name("_0_Basic_Output.txt"));
+  std::vector<std::string> expected;
+  for (const char* suffix : BasicRunFiles) expected.push_back(f.name(suffix));
+  EXPECT_EQ(f.listed(), expected);
+  for (const auto& file : list.files) {
+    EXPECT_FALSE(file.caption.empty());
+    EXPECT_EQ(file.caption.back(), ':');
+  }
+}
+
+TEST(OutputFileList, OnlyFilesThatExistAreListed) {
+  Folder f;
+  f.write("_1_Fig_Cxj.txt");
+  EXPECT_EQ(f.listed(), (std::vector<std::string>{f.name("_1_Fig_Cxj.txt")}));
+}
+
+// Files of an earlier run of the program in the same folder are not listed
+// before this run has written them.
+TEST(OutputFileList, ResamplingFilesOnceTheirRunHasFinished) {
+  Folder f;
+  for (const char* suffix : {"_5_Pseudo_Consumption_Rate_For_t-test.txt", "_9_Fig_Jackknife-Co frequency.txt",
+                             "_4_Bootstrap_C0_in column.txt", "_9_Bootstrap-Co frequency.txt"}) {
+    f.write(suffix);
+  }
+  EXPECT_TRUE(f.listed().empty());
+
+  f.state.run.ResamplingDone = "yes";
+  f.state.report.ReportFileName = f.name("_0_Jackknife_Output.txt");
+  EXPECT_EQ(doneformFiles(f.state).reportFileName, f.name("_0_Jackknife_Output.txt"));
+  EXPECT_EQ(f.listed(), (std::vector<std::string>{f.name("_5_Pseudo_Consumption_Rate_For_t-test.txt"),
+                                                  f.name("_9_Fig_Jackknife-Co frequency.txt")}));
+
+  f.state.run.ResampleMethod = "b";
+  EXPECT_EQ(f.listed(), (std::vector<std::string>{f.name("_4_Bootstrap_C0_in column.txt"),
+                                                  f.name("_9_Bootstrap-Co frequency.txt")}));
+}
+
+TEST(OutputFileList, BeforeAnyRunNothingIsListed) {
+  Folder f;
+  f.state.run.BasicRunDone.clear();
+  for (const char* suffix : BasicRunFiles) f.write(suffix);
+  EXPECT_TRUE(f.listed().empty());
+}
+
+}  // namespace
+}  // namespace vorelan
