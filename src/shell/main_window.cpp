@@ -45,6 +45,12 @@ QLabel* stepLabel(const char* caption, QWidget* parent) {
   return label;
 }
 
+// The box of the usage hint, in letters of the given size.
+QString hintStyle(double points) {
+  return QString("background: #1d3f9e; color: yellow; font-size: %1pt; font-weight: bold; padding: 14px;")
+      .arg(points);
+}
+
 }  // namespace
 
 Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
@@ -55,13 +61,25 @@ Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
       switcher_(*this),
       grafform_([this] {
         return new grafform(switcher_, state_, platform_, printer_, [this](QWidget& from) { leaveByQuitPath(from); });
-      }) {
+      }),
+      JackBootform_([this] {
+        return new JackBootform(switcher_, state_, platform_, printer_, [this] { handle([this] { closeAnalysis(); }); });
+      }),
+      stagmean_([this] { return new stagmean(switcher_, state_, platform_, printer_); }),
+      ResultFm_([this] { return new ResultFm(switcher_, state_, platform_, printer_); }),
+      doneform_([this] { return new doneform(switcher_, state_, platform_, printer_, nullptr); }) {
   buildControls();
   connectHandlers();
   Form_Load();
 }
 
-Form1::~Form1() { delete grafform_.loaded(); }
+Form1::~Form1() {
+  delete grafform_.loaded();
+  delete JackBootform_.loaded();
+  delete stagmean_.loaded();
+  delete ResultFm_.loaded();
+  delete doneform_.loaded();
+}
 
 void Form1::buildControls() {
   setWindowTitle("Vorelan - age-stage, two-sex life table of consumption");
@@ -204,8 +222,7 @@ QWidget* Form1::buildChartArea() {
   Label14 = new ClickableLabel(area);
   Label14->setWordWrap(true);
   Label14->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label14->setStyleSheet(
-      "background: #1d3f9e; color: yellow; font-size: 15.75pt; font-weight: bold; padding: 14px;");
+  Label14->setStyleSheet(hintStyle(15.75));
   stack->addWidget(MSChart1, 0, 0, 2, 1);
   stack->addWidget(MSChart2, 0, 0, 2, 1);
   stack->addWidget(Label13, 0, 0);
@@ -270,7 +287,11 @@ void Form1::connectHandlers() {
   on(Command3, &Form1::ShowLx);
   on(Command5, &Form1::ShowCx);
   on(Command7, &Form1::ShowLxCx);
+  on(Command2, &Form1::Command2_Click);
   on(Command4, &Form1::Command4_Click);
+  on(Command23, &Form1::Command23_Click);
+  on(Command27, &Form1::Command27_Click);
+  on(Command28, &Form1::Command28_Click);
   on(Command11, &Form1::Command11_Click);
   on(Command12, &Form1::Command12_Click);
   on(Command1, &Form1::Command1_Click);
@@ -355,6 +376,29 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command4_Click() { switcher_.open(*this, grafform_.get(), SwitchOrder::ShowThenHide); }
+
+// "B or J results".
+void Form1::Command2_Click() { switcher_.open(*this, JackBootform_.get(), SwitchOrder::HideThenShow); }
+
+// "Means".
+void Form1::Command23_Click() { switcher_.open(*this, stagmean_.get(), SwitchOrder::ShowThenHide); }
+
+// "Results".
+void Form1::Command27_Click() { switcher_.open(*this, ResultFm_.get(), SwitchOrder::ShowThenHide); }
+
+// "Output files".
+void Form1::Command28_Click() { switcher_.open(*this, doneform_.get(), SwitchOrder::HideThenShow); }
+
+// The greeting and the hint come back (a figure may have hidden them), the
+// hint in large letters with the closing text; no other data file can be
+// opened in this run of the program.
+void Form1::closeAnalysis() {
+  state_.run.AnalysisClosed = true;
+  Label13->setVisible(true);
+  Label14->setVisible(true);
+  Label14->setStyleSheet(hintStyle(24));
+  Label14->setText(QString::fromStdString(closingText()));
+}
 
 void Form1::Command11_Click() { printWindowImage(*this, printer_, platform_); }
 

@@ -6,7 +6,11 @@
 #include <QWidget>
 
 #include "figures/chart_control.h"
+#include "windows/JackBootform.h"
+#include "windows/ResultFm.h"
+#include "windows/doneform.h"
 #include "windows/grafform.h"
+#include "windows/stagmean.h"
 #include "figures/life_table_figure_procedures.h"
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
@@ -28,6 +32,11 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
 
   // The large-chart window while it is loaded, otherwise null.
   grafform* largeChartWindow() const { return grafform_.loaded(); }
+  // The result windows while they are loaded, otherwise null.
+  JackBootform* resamplingResultWindow() const { return JackBootform_.loaded(); }
+  stagmean* stageMeansWindow() const { return stagmean_.loaded(); }
+  ResultFm* resultTablesWindow() const { return ResultFm_.loaded(); }
+  doneform* outputFilesWindow() const { return doneform_.loaded(); }
   WindowSwitcher& switcher() { return switcher_; }
 
   // Directly on the window.
@@ -108,7 +117,14 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   void cmdBasicRun_Click();
   void CheckDataFileFromLabel();
   void Command1_Click();
+  void Command2_Click();
   void Command4_Click();
+  void Command23_Click();
+  void Command27_Click();
+  void Command28_Click();
+  // The user has seen the result of the resampling run: the analysis of this
+  // run of the program ends.
+  void closeAnalysis();
   void Command11_Click();
   void Command12_Click();
   void Timer1_Timer();
@@ -127,6 +143,10 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   PrinterSource printer_;
   WindowSwitcher switcher_;
   WindowSlot<grafform> grafform_;
+  WindowSlot<JackBootform> JackBootform_;
+  WindowSlot<stagmean> stagmean_;
+  WindowSlot<ResultFm> ResultFm_;
+  WindowSlot<doneform> doneform_;
   int GreetingTicks = 0;
   int GreetingPhase = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // The fixed texts of the main window: the program's title, the notice line,
-// the contact block and the usage hint.
+// the contact block, the usage hint and the closing text of an analysis.
 #include <string>
 
 namespace vorelan {
@@ -27,6 +27,12 @@ inline std::string usageHint() {
   hint += std::string("net predation rate.  Comments and suggestions are welcome (e-mail to ") + ContactAddress +
           ").";
   return hint;
+}
+
+// Shown once the user has seen the result of the resampling run.
+inline std::string closingText() {
+  return std::string("Congratulation!\n") + "Your data were analyzed successfully. If you want to run" +
+         " this program once again, just quit and restart it.\n" + " Ende gut, alles gut!\n" + "Auf Wiedersehen!";
 }
 
 }  // namespace vorelan

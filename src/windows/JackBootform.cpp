@@ -27,7 +27,11 @@ JackBootform::JackBootform(WindowSwitcher& switcher, AnalysisState& state, Platf
 void JackBootform::buildControls() {
   setWindowTitle("Jackknife form");
   resize(620, 380);
-  auto* table = new QGridLayout;
+  auto* tableBox = new QWidget(this);
+  tableBox->setMinimumWidth(520);
+  tableBox->setMaximumWidth(640);
+  auto* table = new QGridLayout(tableBox);
+  table->setContentsMargins(0, 0, 0, 0);
   table->setHorizontalSpacing(36);
   placeLabels(table);
   Line1[1] = horizontalRule(this);
@@ -45,7 +49,7 @@ void JackBootform::buildControls() {
   buttons->addWidget(Command2);
   buttons->addWidget(Command1);
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(table);
+  layout->addWidget(tableBox, 0, Qt::AlignHCenter);
   layout->addStretch(1);
   layout->addLayout(buttons);
 

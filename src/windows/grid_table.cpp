@@ -4,12 +4,14 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <algorithm>
 #include <map>
 
 namespace vorelan {
 namespace {
 
 const QColor FixedCellShade(0xe4, 0xe4, 0xe4);
+constexpr int MinimumColumnWidth = 64;
 
 QTableWidgetItem* itemOf(const GridCell& cell, bool fixed) {
   auto* item = new QTableWidgetItem(QString::fromStdString(cell.text));
@@ -27,7 +29,6 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(parent) {
   horizontalHeader()->setVisible(false);
   verticalHeader()->setVisible(false);
   verticalHeader()->setDefaultSectionSize(22);
-  horizontalHeader()->setDefaultSectionSize(78);
 }
 
 void GridTable::showGrid(const TextGrid& grid) {
@@ -38,6 +39,11 @@ void GridTable::showGrid(const TextGrid& grid) {
     for (int column = 0; column < grid.columns(); ++column) {
       setItem(row, column, itemOf(grid.cell(row, column), row == 0 || column == 0));
     }
+  }
+  // Every text shows whole: unrounded values are long.
+  resizeColumnsToContents();
+  for (int column = 0; column < columnCount(); ++column) {
+    setColumnWidth(column, std::max(columnWidth(column) + 12, MinimumColumnWidth));
   }
 }
 

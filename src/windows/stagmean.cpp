@@ -46,7 +46,7 @@ void stagmean::buildControls() {
   layout->addWidget(Label4);
   layout->addWidget(Label6);
   layout->addSpacing(8);
-  layout->addWidget(buildTable());
+  layout->addWidget(buildTable(), 0, Qt::AlignHCenter);
   layout->addStretch(1);
   layout->addLayout(buttons);
 
@@ -57,6 +57,8 @@ void stagmean::buildControls() {
 // Headings between two rules; the rows of the stages follow, closed by a third.
 QWidget* stagmean::buildTable() {
   auto* box = new QWidget(this);
+  box->setMinimumWidth(420);
+  box->setMaximumWidth(560);
   table_ = new QGridLayout(box);
   table_->setHorizontalSpacing(40);
   Label7 = cellLabel(box, "Stage", Qt::AlignLeft);

@@ -5,30 +5,13 @@
 #include <QTest>
 #include <filesystem>
 
-#include "shell/main_window.h"
+#include "main_window_session.h"
 #include "support/cohort_text.h"
-#include "support/fixture_path.h"
-#include "support/scripted_platform.h"
-#include "support/temp_dir.h"
 
 namespace vorelan {
 namespace {
 
-struct Session {
-  testing::TempDir dir;
-  AnalysisState state;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  Form1 form{state, platform, nullptr};
-
-  Session() { form.show(); }
-  std::string dataFile(const std::string& content) { return dir.write("cohort.txt", content); }
-  std::string fixture() { return dataFile(testing::readFile(testing::fixturePath("three_individuals.txt"))); }
-  void open(const std::string& path) {
-    script.inputAnswers.push_back("1");
-    script.chosenFiles.push_back(path);
-    QTest::mouseClick(form.cmdOpenDataFile, Qt::LeftButton);
-  }
+struct Session : testing::MainWindowSession {
   const ChartData& mainChart() const { return form.MSChart1->data(); }
 };
 
@@ -239,7 +222,7 @@ class MainWindowWalkTest : public QObject {
   void buttonsOfLaterWindowsAndQAndWDoNothing() {
     Session s;
     const ChartData before = s.mainChart();
-    for (QPushButton* b : {s.form.Command8, s.form.Command10, s.form.Command2, s.form.Command25, s.form.Command9,
+    for (QPushButton* b : {s.form.Command8, s.form.Command10, s.form.Command25, s.form.Command9,
                            s.form.Command24, s.form.Command26}) {
       QTest::mouseClick(b, Qt::LeftButton);
     }
