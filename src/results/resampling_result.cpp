@@ -7,7 +7,10 @@ namespace vorelan {
 bool resamplingFinished(const AnalysisState& state) { return state.run.ResamplingDone == "yes"; }
 
 ResamplingResultLabels JackBootResult(const AnalysisState& state) {
-  ResamplingResultLabels labels{state.header.ProjectName, NoValue, NoValue};
+  // The resampling readers read the header of the data file again while
+  // their passes run on a worker thread; the Basic Run's copy stays as it is.
+  const std::string& project = state.basicRun.kept ? state.basicRun.ProjectName : state.header.ProjectName;
+  ResamplingResultLabels labels{project, NoValue, NoValue};
   if (!resamplingFinished(state)) return labels;
   if (state.run.ResampleMethod == "j") {
     labels.mean = roundedText(state.jackknife.JackMean, 2);

@@ -1,6 +1,5 @@
 #include "results/result_tables.h"
 
-#include <cmath>
 #include <cstdint>
 #include <iterator>
 
@@ -13,8 +12,10 @@ namespace {
 // In this window c(x) is the age-specific consumption rate (the report's
 // k(x)) and k(x) = l(x) c(x) the age-specific net consumption (its q(x)).
 constexpr const char* TabCaptions[] = {
-    "Matrix S",    "Matrix G",   "Matrix D",           "Matrix C",       "Consumption",
-    "Stage mean",  "&l(x): survival rate", "&c(x): age-specific ", "k(x)=c(x)*l(x)", " Mean consumption",
+    "Matrix S",   "Matrix G",   "Matrix D",
+    "Matrix C",   "Consumption", "Stage mean",
+    "&l(x): survival rate", "&c(x): age-specific ", "k(x)=c(x)*l(x)",
+    " Mean consumption",
 };
 
 constexpr int MatrixDecimals = 4;

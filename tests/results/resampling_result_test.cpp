@@ -44,6 +44,17 @@ TEST(ResamplingResult, AStandardErrorThatIsNoNumberShowsADash) {
   EXPECT_EQ(JackBootResult(state).se, "-");
 }
 
+// While a resampling run reads the data file again, the project shown is the
+// Basic Run's.
+TEST(ResamplingResult, TheProjectIsTheBasicRunsOnceKept) {
+  AnalysisState state = stateAfter("j", "");
+  EXPECT_EQ(JackBootResult(state).project, "Mites");  // no Basic Run kept yet
+  state.basicRun.kept = true;
+  state.basicRun.ProjectName = "Mites of the Basic Run";
+  state.header.ProjectName = "being read again";
+  EXPECT_EQ(JackBootResult(state).project, "Mites of the Basic Run");
+}
+
 TEST(FinishedRuns, ChangeWhenARunFinishes) {
   AnalysisState state;
   const FinishedRuns atStart = finishedRuns(state);
