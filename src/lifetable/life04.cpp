@@ -1,6 +1,7 @@
 #include "lifetable/life04.h"
 
 #include "lifetable/life05.h"
+#include "model/characters.h"
 
 namespace vorelan {
 namespace {
@@ -34,20 +35,10 @@ void nameAdultColumns(AnalysisState& state) {
   state.header.StageName(1, m) = "Female";
   state.header.StageName(1, m + 1) = "Male";
   for (int j = 1; j <= m + 1; ++j)
-    state.header.StageName(1, j) = firstCharacters(state.header.StageName(1, j), 4);
+    state.header.StageName(1, j) = std::string(firstCharacters(state.header.StageName(1, j), 4));
 }
 
 }  // namespace
-
-std::string firstCharacters(const std::string& name, std::size_t count) {
-  std::size_t end = 0;
-  for (std::size_t taken = 0; end < name.size() && taken < count; ++taken) {
-    ++end;
-    // Continuation bytes of a UTF-8 character belong to the character before.
-    while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) ++end;
-  }
-  return name.substr(0, end);
-}
 
 void life04(AnalysisState& state, Platform& /*platform*/) {
   survivalByAge(state);

@@ -2,8 +2,6 @@
 // The age-specific vectors of the Basic Run's life table: l(x), q(x), the
 // cumulative q(x), k(x) and C0; then the adult stage names of the tables.
 // The matrix tables are printed by a step of their own right after this one.
-#include <string>
-
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
 
@@ -14,8 +12,5 @@ namespace vorelan {
 // of the stage names reads "Female" and "Male" in the adult columns, every
 // name of that row cut to its first 4 characters.
 void life04(AnalysisState& state, Platform& platform);
-
-// The first `count` characters of a name (whole UTF-8 characters).
-std::string firstCharacters(const std::string& name, std::size_t count);
 
 }  // namespace vorelan

@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <fstream>
 #include <string>
+#include <string_view>
+
+#include "model/characters.h"
 
 namespace vorelan {
 
@@ -36,9 +39,7 @@ class TextOutputFile {
     const std::size_t lastBreak = text.rfind('\n');
     const std::size_t start = lastBreak == std::string::npos ? 0 : lastBreak + 1;
     if (lastBreak != std::string::npos) lineLength_ = 0;
-    for (std::size_t i = start; i < text.size(); ++i) {
-      if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++lineLength_;
-    }
+    lineLength_ += characterCount(std::string_view(text).substr(start));
   }
   // Closes the file; false when any write or the final flush failed.
   bool close() {

@@ -4,6 +4,7 @@
 
 #include "datafile/data_file_checks.h"
 #include "datafile/field_reader.h"
+#include "model/characters.h"
 #include "report/file_failure.h"
 
 namespace vorelan {
@@ -12,21 +13,23 @@ namespace {
 constexpr const char* TimeUnitPrompt = "Enter the time unit of your data (1 or 0.5)";
 constexpr const char* TimeUnitTitle = "Each time unit =?";
 // Longer steps than this are no life table of days; it also keeps every
-// printed age finite.
+// printed age finite. Shorter steps than the smallest would make the mean
+// stage durations so small that the daily means divided by them overflow.
+constexpr double MinTimeUnitDays = 0.001;
 constexpr double MaxTimeUnitDays = 1000;
+constexpr const char* TimeUnitBoundsMessage =
+    "The time unit must be a number from 0.001 to 1000, such as 1 or 0.5.";
 
-// Asks until the answer is a positive number; nothing on Cancel.
+// Asks until the answer is a number within the bounds; nothing on Cancel.
 std::optional<double> askTimeUnit(Platform& platform) {
   for (;;) {
     const auto answer = platform.input.ask(TimeUnitPrompt, TimeUnitTitle, "1");
     if (!answer) return std::nullopt;
     const auto value = leadingNumber(*answer);
-    if (value && *value > 0 && *value <= MaxTimeUnitDays) return value;
-    platform.message.show("The time unit must be a positive number, such as 1 or 0.5.", TimeUnitTitle);
+    if (value && *value >= MinTimeUnitDays && *value <= MaxTimeUnitDays) return value;
+    platform.message.show(TimeUnitBoundsMessage, TimeUnitTitle);
   }
 }
-
-bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
 
@@ -59,12 +62,8 @@ std::optional<double> leadingNumber(const std::string& answer) {
 
 std::string baseFileNameOf(const std::string& dataFileName) {
   // Four characters, not bytes: a name may hold letters outside ASCII.
-  std::size_t end = dataFileName.size();
-  for (int dropped = 0; dropped < 4 && end > 0; ++dropped) {
-    --end;
-    while (end > 0 && isUtf8Continuation(dataFileName[end])) --end;
-  }
-  return dataFileName.substr(0, end);
+  const std::size_t characters = characterCount(dataFileName);
+  return std::string(firstCharacters(dataFileName, characters > 4 ? characters - 4 : 0));
 }
 
 bool OpenDataFile(AnalysisState& state, Platform& platform) {

@@ -70,7 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         NameCase{"mite", {"Egg", "Larva", "Protonymph", "Adult"}, {"Egg", "Larv", "Prot", "Fema", "Male"}},
         NameCase{"two_stages", {"Nymph", "Imago"}, {"Nymp", "Fema", "Male"}},
-        NameCase{"accented", {"Œuf", "Ñandú", "Adulte"}, {"Œuf", "Ñand", "Fema", "Male"}}),
+        NameCase{"accented", {"Œuf", "Ñandú", "Adulte"}, {"Œuf", "Ñand", "Fema", "Male"}},
+        // Bytes that are no UTF-8 count one character each, so that a damaged
+        // name is still cut short (it names the output files).
+        NameCase{"stray_continuation_bytes", {std::string(250, '\x80'), "Adult"},
+                 {std::string(4, '\x80'), "Fema", "Male"}},
+        NameCase{"lead_bytes_without_continuation",
+                 {"\xC3Larva", "\xE2\x82\xAC\xE2\x82xyz", "Adult"},
+                 {"\xC3Lar", "\xE2\x82\xAC\xE2\x82x", "Fema", "Male"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A state filled by hand: one stage column and one age with c(0,1) s(0,1) = c0.

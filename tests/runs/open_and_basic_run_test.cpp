@@ -74,6 +74,9 @@ TEST(OpenDataFile, BaseFileNameDropsTheLastFourCharacters) {
   EXPECT_EQ(baseFileNameOf("D:\\x\\cohort.data"), "D:\\x\\cohort.");
   EXPECT_EQ(baseFileNameOf("/d/k\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4.txt"), "/d/k\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4");
   EXPECT_EQ(baseFileNameOf("/d/\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"), "/d/\xC3\xA4");
+  // A byte that is no UTF-8 is one character: the name keeps what precedes it.
+  EXPECT_EQ(baseFileNameOf("/d/ab\x80\x80\x80\x80"), "/d/ab");
+  EXPECT_EQ(baseFileNameOf("/d/ab\xC3.txt"), "/d/ab\xC3");
 }
 
 TEST(OpenDataFile, TimeUnitAnswers) {
@@ -113,7 +116,31 @@ TEST(OpenDataFile, AnAnswerThatIsNotAPositiveNumberIsAskedAgain) {
   EXPECT_EQ(s.state.run.TimeUnit, 0.5);
   const auto messages = s.script.messages();
   ASSERT_EQ(messages.size(), 4u);
-  EXPECT_EQ(messages[0].text, "The time unit must be a positive number, such as 1 or 0.5.");
+  EXPECT_EQ(messages[0].text, "The time unit must be a number from 0.001 to 1000, such as 1 or 0.5.");
+}
+
+TEST(OpenDataFile, TheTimeUnitLiesFromAThousandthToAThousandDays) {
+  // Below a thousandth of a day the daily means divided by the mean stage
+  // durations overflow: the report would show infinities.
+  struct Answer {
+    const char* text;
+    bool accepted;
+  };
+  const Answer answers[] = {{"1e-310", false}, {"1e-300", false}, {"0.000999", false},
+                            {"0.001", true},   {"1000", true},    {"1000.001", false}};
+  for (const Answer& answer : answers) {
+    TempDir dir;
+    Session s;
+    s.openCopyOfExample(dir, {answer.text, "1"});
+    ASSERT_TRUE(OpenDataFile(s.state, s.platform)) << answer.text;
+    EXPECT_EQ(s.state.run.TimeUnit, answer.accepted ? *leadingNumber(answer.text) : 1) << answer.text;
+    const auto messages = s.script.messages();
+    ASSERT_EQ(messages.size(), answer.accepted ? 0u : 1u) << answer.text;
+    if (!answer.accepted) {
+      EXPECT_EQ(messages[0].title, "Each time unit =?");
+      EXPECT_EQ(messages[0].text, "The time unit must be a number from 0.001 to 1000, such as 1 or 0.5.");
+    }
+  }
 }
 
 TEST(OpenDataFile, CancelInTheFileDialogOpensNothing) {
