@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 # Layers from the bottom up; folders on one line share a layer.
 layers=(
   "model platform"
-  "datafile lifetable report charts"
+  "datafile lifetable report charts guidance"
   "predation"
   "resampling results"
   "runs"

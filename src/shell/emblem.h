@@ -1,5 +1,5 @@
 #pragma once
-// The picture of the author frame: a predatory mite, drawn by the program.
+// The project emblem, shown in the author frame of the main window.
 #include <QPixmap>
 
 namespace vorelan {

@@ -16,8 +16,8 @@
 #include "datafile/data_file_checks.h"
 #include "runs/open_data_file.h"
 #include "shell/emblem.h"
-#include "shell/greeting.h"
-#include "shell/main_window_texts.h"
+#include "guidance/greeting.h"
+#include "guidance/program_texts.h"
 #include "runs/main_window_controls.h"
 #include "ui/window_handler.h"
 
@@ -67,7 +67,11 @@ Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
       }),
       stagmean_([this] { return new stagmean(switcher_, state_, platform_, printer_); }),
       ResultFm_([this] { return new ResultFm(switcher_, state_, platform_, printer_); }),
-      doneform_([this] { return new doneform(switcher_, state_, platform_, printer_, nullptr); }) {
+      doneform_([this] {
+        return new doneform(switcher_, state_, platform_, printer_,
+                            [this](QWidget& from) { shellWindows_.open(ShellWindowKind::Druckaus, from); });
+      }),
+      shellWindows_(switcher_, state_, platform_, printer_) {
   buildControls();
   connectHandlers();
   Form_Load();
@@ -295,6 +299,7 @@ void Form1::connectHandlers() {
   on(Command11, &Form1::Command11_Click);
   on(Command12, &Form1::Command12_Click);
   on(Command1, &Form1::Command1_Click);
+  connectGuidanceHandlers();
   Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
   Label2->onClick = Label1->onClick;
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -313,11 +318,11 @@ void Form1::Form_Load() {
   Label14->setVisible(true);
   applyControlStates();
 
-  Label14->setText(QString::fromStdString(usageHint()));
-  // The grey box of the second saying shows once it holds one.
-  Label3->setVisible(!Label3->text().isEmpty());
+  ShowSayings();
   Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
+
+void Form1::startUp() { shellWindows_.startUp(); }
 
 void Form1::handle(const std::function<void()>& work) {
   if (runWindowHandler(state_, platform_, work)) applyControlStates();
@@ -369,11 +374,9 @@ void Form1::cmdBasicRun_Click() {
 // when no data file has been opened yet).
 void Form1::CheckDataFileFromLabel() { CheckDatafile(state_, platform_); }
 
-// The main window's Quit closes every open file before it leaves.
-void Form1::Command1_Click() {
-  state_.files.closeAll();
-  leaveByQuitPath(*this);
-}
+// "Quit" leaves the files open: closing the notice window comes back here,
+// and a later step may still write to them. They close when the program ends.
+void Form1::Command1_Click() { leaveByQuitPath(*this); }
 
 void Form1::Command4_Click() { switcher_.open(*this, grafform_.get(), SwitchOrder::ShowThenHide); }
 
@@ -407,16 +410,11 @@ void Form1::Command12_Click() {
 }
 
 void Form1::Timer1_Timer() {
-  Label6->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-  Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, QTime::currentTime().hour())));
+  Label6->setText(QLocale().toString(clock_().date(), QLocale::ShortFormat));
+  Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, clock_().time().hour())));
 }
 
-// Until the copyright and dedication windows exist, the quit path ends the
-// program here.
-void Form1::leaveByQuitPath(QWidget& from) {
-  from.hide();
-  platform_.programExit.endProgram();
-}
+void Form1::leaveByQuitPath(QWidget& from) { shellWindows_.quitFrom(from); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   state_.files.closeAll();

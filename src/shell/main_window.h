@@ -3,6 +3,7 @@
 // with the buttons of the result windows, and the author frame. Every
 // handler runs its work inside runHandler, so a data error ends the program
 // with every file closed.
+#include <QDateTime>
 #include <QWidget>
 
 #include "figures/chart_control.h"
@@ -16,6 +17,7 @@
 #include "platform/user_interface.h"
 #include "ui/controls.h"
 #include "ui/window_printing.h"
+#include "shell/shell_windows.h"
 #include "ui/window_switching.h"
 
 class QGroupBox;
@@ -38,6 +40,11 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   ResultFm* resultTablesWindow() const { return ResultFm_.loaded(); }
   doneform* outputFilesWindow() const { return doneform_.loaded(); }
   WindowSwitcher& switcher() { return switcher_; }
+  ShellWindows& shellWindows() { return shellWindows_; }
+  // The start of the program: the backdrop and the title window, this window hidden.
+  void startUp();
+  // Where the greeting timer reads the date and the hour.
+  void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
   // Directly on the window.
   QPushButton* cmdJackknife;
@@ -129,6 +136,18 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   void Command12_Click();
   void Timer1_Timer();
 
+  // The introduction, guidance and quit windows opened from here.
+  void connectGuidanceHandlers();
+  void ShowSayings();
+  void Command9_Click();
+  void Command24_Click();
+  void Command25_Click();
+  void Command26_Click();
+  void Label6_Click();
+  void Label12_Click();
+  void Label13_Click();
+  void OpenShellWindow(ShellWindowKind kind);
+
   // The figures of the life table are drawn on MSChart1.
   ChartControl& figureChart() override { return *MSChart1; }
   FigureWindowSteps stepsOf(LifeTableFigure figure) override;
@@ -147,6 +166,8 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   WindowSlot<stagmean> stagmean_;
   WindowSlot<ResultFm> ResultFm_;
   WindowSlot<doneform> doneform_;
+  ShellWindows shellWindows_;
+  std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
   int GreetingTicks = 0;
   int GreetingPhase = 0;
 };

@@ -9,10 +9,6 @@ Program::Program() : platform_(ui_.platform()), mainWindow_(std::make_unique<For
 
 Program::~Program() { state_.files.closeAll(); }
 
-void Program::start() {
-  mainWindow_->show();
-  mainWindow_->raise();
-  mainWindow_->activateWindow();
-}
+void Program::start() { mainWindow_->startUp(); }
 
 }  // namespace vorelan

@@ -13,7 +13,7 @@ class Program {
  public:
   Program();
   ~Program();
-  // Shows the main window; the event loop runs the rest.
+  // Shows the backdrop and the title window; the event loop runs the rest.
   void start();
   Form1& mainWindow() { return *mainWindow_; }
 

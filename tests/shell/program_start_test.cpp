@@ -1,8 +1,10 @@
-// The program starts and shows its main window.
+// The program starts with its title window.
 #include <QProcess>
 #include <QTest>
 
 #include "shell/program.h"
+#include "shell/backform.h"
+#include "shell/titlform.h"
 
 namespace vorelan {
 
@@ -10,14 +12,15 @@ class ProgramStartTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void theProgramShowsTheMainWindow() {
+  void theProgramShowsTheTitleWithTheMainWindowHidden() {
     Program program;
     program.start();
     Form1& main = program.mainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QVERIFY(main.isVisible());
+    titlform* title = main.shellWindows().title();
+    QVERIFY(QTest::qWaitForWindowExposed(title));
+    QVERIFY(main.shellWindows().backdrop()->isVisible());
+    QVERIFY(!main.isVisible());
     QVERIFY(main.windowTitle().startsWith("Vorelan"));
-    QVERIFY(main.cmdOpenDataFile->isVisible());
     QVERIFY(main.cmdOpenDataFile->isEnabled());
   }
 

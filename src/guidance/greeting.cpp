@@ -1,4 +1,4 @@
-#include "shell/greeting.h"
+#include "guidance/greeting.h"
 
 #include <array>
 

@@ -1,11 +1,17 @@
 #pragma once
-// The fixed texts of the main window: the program's title, the notice line,
-// the contact block, the usage hint and the closing text of an analysis.
+// The program's fixed texts that more than one window shows: its title, the
+// notice line, the contact block, the usage hint and the closing text of an
+// analysis.
 #include <string>
 
 namespace vorelan {
 
 inline constexpr const char* ContactAddress = "dev@vorelan.example";
+
+// The reference by which the program asks to be cited.
+inline constexpr const char* ProgramCitation =
+    "The Vorelan project. 2026. Vorelan: a computer program for the age-stage, two-sex life table analysis "
+    "of consumption and predation rates. The Vorelan project, https://vorelan.example.";
 
 inline std::string programTitle() { return "VORELAN\nAge-stage, two-sex life table of consumption"; }
 

@@ -1,0 +1,22 @@
+#include "shell/introfrm.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "guidance/introduction_texts.h"
+
+namespace vorelan {
+
+Introfrm::Introfrm(ShellContext& context) : ShellWindow(context, "Introduction") {
+  resize(900, 620);
+  Text1 = readOnlyText(introductionEssay(), 13);
+  Command1 = makeButton("OK");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Text1, 1);
+  addButtonRow(*layout, {Command1});
+  on(Command1, this, &Introfrm::Command1_Click);
+}
+
+void Introfrm::Command1_Click() { goBack(); }
+
+}  // namespace vorelan
