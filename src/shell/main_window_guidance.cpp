@@ -5,13 +5,12 @@
 #include "guidance/program_texts.h"
 #include "guidance/sayings.h"
 #include "shell/main_window.h"
-#include "ui/window_handler.h"
 
 namespace vorelan {
 
 void Form1::connectGuidanceHandlers() {
-  const auto on = [this](QPushButton* button, auto handler) {
-    connectClick(button, this, handler, state_, platform_);
+  const auto on = [this](QPushButton* button, void (Form1::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
   };
   on(Command9, &Form1::Command9_Click);
   on(Command24, &Form1::Command24_Click);

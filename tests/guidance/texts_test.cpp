@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <sstream>
 
 #include "datafile/data_file_checks.h"
 #include "datafile/raw_data_reader.h"
@@ -29,24 +30,57 @@ std::string exampleAsFile() {
   return file;
 }
 
+// Checks and reads a data file as Open and the Basic Run do; true when
+// neither refused it.
+bool readerAccepts(const std::string& path, AnalysisState& state) {
+  testing::TempDir dir;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  state.report.DataFileName = path;
+  state.files.file3.open((dir.path() / "report.txt").string());
+  const bool read = runHandler(state, platform, [&] {
+    CheckData2005(state, platform);
+    InputData(state, platform);
+  });
+  state.files.closeAll();
+  for (const testing::ShownBox& box : script.messages()) ADD_FAILURE() << box.title << ": " << box.text;
+  return read && script.messages().empty();
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
+  return lines;
+}
+
 TEST(DataFormat, TheExampleIsAFileTheReaderAccepts) {
   testing::TempDir dir;
   AnalysisState state;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  state.report.DataFileName = dir.write("example.txt", exampleAsFile());
-  state.files.file3.open((dir.path() / "example_0_Basic_Output.txt").string());
-  EXPECT_TRUE(runHandler(state, platform, [&] {
-    CheckData2005(state, platform);
-    InputData(state, platform);
-  }));
-  EXPECT_TRUE(script.messages().empty()) << script.messages()[0].text;
+  ASSERT_TRUE(readerAccepts(dir.write("example.txt", exampleAsFile()), state));
   EXPECT_EQ(state.header.NumIndividuals, 6);
   EXPECT_EQ(state.header.NumStages, 4);
   EXPECT_EQ(state.header.ProjectName, "Project: Ladybird beetle, Harmonia axyridis, fed on aphids at 25 C");
   EXPECT_EQ(state.cohort.Sex(6), "N");
   // Individual no. 6 died after 4 days as a pupa, as the explanation says.
   EXPECT_EQ(state.cohort.StageDuration(6, 3), -4);
+}
+
+// The window says an example file comes with the program as example.txt:
+// it is the window's example, whole, with all twenty individuals.
+TEST(DataFormat, TheExampleThatComesWithTheProgramIsTheOneTheWindowShows) {
+  const std::string path = std::string(VORELAN_EXAMPLES_DIR) + "/example.txt";
+  const std::vector<std::string> file = linesOf(testing::readFile(path));
+  const std::array<std::string, 15> shown = exampleDataLines();
+  ASSERT_EQ(file.size(), 9u + 20u);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (i == 9) continue;  // the first record, shown with its adult days elided
+    EXPECT_EQ(" " + file[i], shown[i]) << "line " << i;
+  }
+  EXPECT_TRUE(file[9].starts_with(shown[9].substr(1, shown[9].find(" ...") - 1)));
+  AnalysisState state;
+  ASSERT_TRUE(readerAccepts(path, state));
+  EXPECT_EQ(state.header.NumIndividuals, 20);
 }
 
 TEST(DataFormat, EveryLineOfTheExampleBeginsWithOneBlank) {
