@@ -11,6 +11,8 @@
 #include "shell/druckaus.h"
 #include "shell/referenc.h"
 #include "shell/shell_session.h"
+#include "support/fixture_path.h"
+#include "windows/doneform.h"
 
 namespace vorelan {
 namespace {
@@ -113,21 +115,30 @@ class GuidanceWindowsTest : public QObject {
     QCOMPARE(window->Citations.front()->text().toStdString(), references().front());
   }
 
-  void thePrintingHelpGoesBackToTheMainWindow() {
+  void thePrintingHelpIsReachedFromTheOutputFilesAndGoesBackToTheMainWindow() {
     ShellSession s;
-    // It is opened from the output files window; its back button leads to the main window.
-    QWidget outputFiles;
-    outputFiles.show();
-    s.windows().open(ShellWindowKind::Druckaus, outputFiles);
+    s.form.show();
+    s.script.inputAnswers.push_back("1");
+    s.script.chosenFiles.push_back(
+        s.dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt"))));
+    ShellSession::click(s.form.cmdOpenDataFile);
+    ShellSession::click(s.form.cmdBasicRun);
+    ShellSession::click(s.form.Command28);
+    doneform* outputFiles = s.form.outputFilesWindow();
+    QVERIFY(outputFiles && outputFiles->isVisible());
+    QVERIFY(outputFiles->Command3->isVisible());
+    ShellSession::click(outputFiles->Command3);
     auto* help = s.loaded<Druckaus>(ShellWindowKind::Druckaus);
-    QVERIFY(help->isVisible());
-    QVERIFY(!outputFiles.isVisible());
+    QVERIFY(help && help->isVisible());
+    QVERIFY(!outputFiles->isVisible());
     QCOMPARE(help->windowTitle(), QString("How to print"));
     QCOMPARE(help->Text1->toPlainText().toStdString(), printingHelp());
     QCOMPARE(help->Text1->font().pointSize(), 14);
+    QCOMPARE(help->Command1->text(), QString("Go Back"));
     ShellSession::click(help->Command1);
     QVERIFY(s.form.isVisible());
-    QVERIFY(!outputFiles.isVisible());
+    QVERIFY(!outputFiles->isVisible());
+    QVERIFY(s.script.messages().empty());
   }
 
   void eachPrintButtonPrintsItsWindow_data() {
