@@ -8,7 +8,7 @@
 namespace vorelan {
 
 Introfrm::Introfrm(ShellContext& context) : ShellWindow(context, "Introduction") {
-  resize(900, 620);
+  resize(1040, 700);
   Text1 = readOnlyText(introductionEssay(), 13);
   Command1 = makeButton("OK");
   auto* layout = new QVBoxLayout(this);

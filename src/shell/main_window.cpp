@@ -87,7 +87,7 @@ Form1::~Form1() {
 
 void Form1::buildControls() {
   setWindowTitle("Vorelan - age-stage, two-sex life table of consumption");
-  resize(1180, 780);
+  resize(1180, 720);
 
   Label12 = new ClickableLabel(this);
   Label12->setToolTip("Basic introduction");
