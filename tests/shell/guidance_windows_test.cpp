@@ -90,6 +90,19 @@ class GuidanceWindowsTest : public QObject {
     }
   }
 
+  // The first click of a double click on the title already opens the
+  // introduction and hides this window; the second opens nothing more.
+  void aDoubleClickOnTheTitleOpensTheIntroductionOnly() {
+    ShellSession s;
+    s.form.show();
+    // A double click: a first click, then the second press that is the double click.
+    QTest::mouseClick(s.form.Label12, Qt::LeftButton);
+    QTest::mouseDClick(s.form.Label12, Qt::LeftButton);
+    QVERIFY(s.windows().loaded(ShellWindowKind::Intro0)->isVisible());
+    QVERIFY(!s.windows().loaded(ShellWindowKind::Howto));
+    QVERIFY(!s.form.isVisible());
+  }
+
   void aDataFormatLoadedAfreshShowsEachExplanationOnce() {
     ShellSession s;
     s.form.show();
