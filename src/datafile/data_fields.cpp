@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "datafile/data_file_error.h"
 
@@ -13,6 +14,11 @@ Field DataFields::field(const std::string& item) {
   // Taking the rest of the file as one text would shift every later field.
   if (next->unterminated) {
     failDataFile(platform_, "The data file ends inside the quoted text of " + item + ".");
+  }
+  if (next->tooLong) {
+    failDataFile(platform_, "In " + item + ", a field on line " + std::to_string(reader_.lineOfLastField()) +
+                                " of the file is longer than " + std::to_string(MaxFieldBytes) +
+                                " bytes; no name or number is that long.");
   }
   return *next;
 }

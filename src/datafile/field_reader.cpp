@@ -63,22 +63,25 @@ std::optional<Field> FieldReader::next() {
   }
   if (pos_ >= content_.size()) return std::nullopt;
 
+  lastFieldStart_ = pos_;
   Field field;
+  std::size_t start = pos_;
+  std::size_t end = pos_;
   if (content_[pos_] == '"') {
     field.quoted = true;
     const std::size_t close = content_.find('"', pos_ + 1);
     field.unterminated = close == std::string::npos;
-    const std::size_t end = field.unterminated ? content_.size() : close;
-    field.text = content_.substr(pos_ + 1, end - pos_ - 1);
+    start = pos_ + 1;
+    end = field.unterminated ? content_.size() : close;
     pos_ = field.unterminated ? content_.size() : close + 1;
     skipToDelimiter();
   } else {
-    const std::size_t start = pos_;
     skipToDelimiter();
-    std::size_t end = pos_;
+    end = pos_;
     while (end > start && isBlank(content_[end - 1])) --end;
-    field.text = content_.substr(start, end - start);
   }
+  field.tooLong = end - start > MaxFieldBytes;
+  if (!field.tooLong) field.text = content_.substr(start, end - start);
   // The delimiter belongs to the field it ends.
   if (pos_ < content_.size() && content_[pos_] == ',') {
     ++pos_;
@@ -86,6 +89,17 @@ std::optional<Field> FieldReader::next() {
     skipLineEnd();
   }
   return field;
+}
+
+std::size_t FieldReader::lineOfLastField() const {
+  std::size_t line = 1;
+  for (std::size_t i = 0; i < lastFieldStart_; ++i) {
+    // "\r\n", "\n" and a lone "\r" each end one line.
+    if (content_[i] == '\n' || (content_[i] == '\r' && (i + 1 >= content_.size() || content_[i + 1] != '\n'))) {
+      ++line;
+    }
+  }
+  return line;
 }
 
 std::optional<double> parseNumber(std::string_view text) {

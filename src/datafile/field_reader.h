@@ -3,17 +3,24 @@
 // of fields: a field ends at a comma or a line end, blanks before it are
 // skipped, a text field may be enclosed in double quotes (and then hold
 // commas), and lines carry no meaning of their own.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace vorelan {
 
+// No name or number of a real file is longer. A longer field is refused at
+// once, so that a damaged file costs no more than reading it.
+inline constexpr std::size_t MaxFieldBytes = 4096;
+
 struct Field {
   std::string text;  // without the enclosing quotes; unquoted text trimmed of blanks
   bool quoted = false;
   // A quoted text whose closing quote never came: the file ended inside it.
   bool unterminated = false;
+  // Longer than MaxFieldBytes; its text is not kept.
+  bool tooLong = false;
 };
 
 class FieldReader {
@@ -25,6 +32,8 @@ class FieldReader {
   // The next field, or nothing at the end of the file. Empty lines between
   // fields are skipped; a comma followed by a line end ends the line's last field.
   std::optional<Field> next();
+  // The line (from 1) on which the field last returned begins.
+  std::size_t lineOfLastField() const;
 
  private:
   bool atLineEnd() const;
@@ -34,6 +43,7 @@ class FieldReader {
 
   std::string content_;
   std::size_t pos_ = 0;
+  std::size_t lastFieldStart_ = 0;
 };
 
 // A decimal number with optional sign, decimal point with fraction and

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "runs/handler_boundary.h"
 #include "datafile/raw_data_reader.h"
 #include "support/cohort_text.h"
@@ -68,6 +70,17 @@ const std::vector<RefusalCase> CommonFaults = {
     {"N_with_adult_stage",
      cohortFile(FourStages, {"1,M,1,1,1,1,-1,-1,-1,-1", "2,N,1,1,1,1,-1,-1,-1,-1"}),
      "Individual no.2 is type N with adult stage. It is incorrect."},
+    // No name or number needs more than 4096 bytes; the field is refused
+    // where it stands, before anything reads it.
+    {"stage_name_of_4097_bytes", cohortFile({"Egg", std::string(4097, 'L'), "Pupa", "Adult"}, {"1,N,-1,-1"}),
+     "In the name of stage 2 of sex line 1, a field on line 6 of the file is longer than 4096 bytes; "
+     "no name or number is that long."},
+    {"quoted_project_of_4097_bytes", "\"" + std::string(4097, 'P') + "\"\r\n" + cohortFile(FourStages, {"1,N,-1,-1"}),
+     "In the project name, a field on line 1 of the file is longer than 4096 bytes; no name or number is that long."},
+    {"daily_value_of_a_million_digits_on_a_later_line",
+     cohortFile(FourStages, {"1,N,-1,-1", "2,F,1,1,1,1,\n" + std::string(1'000'000, '0') + "3,-1,-1,-1,-1"}),
+     "In the daily values of stage 1 of individual no.2, a field on line 12 of the file is longer than "
+     "4096 bytes; no name or number is that long."},
 };
 
 // Faults that only the check at Open finds.
@@ -168,6 +181,8 @@ const std::vector<ValidCase> ValidFiles = {
      "N,Egg,Larva,Pupa,Adult\r\nLarva,Pupa\r\n1,M,1,1,\r\n1,1,-1,\r\n-1,-1,2,-1\r\n"
      "2,N,-1,0,-1,3,F,1,1,1,1,-1,-1,-1,-1\r\n"},
     {"two_stages_two_sexes", cohortFile({"Nymph", "Adult"}, {"1,F,3,2,1,2,3,-1,4,4,-1", "2,M,2,1,-1,5,-1"}, 2)},
+    {"fields_of_4096_bytes",
+     cohortFile({"Egg", std::string(4096, 'L'), "Adult"}, {"1,F,1,1,1," + std::string(4095, '0') + "3,-1,-1,-1"})},
 };
 
 class ValidFile : public ::testing::TestWithParam<ValidCase> {};
@@ -187,6 +202,17 @@ TEST_P(ValidFile, PassesBothChecksAndReadsWithoutError) {
 
 INSTANTIATE_TEST_SUITE_P(Files, ValidFile, ::testing::ValuesIn(ValidFiles),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckData2005, AFieldOfTwentyMegabytesIsRefusedAtOnce) {
+  // Copying and converting such a field took seconds; refused by its length,
+  // the file costs no more than one pass over its bytes.
+  CheckSession s(cohortFile(FourStages, {"1,F,1,1,1,1," + std::string(20'000'000, '0') + "3,-1,-1,-1,-1"}));
+  const auto begin = std::chrono::steady_clock::now();
+  EXPECT_FALSE(runHandler(s.state, s.platform, [&] { CheckData2005(s.state, s.platform); }));
+  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2));
+  ASSERT_EQ(s.script.messages().size(), 1u);
+  EXPECT_NE(s.script.messages()[0].text.find("line 10 of the file is longer than 4096 bytes"), std::string::npos);
+}
 
 TEST(CheckDatafile, LeavesTheFaultsOfTheCheckAtOpenToIt) {
   // A female dying as a pupa, a negative daily value: both stages close with

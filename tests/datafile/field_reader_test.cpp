@@ -49,6 +49,34 @@ struct NumberCase {
   std::optional<double> value;
 };
 
+TEST(FieldReader, AFieldBeyond4096BytesIsMarkedAndNotKept) {
+  const std::string longest(MaxFieldBytes, 'a');
+  const std::string tooLong(MaxFieldBytes + 1, 'b');
+  FieldReader reader(longest + "," + tooLong + "\n\"" + tooLong + "\"," + longest + "  \n");
+  const std::vector<std::pair<std::string, bool>> expected = {
+      {longest, false}, {"", true}, {"", true}, {longest, false}};
+  for (const auto& [text, marked] : expected) {
+    const auto field = reader.next();
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->text, text);
+    EXPECT_EQ(field->tooLong, marked);
+  }
+  EXPECT_FALSE(reader.next());
+}
+
+TEST(FieldReader, NamesTheLineOfTheLastField) {
+  // "\r\n", "\n" and a lone "\r" end one line each; empty lines count.
+  FieldReader reader("a,b\r\nc\n\n d\re,\r\n\"f\ng\",h");
+  const std::vector<std::pair<std::string, std::size_t>> expected = {
+      {"a", 1}, {"b", 1}, {"c", 2}, {"d", 4}, {"e", 5}, {"f\ng", 6}, {"h", 7}};
+  for (const auto& [text, line] : expected) {
+    const auto field = reader.next();
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->text, text);
+    EXPECT_EQ(reader.lineOfLastField(), line) << text;
+  }
+}
+
 TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
   const std::vector<NumberCase> cases = {
       {"3", 3},       {"-1", -1},     {"+2", 2},     {"0.5", 0.5}, {".25", 0.25},

@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"file_ending_inside_a_quoted_project_name", "\"Mites, 2015\r\n",
                     "The data file ends inside the quoted text of the project name."},
         RefusalCase{"long_binary_field_shown_cut_short",
-                    cohortFile(FourStages, {"1,F,1,1,1,1,-1," + std::string("\x01\x02") + std::string(100000, 'x') + ",-1,-1"}),
+                    cohortFile(FourStages, {"1,F,1,1,1,1,-1," + std::string("\x01\x02") + std::string(1000, 'x') + ",-1,-1"}),
                     "In the daily values of stage 2 of individual no.1, \"??" + std::string(38, 'x') +
                         "...\" is not a number."},
         RefusalCase{"life_beyond_404_time_units", cohortFile(FourStages, {"1,F,100,100,100,105,-1"}),
