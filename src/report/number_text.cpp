@@ -60,8 +60,9 @@ std::string exponential(const DecimalForm& form) {
 }
 
 std::string digitsOf(double value, bool zeroBeforePoint) {
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  // A value that could not be formed (an overflow, 0/0) is shown as the
+  // statistics show what needs more individuals, never as inf or NaN.
+  if (!std::isfinite(value)) return NotFormedText;
   if (value == 0) return "0";  // also -0: no sign for a zero
   const DecimalForm form = decimalFormOf(value);
   const bool inRange =
@@ -91,7 +92,9 @@ double roundWholeHalfEven(double product) {
 
 std::string numberDigits(double value) { return digitsOf(value, false); }
 
-std::string signedText(double value) { return (value < 0 ? "" : " ") + numberDigits(value); }
+std::string signedText(double value) {
+  return (value < 0 && std::isfinite(value) ? "" : " ") + numberDigits(value);
+}
 
 std::string NumberText(double value) { return signedText(value) + " "; }
 

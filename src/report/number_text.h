@@ -12,6 +12,10 @@
 
 namespace vorelan {
 
+// What every number text shows in place of a value that cannot be formed:
+// infinity and NaN never reach a file, a table or a window.
+inline constexpr const char* NotFormedText = "-";
+
 // The general number text without sign position: "3", ".25", "-1.5".
 std::string numberDigits(double value);
 

@@ -39,7 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // Beyond the positional range: the exponent form.
                       TextCase{1e15, " 1E+15 ", "1E+15"}, TextCase{-2.5e-16, "-2.5E-16 ", "-2.5E-16"},
                       TextCase{1.5e120, " 1.5E+120 ", "1.5E+120"},
-                      TextCase{std::numeric_limits<double>::quiet_NaN(), " NaN ", "NaN"}));
+                      // A value that cannot be formed prints "-", whatever its sign.
+                      TextCase{std::numeric_limits<double>::quiet_NaN(), " - ", "-"},
+                      TextCase{-std::numeric_limits<double>::quiet_NaN(), " - ", "-"},
+                      TextCase{std::numeric_limits<double>::infinity(), " - ", "-"},
+                      TextCase{-std::numeric_limits<double>::infinity(), " - ", "-"}));
 
 TEST(SignedText, SignPositionWithoutTrailingBlank) {
   EXPECT_EQ(signedText(7), " 7");
@@ -47,6 +51,8 @@ TEST(SignedText, SignPositionWithoutTrailingBlank) {
   EXPECT_EQ(signedText(20), " 20");
   EXPECT_EQ(numberDigits(0.5), ".5");
   EXPECT_EQ(numberDigits(-1.5), "-1.5");
+  EXPECT_EQ(signedText(-std::numeric_limits<double>::infinity()), " -");
+  EXPECT_EQ(numberDigits(std::numeric_limits<double>::quiet_NaN()), "-");
 }
 
 struct RoundCase {
