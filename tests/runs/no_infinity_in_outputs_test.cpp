@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "runs/open_data_file.h"
 #include "support/cohort_text.h"
 #include "support/fixture_path.h"
+#include "support/non_number_text.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
 
@@ -25,13 +25,8 @@ namespace vorelan {
 namespace {
 
 using testing::ScriptedPlatform;
+using testing::showsANonNumber;
 using testing::TempDir;
-
-// inf, nan, Infinity or NaN as a word of its own, in any case.
-bool showsANonNumber(const std::string& text) {
-  static const std::regex word("(^|[^A-Za-z])(inf|infinity|nan)([^A-Za-z]|$)", std::regex::icase);
-  return std::regex_search(text, word);
-}
 
 struct HostileCase {
   const char* name;
