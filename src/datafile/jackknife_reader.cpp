@@ -86,4 +86,28 @@ void InputDataForJackknife(AnalysisState& state, Platform& platform) {
   state.header.NumIndividuals = n - 1;
 }
 
+LeaveOneOutSource readLeaveOneOutSource(AnalysisState& state, Platform& platform) {
+  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  DataFields fields(reader, platform);
+  LeaveOneOutSource source;
+  readCohortHeader(fields, source.header);
+  JackknifeRules rules(state, platform, false);
+  for (int i = 1; i <= source.header.NumIndividuals; ++i) {
+    source.records.push_back(readIndividualRecord(fields, i, source.header.NumStages, rules));
+  }
+  return source;
+}
+
+void storeLeaveOneOutCohort(AnalysisState& state, const LeaveOneOutSource& source, int omitted) {
+  const int n = static_cast<int>(source.records.size());
+  if (omitted < 1 || omitted > n) throw std::out_of_range("no such individual to leave out");
+  copyHeaderItemsRead(source.header, state.header);
+  state.cohort.resizeFor(n - 1);
+  state.header.MaxAgeRead = 0;
+  for (int i = 1; i <= n; ++i) {
+    if (i != omitted) storeRecordInCohort(source.records[i - 1], state, i < omitted ? i : i - 1);
+  }
+  state.header.NumIndividuals = n - 1;
+}
+
 }  // namespace vorelan

@@ -53,6 +53,25 @@ void readCohortHeader(DataFields& fields, CohortHeader& header) {
   header.SpanStageName(2) = fields.text("the last stage of the span");
 }
 
+void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into) {
+  into.ProjectName = read.ProjectName;
+  into.ResearcherName = read.ResearcherName;
+  into.ExperimentDate = read.ExperimentDate;
+  into.NumIndividuals = read.NumIndividuals;
+  into.NumIndividualsInFile = read.NumIndividualsInFile;
+  into.NumSexes = read.NumSexes;
+  into.NumStages = read.NumStages;
+  for (int s = 1; s <= read.NumSexes; ++s) {
+    into.SexName(s) = read.SexName(s);
+    for (int j = 1; j <= read.NumStages; ++j) {
+      into.StageName(s, j) = read.StageName(s, j);
+      into.StageNameAsRead(s, j) = read.StageNameAsRead(s, j);
+    }
+  }
+  into.SpanStageName(1) = read.SpanStageName(1);
+  into.SpanStageName(2) = read.SpanStageName(2);
+}
+
 FieldReader openDataFile(const std::string& path, Platform& platform) {
   auto reader = FieldReader::fromFile(path);
   if (!reader) failDataFile(platform, "The data file " + path + " cannot be opened.");

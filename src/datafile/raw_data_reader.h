@@ -13,6 +13,10 @@ namespace vorelan {
 // beyond the limits of the analysis.
 void readCohortHeader(DataFields& fields, CohortHeader& header);
 
+// Copies into `into` exactly the items that readCohortHeader reads, leaving
+// the rest (such as the adult column renamed "Male") as it stands.
+void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into);
+
 // Opens the data file named by DataFileName and reads the whole cohort.
 void InputData(AnalysisState& state, Platform& platform);
 

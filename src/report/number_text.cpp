@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -97,6 +98,13 @@ std::string signedText(double value) {
 }
 
 std::string NumberText(double value) { return signedText(value) + " "; }
+
+std::string wholeNumberText(double wholeValue) {
+  constexpr double Beyond64Bits = 9223372036854775808.0;  // 2^63
+  if (!(std::fabs(wholeValue) < Beyond64Bits)) return NumberText(wholeValue);
+  const auto whole = static_cast<std::int64_t>(wholeValue);
+  return (whole < 0 ? "" : " ") + std::to_string(whole) + " ";
+}
 
 std::string writeNumberText(double value) { return digitsOf(value, true); }
 

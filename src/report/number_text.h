@@ -23,6 +23,11 @@ std::string numberDigits(double value);
 // sign), the digits and one trailing blank: " .25 ", " 3 ", "-1.5 ".
 std::string NumberText(double value);
 
+// A whole number printed as a Long in 64 bits: every digit, never the
+// exponent form: " 12345678901 ". A value beyond the 64-bit range keeps the
+// form of NumberText.
+std::string wholeNumberText(double wholeValue);
+
 // A number turned into text before printing (a table number, the N of a
 // subtitle): the sign position and the digits, no trailing blank: " 7", "-2".
 std::string signedText(double value);

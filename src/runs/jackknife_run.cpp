@@ -1,0 +1,60 @@
+#include "runs/jackknife_run.h"
+
+#include <string>
+
+#include "report/report_writer.h"
+#include "resampling/frequency_files.h"
+#include "resampling/jack01.h"
+#include "resampling/write_pseudo_value_for_ttest.h"
+
+namespace vorelan {
+namespace {
+
+// The pseudo-values' variance divides by N - 1.
+bool refuseTooFew(int n, Platform& platform) {
+  if (n >= 2) return false;
+  platform.message.show("The jackknife leaves out one individual at a time and needs at least 2 "
+                        "individuals; the data file holds " +
+                            std::to_string(n) + ".",
+                        JackknifeRefusalTitle);
+  return true;
+}
+
+bool openJackknifeReport(AnalysisState& state, Platform& platform) {
+  state.report.ReportFileName = state.report.BaseFileName + JackknifeReportSuffix;
+  return openOutputFile(state.files.file3, state.report.ReportFileName, platform);
+}
+
+// The tables of the stable age-stage distribution open the report.
+void printStableDistributionTables(AnalysisState& /*state*/, Platform& /*platform*/) {}
+
+}  // namespace
+
+std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& platform) {
+  if (state.run.ResamplingDone == "yes") return std::nullopt;
+  if (refuseTooFew(state.header.NumIndividualsInFile, platform)) return std::nullopt;
+  LeaveOneOutSource source = readLeaveOneOutSource(state, platform);
+  if (refuseTooFew(source.header.NumIndividualsInFile, platform)) return std::nullopt;
+  if (!openJackknifeReport(state, platform)) return std::nullopt;
+  printStableDistributionTables(state, platform);
+  state.run.ResampleMethod = "j";
+  return source;
+}
+
+void endJackknife(AnalysisState& state, Platform& platform) {
+  jack01(state, platform);
+  closeOutputFile(state.files.file3, platform);
+  WritePseudoValueForTtest(state, platform);
+  WriteJackknifeFrequency(state, platform);
+  state.run.ResamplingDone = "yes";
+}
+
+bool cmdJackknife_Click(AnalysisState& state, Platform& platform, const PassDone& passDone) {
+  const std::optional<LeaveOneOutSource> source = beginJackknife(state, platform);
+  if (!source) return false;
+  runJackknifePasses(state, platform, *source, passDone);
+  endJackknife(state, platform);
+  return true;
+}
+
+}  // namespace vorelan

@@ -1,0 +1,221 @@
+#include "resampling/jackknife_passes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "datafile/jackknife_reader.h"
+#include "lifetable/life01.h"
+#include "lifetable/life03.h"
+#include "lifetable/life05.h"
+#include "resampling/jack01.h"
+#include "support/cohort_generator.h"
+#include "support/life_table_run.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+using testing::GeneratedCohort;
+using testing::ScriptedPlatform;
+using testing::TempDir;
+
+// A Basic Run's computations on a data file written to `dir`, with the
+// file's name in the state as Open data file leaves it.
+struct AnalysedFile {
+  ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+
+  AnalysedFile(const TempDir& dir, const std::string& text, double timeUnit) {
+    state.report.DataFileName = dir.write("cohort.txt", text);
+    testing::readInto(state, text, timeUnit, script);
+    testing::runLifeTableSteps(state, script);
+  }
+};
+
+// C0 of a Basic Run on the file text.
+double basicRunC0(const std::string& text, double timeUnit) {
+  ScriptedPlatform script;
+  AnalysisState state;
+  testing::readInto(state, text, timeUnit, script);
+  testing::runLifeTableSteps(state, script);
+  return state.ageVectors.NetConsumptionRate;
+}
+
+GeneratedCohort without(GeneratedCohort cohort, int k) {
+  cohort.individuals.erase(cohort.individuals.begin() + (k - 1));
+  return cohort;
+}
+
+TEST(JackknifePasses, EachPassGivesBitForBitTheC0OfABasicRunWithoutThatIndividual) {
+  testing::CohortGeneratorOptions options;
+  options.minIndividuals = 2;
+  options.maxIndividuals = 24;
+  options.maxStageDuration = 12;
+  for (std::uint32_t seed = 1; seed <= 16; ++seed) {
+    const GeneratedCohort cohort = testing::generateCohort(seed, options);
+    TempDir dir;
+    AnalysedFile full(dir, cohort.fileText(), cohort.timeUnit);
+    const LeaveOneOutSource source = readLeaveOneOutSource(full.state, full.platform);
+    runJackknifePasses(full.state, full.platform, source);
+
+    const int n = static_cast<int>(cohort.individuals.size());
+    EXPECT_EQ(full.state.jackknife.JackOmitted, n) << "seed " << seed;
+    for (int k = 1; k <= n; ++k) {
+      const double c0 = basicRunC0(without(cohort, k).fileText(), cohort.timeUnit);
+      EXPECT_EQ(full.state.jackknife.JackC0(k), c0) << "seed " << seed << ", without " << k;
+      EXPECT_EQ(full.state.jackknife.JackPseudoC0(k),
+                n * full.state.jackknife.JackFullC0 - (n - 1) * c0)
+          << "seed " << seed << ", without " << k;
+    }
+  }
+}
+
+template <class Array>
+void expectSameArray(const Array& a, const Array& b, const char* what) {
+  ASSERT_EQ(a.rows(), b.rows()) << what;
+  ASSERT_EQ(a.cols(), b.cols()) << what;
+  for (std::size_t r = 0; r < a.rows(); ++r) {
+    for (std::size_t c = 0; c < a.cols(); ++c) ASSERT_EQ(a(r, c), b(r, c)) << what << " " << r << "," << c;
+  }
+}
+
+template <class T>
+void expectSameVector(const Array1<T>& a, const Array1<T>& b, const char* what) {
+  ASSERT_EQ(a.size(), b.size()) << what;
+  for (std::size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a(i), b(i)) << what << " " << i;
+}
+
+// The passes as the leave-one-out reader makes them: the whole file read
+// again for every omitted individual.
+void literalPasses(AnalysisState& state, Platform& platform) {
+  const int n = state.header.NumIndividualsInFile;
+  for (int k = 1; k <= n; ++k) {
+    state.jackknife.JackOmitted = k;
+    state.matrices.Cxj.clear();
+    state.ageVectors.Kx.clear();
+    InputDataForJackknife(state, platform);
+    life01(state, platform);
+    life03(state, platform);
+    life05(state, platform);
+  }
+}
+
+TEST(JackknifePasses, LeaveTheStateAsPassesThatReadTheFileEachTime) {
+  testing::CohortGeneratorOptions options;
+  options.minIndividuals = 2;
+  options.maxIndividuals = 30;
+  for (std::uint32_t seed = 40; seed <= 45; ++seed) {
+    const GeneratedCohort cohort = testing::generateCohort(seed, options);
+    TempDir dir;
+    AnalysedFile fast(dir, cohort.fileText(), cohort.timeUnit);
+    AnalysedFile literal(dir, cohort.fileText(), cohort.timeUnit);
+    runJackknifePasses(fast.state, fast.platform, readLeaveOneOutSource(fast.state, fast.platform));
+    literalPasses(literal.state, literal.platform);
+
+    const AnalysisState& a = fast.state;
+    const AnalysisState& b = literal.state;
+    expectSameVector(a.jackknife.JackC0, b.jackknife.JackC0, "JackC0");
+    expectSameVector(a.jackknife.JackPseudoC0, b.jackknife.JackPseudoC0, "JackPseudoC0");
+    EXPECT_EQ(a.jackknife.JackOmitted, b.jackknife.JackOmitted);
+    EXPECT_EQ(a.header.NumIndividuals, b.header.NumIndividuals);
+    EXPECT_EQ(a.header.NumIndividualsInFile, b.header.NumIndividualsInFile);
+    EXPECT_EQ(a.header.MaxAgeRead, b.header.MaxAgeRead);
+    for (int j = 1; j <= a.header.NumStages + 1; ++j) EXPECT_EQ(a.header.StageName(1, j), b.header.StageName(1, j));
+    expectSameVector(a.cohort.Sex, b.cohort.Sex, "Sex");
+    expectSameVector(a.cohort.SerialNo, b.cohort.SerialNo, "SerialNo");
+    expectSameArray(a.cohort.StageDuration, b.cohort.StageDuration, "StageDuration");
+    expectSameArray(a.cohort.DailyConsumption, b.cohort.DailyConsumption, "DailyConsumption");
+    expectSameArray(a.cohort.StageConsumption, b.cohort.StageConsumption, "StageConsumption");
+    expectSameArray(a.cohort.Txj, b.cohort.Txj, "Txj");
+    EXPECT_EQ(a.cohort.AgeCounter, b.cohort.AgeCounter);
+    EXPECT_EQ(a.stageStats.MaxAge, b.stageStats.MaxAge);
+    expectSameArray(a.matrices.Nxj, b.matrices.Nxj, "Nxj");
+    expectSameArray(a.matrices.Sxj, b.matrices.Sxj, "Sxj");
+    expectSameArray(a.matrices.Gxj, b.matrices.Gxj, "Gxj");
+    expectSameArray(a.matrices.Dxj, b.matrices.Dxj, "Dxj");
+    expectSameArray(a.matrices.Cxj, b.matrices.Cxj, "Cxj");
+    expectSameVector(a.ageVectors.Qx, b.ageVectors.Qx, "Qx");
+    expectSameVector(a.ageVectors.Kx, b.ageVectors.Kx, "Kx");
+    EXPECT_EQ(a.ageVectors.NetConsumptionRate, b.ageVectors.NetConsumptionRate);
+  }
+}
+
+TEST(JackknifePasses, NoAgeBeyondTheLastPassKeepsTheBasicRunsConsumptionRates) {
+  // The longest-lived individual is the last: its omission shortens the table.
+  std::string longLife = "3,F,1,1,400,-1,-1,";
+  for (int x = 0; x < 400; ++x) longLife += "1,";
+  const std::vector<std::string> records = {"1,F,1,1,2,-1,-1,3,3,-1", "2,F,1,1,2,-1,-1,6,6,-1",
+                                            longLife + "-1"};
+  TempDir dir;
+  AnalysedFile run(dir, testing::cohortFile(testing::ThreeStages, records), 1);
+  ASSERT_GT(run.state.matrices.Cxj(350, 3), 0);
+  runJackknifePasses(run.state, run.platform, readLeaveOneOutSource(run.state, run.platform));
+  EXPECT_EQ(run.state.stageStats.MaxAge, 3);
+  for (int x = 4; x <= limits::MaxAgeIndex; ++x) {
+    EXPECT_EQ(run.state.matrices.Cxj(x, 3), 0) << x;
+    EXPECT_EQ(run.state.ageVectors.Kx(x), 0) << x;
+  }
+}
+
+TEST(JackknifePasses, ProgressIsToldAfterEveryPass) {
+  const std::vector<std::string> records = {"1,F,1,1,2,-1,-1,3,3,-1", "2,M,1,1,2,-1,-1,6,6,-1",
+                                            "3,N,1,-1,-1,-1"};
+  TempDir dir;
+  AnalysedFile run(dir, testing::cohortFile(testing::ThreeStages, records), 1);
+  std::vector<std::pair<int, int>> told;
+  runJackknifePasses(run.state, run.platform, readLeaveOneOutSource(run.state, run.platform),
+                     [&](int k, int n) { told.emplace_back(k, n); });
+  EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+}
+
+// When no omission changes MaxAge, C0 without k is (total - t_k) / (N - 1)
+// and the pseudo-value of k is t_k, its lifetime consumption: the jackknife
+// mean and S.E. are those of the lifetime consumption.
+TEST(JackknifePasses, PseudoValuesAreLifetimeConsumptionsWhenNoOmissionShortensTheTable) {
+  const std::vector<std::string> records = {
+      "1,F,2,3,4,0.5,-1,1,2,3.5,-1,4,4,4,4,-1",  "2,M,2,3,4,-1,2,2,2,-1,1.5,1.5,-1",
+      "3,F,2,3,4,1,1,-1,-1,7,0,7,7,-1",          "4,N,2,-3,-1,9.5,-1",
+      "5,M,2,3,4,-1,-1,2.25,2.25,2.25,2.25,-1",  "6,F,1,1,7,-1,3,-1,1,2,3,4,5,6,7,-1",
+  };
+  TempDir dir;
+  AnalysedFile run(dir, testing::cohortFile(testing::ThreeStages, records), 1);
+  const int maxAge = run.state.stageStats.MaxAge;
+  std::vector<double> lifetime;
+  for (int i = 1; i <= 6; ++i) lifetime.push_back(run.state.longevity.TotalConsumption(i));
+  const double mean = run.state.span.LifetimeConsMean;
+  const double se = run.state.span.LifetimeConsSE;
+
+  runJackknifePasses(run.state, run.platform, readLeaveOneOutSource(run.state, run.platform));
+  jack01(run.state, run.platform);
+  EXPECT_EQ(run.state.stageStats.MaxAge, maxAge);
+  for (int k = 1; k <= 6; ++k) {
+    EXPECT_NEAR(run.state.jackknife.JackPseudoC0(k), lifetime[k - 1], 1e-9 * lifetime[k - 1]) << k;
+  }
+  EXPECT_NEAR(run.state.jackknife.JackMean, mean, 1e-9 * mean);
+  EXPECT_NEAR(run.state.jackknife.JackSE, se, 1e-9 * se);
+}
+
+TEST(JackknifePasses, EqualPseudoValuesHaveNoSpreadAndAllFallIntoTheFirstClass) {
+  // Identical individuals whose sums are exact: leaving out any one gives
+  // the whole cohort's C0, so every pseudo-value equals it.
+  std::vector<std::string> records;
+  for (int i = 1; i <= 5; ++i) records.push_back(std::to_string(i) + ",F,1,1,3,-1,-1,0.5,1.25,3,-1");
+  TempDir dir;
+  AnalysedFile run(dir, testing::cohortFile(testing::ThreeStages, records), 1);
+  runJackknifePasses(run.state, run.platform, readLeaveOneOutSource(run.state, run.platform));
+  jack01(run.state, run.platform);
+  const JackknifeState& jack = run.state.jackknife;
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(jack.JackPseudoC0(k), 4.75) << k;
+  EXPECT_EQ(jack.JackVar, 0);
+  EXPECT_EQ(jack.JackSE, 0);
+  EXPECT_EQ(jack.JackClasses.ClassWidth, 0);
+  EXPECT_EQ(jack.JackClasses.Frequency(0), 5);
+}
+
+}  // namespace
+}  // namespace vorelan

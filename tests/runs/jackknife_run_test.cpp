@@ -1,0 +1,162 @@
+#include "runs/jackknife_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "resampling/show_freq_c0.h"
+#include "runs/basic_run.h"
+#include "runs/handler_boundary.h"
+#include "runs/open_data_file.h"
+#include "support/cohort_text.h"
+#include "support/life_table_run.h"
+#include "support/report_on_file.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+using testing::atColumns;
+using testing::crlfLines;
+using testing::readFile;
+using testing::sp;
+
+// Four females alike but for their adult consumption, 6, 12, 15 and 66 in
+// all, in amounts that every sum and quotient of the passes keeps exact:
+// C0 = 99 / 4 = 24.75, and without k it is (99 - t_k) / 3, so that the
+// pseudo-value of k is t_k itself.
+const std::vector<std::string> FourFemales = {
+    "1,F,1,1,2,-1,-1,3,3,-1", "2,F,1,1,2,-1,-1,6,6,-1",
+    "3,F,1,1,2,-1,-1,9,6,-1", "4,F,1,1,2,-1,-1,30,36,-1"};
+
+struct Session {
+  testing::TempDir dir;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+
+  // Open data file and Basic Run of the records.
+  explicit Session(const std::vector<std::string>& records) {
+    script.inputAnswers = {"1"};
+    script.chosenFiles = {dir.write("cohort.txt", testing::cohortFile(testing::ThreeStages, records))};
+    EXPECT_TRUE(OpenDataFile(state, platform));
+    EXPECT_EQ(BasicRun(state, platform), BasicRunOutcome::Computed);
+  }
+  std::string file(const std::string& suffix) const { return readFile(state.report.BaseFileName + suffix); }
+  bool exists(const std::string& suffix) const {
+    return std::filesystem::exists(state.report.BaseFileName + suffix);
+  }
+};
+
+TEST(JackknifeRun, WritesTheReportTheTtestFileAndTheFrequencyFile) {
+  Session s(FourFemales);
+  const int page = s.state.report.PageNo + 1;
+  const int table = s.state.report.TableNo + 1;
+  ASSERT_TRUE(cmdJackknife_Click(s.state, s.platform));
+  EXPECT_TRUE(s.script.messages().empty());
+
+  // Mean 24.75; variance (4761 - 99^2 / 4) / 3 = 770.25; S.D. 27.7533...;
+  // S.E. 13.8766...
+  const std::string rule = sp(4) + std::string(42, '-');
+  EXPECT_EQ(s.file("_0_Jackknife_Output.txt"),
+            crlfLines({
+                "\b" + sp(68) + "Page " + std::to_string(page) + " ",
+                sp(4) + "Test project",
+                sp(4) + "Tester",
+                sp(4) + "2026-01-01",
+                sp(4) + "Analyzed on : 2026-01-01",
+                " ",
+                sp(4) + "Table " + std::to_string(table) + ". Table of Jackknife pseudo-values",
+                sp(4) + std::string(42, '='),
+                atColumns({{5, "Omitted no."}, {20, "Pseudo-net predation rate"}}),
+                rule,
+                atColumns({{5, " 1 "}, {30, " 6 "}}),
+                atColumns({{5, " 2 "}, {30, " 12 "}}),
+                atColumns({{5, " 3 "}, {30, " 15 "}}),
+                atColumns({{5, " 4 "}, {30, " 66 "}}),
+                rule,
+                atColumns({{5, "Mean"}, {30, " 24.75 "}}),
+                atColumns({{5, "Variance"}, {30, " 770.25 "}}),
+                atColumns({{5, "S.D."}, {30, " 27.75 "}}),
+                atColumns({{5, "S.E."}, {30, " 13.88 "}}),
+                rule,
+                atColumns({{5, "Original"}, {30, " 24.75 "}}),
+                rule,
+                "    Original are the parameters calculated using all individuals.",
+            }));
+  EXPECT_EQ(s.file("_5_Pseudo_Consumption_Rate_For_t-test.txt"),
+            crlfLines({"\"Test project\"", "\"2026-01-01\"", "\"Tester\"", "1,6", "2,12", "3,15", "4,66"}));
+
+  // Width (66 - 6) / 20 = 3: classes from 6, 9, 12, ...; 12 and 15 open
+  // classes 2 and 3, 66 class 20.
+  std::vector<std::string> frequency = {
+      "\"Project: Test project\"", "\"User: Tester\"", "\"Date: 2026-01-01\"",
+      "\"Total individual =3\"", "\"Net predation rate (Co)\"",
+      "\"Max of pseudo-Co =\",66,\".  Min of pseudo-Co =\",6", "\"Sum of frequency of Co =\",4",
+      "\"Class begin\",\"Class center\",\"Frequency\""};
+  for (int i = 0; i <= 21; ++i) {
+    const bool holds = i == 0 || i == 2 || i == 3 || i == 20;
+    frequency.push_back(std::to_string(6 + 3 * i) + "," + std::to_string(7 + 3 * i) + ".5," + (holds ? "1" : "0"));
+  }
+  std::string expected;
+  for (const auto& line : frequency) expected += line + "\r\n";
+  EXPECT_EQ(s.file("_9_Fig_Jackknife-Co frequency.txt"), expected);
+
+  const auto histogram = ShowFreqC0(s.state);
+  ASSERT_TRUE(histogram);
+  EXPECT_EQ(histogram->title, "Frequency of pseudo-Co (interval =3).");
+  EXPECT_EQ(histogram->labels[1], "10.5");
+
+  EXPECT_EQ(s.state.run.ResamplingDone, "yes");
+  EXPECT_EQ(s.state.run.ResampleMethod, "j");
+  EXPECT_EQ(s.state.jackknife.JackOmitted, 4);
+  EXPECT_EQ(s.state.header.NumIndividuals, 3);
+  EXPECT_EQ(s.state.header.NumIndividualsInFile, 4);
+  EXPECT_EQ(s.state.report.ReportFileName, s.state.report.BaseFileName + "_0_Jackknife_Output.txt");
+  EXPECT_FALSE(s.state.files.file3.isOpen());
+  EXPECT_FALSE(s.state.files.file1.isOpen());
+}
+
+TEST(JackknifeRun, ACohortOfOneIsRefusedBeforeAnythingChanges) {
+  Session s({"1,F,1,1,2,-1,-1,3,3,-1"});
+  const std::string report = s.state.report.ReportFileName;
+  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform));
+  ASSERT_EQ(s.script.messages().size(), 1u);
+  EXPECT_EQ(s.script.messages()[0].title, "Jackknife");
+  EXPECT_NE(s.script.messages()[0].text.find("at least 2"), std::string::npos);
+  EXPECT_FALSE(s.exists("_0_Jackknife_Output.txt"));
+  EXPECT_FALSE(s.exists("_5_Pseudo_Consumption_Rate_For_t-test.txt"));
+  EXPECT_FALSE(s.exists("_9_Fig_Jackknife-Co frequency.txt"));
+  EXPECT_EQ(s.state.report.ReportFileName, report);
+  EXPECT_EQ(s.state.run.ResamplingDone, "");
+  EXPECT_EQ(s.state.jackknife.JackOmitted, 0);
+  EXPECT_EQ(s.state.header.NumIndividuals, 1);
+  EXPECT_EQ(s.state.jackknife.JackPseudoC0(1), 0);
+}
+
+TEST(JackknifeRun, AFaultyRecordEndsTheProgramBeforeTheReportIsCreated) {
+  Session s(FourFemales);
+  std::vector<std::string> damaged = FourFemales;
+  damaged[1] = "2,X,1,1,2,-1,-1,6,6,-1";
+  s.dir.write("cohort.txt", testing::cohortFile(testing::ThreeStages, damaged));
+  EXPECT_FALSE(runHandler(s.state, s.platform, [&] { cmdJackknife_Click(s.state, s.platform); }));
+  ASSERT_EQ(s.script.messages().size(), 1u);
+  EXPECT_EQ(s.script.messages()[0].title, "Error in data file!");
+  EXPECT_EQ(s.script.messages()[0].text, "Error in data file, please correct it! Individual no.2or3.");
+  EXPECT_EQ(s.script.endProgramCalls, 1);
+  EXPECT_FALSE(s.exists("_0_Jackknife_Output.txt"));
+}
+
+TEST(JackknifeRun, NoSecondResamplingRun) {
+  Session s(FourFemales);
+  s.state.run.ResamplingDone = "yes";
+  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform));
+  EXPECT_FALSE(s.exists("_0_Jackknife_Output.txt"));
+  EXPECT_EQ(s.state.jackknife.JackOmitted, 0);
+}
+
+}  // namespace
+}  // namespace vorelan
