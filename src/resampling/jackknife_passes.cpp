@@ -16,18 +16,20 @@ void clearBeforePass(AnalysisState& state) {
 
 }  // namespace
 
-void runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOneOutSource& source,
-                        const PassDone& passDone) {
+bool runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOneOutSource& source,
+                        WorkProgress* progress) {
   const int n = static_cast<int>(source.records.size());
   for (int k = 1; k <= n; ++k) {
+    if (progress && progress->stopRequested()) return false;
     state.jackknife.JackOmitted = k;
     clearBeforePass(state);
     storeLeaveOneOutCohort(state, source, k);
     life01(state, platform);
     life03(state, platform);
     life05(state, platform);
-    if (passDone) passDone(k, n);
+    if (progress) progress->report(k, n);
   }
+  return true;
 }
 
 }  // namespace vorelan

@@ -2,24 +2,22 @@
 // The passes of the jackknife: for each individual k of the data file in
 // turn, the life table of the cohort without k as far as C0, whose
 // pseudo-value life05 stores.
-#include <functional>
-
 #include "datafile/jackknife_reader.h"
 #include "model/analysis_state.h"
+#include "platform/background_work.h"
 #include "platform/user_interface.h"
 
 namespace vorelan {
-
-// Called after pass k of n.
-using PassDone = std::function<void(int k, int n)>;
 
 // Passes k = 1..N over the cohort read once: before each, c(x,j) and k(x)
 // are cleared at every age; then the cohort without k is built in memory
 // (exactly as the leave-one-out reader would read it), and life01, life03
 // and life05 run on it. Afterwards JackOmitted is N and the working cohort,
-// matrices and vectors are those of the last pass. Uses no box or dialog,
-// so that it may run off the window's thread.
-void runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOneOutSource& source,
-                        const PassDone& passDone = {});
+// matrices and vectors are those of the last pass. Each pass done is
+// reported to `progress`; when it asks for a stop, no further pass starts
+// and false is returned. Uses no box or dialog, so that it may run off the
+// window's thread.
+bool runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOneOutSource& source,
+                        WorkProgress* progress = nullptr);
 
 }  // namespace vorelan

@@ -1,10 +1,12 @@
 #include "runs/jackknife_run.h"
 
+#include <filesystem>
 #include <string>
 
 #include "report/report_writer.h"
 #include "resampling/frequency_files.h"
 #include "resampling/jack01.h"
+#include "resampling/jackknife_passes.h"
 #include "resampling/write_pseudo_value_for_ttest.h"
 
 namespace vorelan {
@@ -24,6 +26,24 @@ bool openJackknifeReport(AnalysisState& state, Platform& platform) {
   state.report.ReportFileName = state.report.BaseFileName + JackknifeReportSuffix;
   return openOutputFile(state.files.file3, state.report.ReportFileName, platform);
 }
+
+// A report begun by a run that did not end would look like a finished one.
+void abandonJackknifeReport(AnalysisState& state) {
+  state.files.file3.close();
+  std::error_code ignored;
+  std::filesystem::remove(state.report.ReportFileName, ignored);
+}
+
+// Marks the run as going for as long as the passes run, whatever ends them.
+struct ResamplingRunningFlag {
+  explicit ResamplingRunningFlag(RunFlags& run) : run_(run) { run_.ResamplingRunning = true; }
+  ~ResamplingRunningFlag() { run_.ResamplingRunning = false; }
+  ResamplingRunningFlag(const ResamplingRunningFlag&) = delete;
+  ResamplingRunningFlag& operator=(const ResamplingRunningFlag&) = delete;
+
+ private:
+  RunFlags& run_;
+};
 
 // The tables of the stable age-stage distribution open the report.
 void printStableDistributionTables(AnalysisState& /*state*/, Platform& /*platform*/) {}
@@ -49,10 +69,19 @@ void endJackknife(AnalysisState& state, Platform& platform) {
   state.run.ResamplingDone = "yes";
 }
 
-bool cmdJackknife_Click(AnalysisState& state, Platform& platform, const PassDone& passDone) {
+bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background) {
   const std::optional<LeaveOneOutSource> source = beginJackknife(state, platform);
   if (!source) return false;
-  runJackknifePasses(state, platform, *source, passDone);
+  WorkOutcome outcome = WorkOutcome::Finished;
+  {
+    const ResamplingRunningFlag running(state.run);
+    outcome = background.run(
+        [&](WorkProgress& progress) { runJackknifePasses(state, platform, *source, &progress); });
+  }
+  if (outcome == WorkOutcome::Stopped) {
+    abandonJackknifeReport(state);
+    return false;
+  }
   endJackknife(state, platform);
   return true;
 }

@@ -6,16 +6,15 @@
 //
 // The run has three steps so that the passes can run off the window's
 // thread; the first and the last may show boxes and stay on it:
-//   if (auto source = beginJackknife(state, platform)) {
-//     runJackknifePasses(state, platform, *source, progress);  // any thread
-//     endJackknife(state, platform);
-//   }
+//   beginJackknife        the window's thread: refusals, reading, the report
+//   runJackknifePasses    a worker thread, through BackgroundWork
+//   endJackknife          the window's thread: the table and the files
 #include <optional>
 
 #include "datafile/jackknife_reader.h"
 #include "model/analysis_state.h"
+#include "platform/background_work.h"
 #include "platform/user_interface.h"
-#include "resampling/jackknife_passes.h"
 
 namespace vorelan {
 
@@ -33,7 +32,10 @@ std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& 
 // report closed, the t-test and frequency files; the resampling is done.
 void endJackknife(AnalysisState& state, Platform& platform);
 
-// The whole run on the calling thread. False when it did not start.
-bool cmdJackknife_Click(AnalysisState& state, Platform& platform, const PassDone& passDone = {});
+// The whole run, its passes through `background` while ResamplingRunning is
+// set. A run stopped before its end (the program is being closed) leaves
+// no report: the one begun is closed and removed. False when the run did
+// not start or was stopped.
+bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background);
 
 }  // namespace vorelan

@@ -12,6 +12,7 @@
 #include "lifetable/life05.h"
 #include "resampling/jack01.h"
 #include "support/cohort_generator.h"
+#include "support/inline_background_work.h"
 #include "support/life_table_run.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
@@ -167,10 +168,27 @@ TEST(JackknifePasses, ProgressIsToldAfterEveryPass) {
                                             "3,N,1,-1,-1,-1"};
   TempDir dir;
   AnalysedFile run(dir, testing::cohortFile(testing::ThreeStages, records), 1);
-  std::vector<std::pair<int, int>> told;
-  runJackknifePasses(run.state, run.platform, readLeaveOneOutSource(run.state, run.platform),
-                     [&](int k, int n) { told.emplace_back(k, n); });
-  EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+  testing::InlineBackgroundWork background;
+  background.run([&](WorkProgress& progress) {
+    EXPECT_TRUE(runJackknifePasses(run.state, run.platform,
+                                   readLeaveOneOutSource(run.state, run.platform), &progress));
+  });
+  EXPECT_EQ(background.reports, (std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 3}, {2, 3}, {3, 3}}));
+}
+
+TEST(JackknifePasses, AStopRequestedEndsThePassesBeforeTheNext) {
+  const std::vector<std::string> records = {"1,F,1,1,2,-1,-1,3,3,-1", "2,M,1,1,2,-1,-1,6,6,-1",
+                                            "3,N,1,-1,-1,-1"};
+  TempDir dir;
+  AnalysedFile run(dir, testing::cohortFile(testing::ThreeStages, records), 1);
+  testing::InlineBackgroundWork background;
+  background.stopAfter = 1;
+  const WorkOutcome outcome = background.run([&](WorkProgress& progress) {
+    EXPECT_FALSE(runJackknifePasses(run.state, run.platform,
+                                    readLeaveOneOutSource(run.state, run.platform), &progress));
+  });
+  EXPECT_EQ(outcome, WorkOutcome::Stopped);
+  EXPECT_EQ(run.state.jackknife.JackOmitted, 1);
 }
 
 // When no omission changes MaxAge, C0 without k is (total - t_k) / (N - 1)

@@ -11,6 +11,7 @@
 #include "runs/handler_boundary.h"
 #include "runs/open_data_file.h"
 #include "support/cohort_text.h"
+#include "support/inline_background_work.h"
 #include "support/life_table_run.h"
 #include "support/report_on_file.h"
 #include "support/scripted_platform.h"
@@ -36,6 +37,7 @@ struct Session {
   testing::TempDir dir;
   testing::ScriptedPlatform script;
   Platform platform = script.platform();
+  testing::InlineBackgroundWork background;
   AnalysisState state;
 
   // Open data file and Basic Run of the records.
@@ -55,8 +57,11 @@ TEST(JackknifeRun, WritesTheReportTheTtestFileAndTheFrequencyFile) {
   Session s(FourFemales);
   const int page = s.state.report.PageNo + 1;
   const int table = s.state.report.TableNo + 1;
-  ASSERT_TRUE(cmdJackknife_Click(s.state, s.platform));
+  ASSERT_TRUE(cmdJackknife_Click(s.state, s.platform, s.background));
   EXPECT_TRUE(s.script.messages().empty());
+  EXPECT_EQ(s.background.runs, 1);
+  EXPECT_EQ(s.background.reports.back(), (std::pair<std::int64_t, std::int64_t>{4, 4}));
+  EXPECT_FALSE(s.state.run.ResamplingRunning);
 
   // Mean 24.75; variance (4761 - 99^2 / 4) / 3 = 770.25; S.D. 27.7533...;
   // S.E. 13.8766...
@@ -123,7 +128,7 @@ TEST(JackknifeRun, WritesTheReportTheTtestFileAndTheFrequencyFile) {
 TEST(JackknifeRun, ACohortOfOneIsRefusedBeforeAnythingChanges) {
   Session s({"1,F,1,1,2,-1,-1,3,3,-1"});
   const std::string report = s.state.report.ReportFileName;
-  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform));
+  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform, s.background));
   ASSERT_EQ(s.script.messages().size(), 1u);
   EXPECT_EQ(s.script.messages()[0].title, "Jackknife");
   EXPECT_NE(s.script.messages()[0].text.find("at least 2"), std::string::npos);
@@ -142,7 +147,7 @@ TEST(JackknifeRun, AFaultyRecordEndsTheProgramBeforeTheReportIsCreated) {
   std::vector<std::string> damaged = FourFemales;
   damaged[1] = "2,X,1,1,2,-1,-1,6,6,-1";
   s.dir.write("cohort.txt", testing::cohortFile(testing::ThreeStages, damaged));
-  EXPECT_FALSE(runHandler(s.state, s.platform, [&] { cmdJackknife_Click(s.state, s.platform); }));
+  EXPECT_FALSE(runHandler(s.state, s.platform, [&] { cmdJackknife_Click(s.state, s.platform, s.background); }));
   ASSERT_EQ(s.script.messages().size(), 1u);
   EXPECT_EQ(s.script.messages()[0].title, "Error in data file!");
   EXPECT_EQ(s.script.messages()[0].text, "Error in data file, please correct it! Individual no.2or3.");
@@ -150,10 +155,42 @@ TEST(JackknifeRun, AFaultyRecordEndsTheProgramBeforeTheReportIsCreated) {
   EXPECT_FALSE(s.exists("_0_Jackknife_Output.txt"));
 }
 
+// Sees the run's phase while the passes run.
+struct WatchingWork : BackgroundWork {
+  explicit WatchingWork(const AnalysisState& watched) : state(watched) {}
+  WorkOutcome run(const std::function<void(WorkProgress&)>& work) override {
+    runningSeen = state.run.ResamplingRunning;
+    return inPlace.run(work);
+  }
+  const AnalysisState& state;
+  testing::InlineBackgroundWork inPlace;
+  bool runningSeen = false;
+};
+
+TEST(JackknifeRun, ThePassesRunWhileTheRunIsMarkedGoing) {
+  Session s(FourFemales);
+  WatchingWork watching(s.state);
+  ASSERT_TRUE(cmdJackknife_Click(s.state, s.platform, watching));
+  EXPECT_TRUE(watching.runningSeen);
+  EXPECT_FALSE(s.state.run.ResamplingRunning);
+}
+
+TEST(JackknifeRun, AStoppedRunLeavesNoReportAndIsNotDone) {
+  Session s(FourFemales);
+  s.background.stopAfter = 2;
+  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform, s.background));
+  EXPECT_FALSE(s.exists("_0_Jackknife_Output.txt"));
+  EXPECT_FALSE(s.exists("_5_Pseudo_Consumption_Rate_For_t-test.txt"));
+  EXPECT_FALSE(s.exists("_9_Fig_Jackknife-Co frequency.txt"));
+  EXPECT_FALSE(s.state.files.file3.isOpen());
+  EXPECT_EQ(s.state.run.ResamplingDone, "");
+  EXPECT_FALSE(s.state.run.ResamplingRunning);
+}
+
 TEST(JackknifeRun, NoSecondResamplingRun) {
   Session s(FourFemales);
   s.state.run.ResamplingDone = "yes";
-  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform));
+  EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform, s.background));
   EXPECT_FALSE(s.exists("_0_Jackknife_Output.txt"));
   EXPECT_EQ(s.state.jackknife.JackOmitted, 0);
 }
