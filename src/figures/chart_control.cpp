@@ -147,7 +147,11 @@ void drawBars(QChart& chart, const ChartData& data) {
     const double value = grid.data(row, 1);
     *set << value;
     high = std::max(high, value);
-    categories << QString::fromStdString(grid.rowLabel(row));
+    // A category axis keeps one bar per distinct label: equal labels (all
+    // values alike) are kept apart by invisible marks.
+    QString label = QString::fromStdString(grid.rowLabel(row));
+    while (categories.contains(label)) label += QChar(0x200B);
+    categories << label;
   }
   if (const auto fill = data.seriesFill.find(1); fill != data.seriesFill.end()) {
     set->setColor(QColor(fill->second.red, fill->second.green, fill->second.blue));

@@ -5,6 +5,7 @@
 #include "basic_run_results.h"
 #include "bootstrap_state.h"
 #include "cohort_data.h"
+#include "comparison_state.h"
 #include "jackknife_state.h"
 #include "life_table.h"
 #include "lifetime_statistics.h"
@@ -29,6 +30,7 @@ struct AnalysisState {
   BootstrapState bootstrap;        // bootstrap sample size
   JackknifeState jackknife;        // the omitted individual and the C0 of each pass
   BasicRunResults basicRun;        // what the result windows show, kept when the Basic Run ends
+  ComparisonState comparison;      // the comparison of two bootstrap results
 };
 
 }  // namespace vorelan

@@ -34,7 +34,7 @@ MainWindowControls afterResampling(const AnalysisState& state) {
   MainWindowControls c = whileResampling(state);
   c.cmdOpenDataFile = true;
   c.histogramShown = true;
-  c.cmdCompare2boots = state.run.ResampleMethod == "b";
+  c.cmdCompare2boots = state.run.ResampleMethod == "b" && !state.comparison.ComparisonDone;
   return c;
 }
 

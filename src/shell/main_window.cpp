@@ -12,7 +12,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "charts/c0_histogram.h"
+#include "resampling/show_freq_c0.h"
 #include "runs/basic_run.h"
+#include "runs/compare_two_bootstraps_run.h"
+#include "runs/jackknife_run.h"
 #include "datafile/data_file_checks.h"
 #include "runs/open_data_file.h"
 #include "shell/emblem.h"
@@ -298,6 +302,10 @@ void Form1::connectHandlers() {
   on(Command28, &Form1::Command28_Click);
   on(Command11, &Form1::Command11_Click);
   on(Command12, &Form1::Command12_Click);
+  on(cmdJackknife, &Form1::cmdJackknife_Click);
+  on(cmdCompare2boots, &Form1::cmdCompare2boots_Click);
+  connect(&backgroundRun_, &BackgroundRun::runningChanged, this, &Form1::applyControlStates);
+  connect(&backgroundRun_, &BackgroundRun::progressed, this, &Form1::showRunProgress);
   on(Command1, &Form1::Command1_Click);
   connectGuidanceHandlers();
   Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
@@ -417,9 +425,32 @@ void Form1::Timer1_Timer() {
 void Form1::leaveByQuitPath(QWidget& from) { shellWindows_.quitFrom(from); }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  backgroundRun_.requestStop();
   state_.files.closeAll();
   event->accept();
   platform_.programExit.endProgram();
+}
+
+void Form1::cmdJackknife_Click() {
+  titleBeforeRun_ = windowTitle();
+  const bool done = vorelan::cmdJackknife_Click(state_, platform_, backgroundRun_);
+  setWindowTitle(titleBeforeRun_);
+  if (done) drawFreqC0();
+}
+
+void Form1::cmdCompare2boots_Click() { vorelan::cmdCompare2boots_Click(state_, platform_); }
+
+void Form1::drawFreqC0() {
+  const auto histogram = ShowFreqC0(state_);
+  if (!histogram) return;
+  fillC0Histogram(MSChart2->data(), *histogram);
+  MSChart2->refresh();
+}
+
+// The title bar tells how far a long run has come.
+void Form1::showRunProgress(qint64 done, qint64 total) {
+  if (!backgroundRun_.isRunning() || total <= 0) return;
+  setWindowTitle(titleBeforeRun_ + QString(" \u2014 %1 of %2").arg(done).arg(total));
 }
 
 // What each figure does to the main window besides drawing.

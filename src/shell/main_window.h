@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "figures/chart_control.h"
+#include "ui/background_run.h"
 #include "windows/JackBootform.h"
 #include "windows/ResultFm.h"
 #include "windows/doneform.h"
@@ -134,6 +135,11 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   void closeAnalysis();
   void Command11_Click();
   void Command12_Click();
+  void cmdJackknife_Click();
+  void cmdCompare2boots_Click();
+  // The histogram of C0 that a resampling run leaves, on MSChart2.
+  void drawFreqC0();
+  void showRunProgress(qint64 done, qint64 total);
   void Timer1_Timer();
 
   // The introduction, guidance and quit windows opened from here.
@@ -167,6 +173,8 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   WindowSlot<ResultFm> ResultFm_;
   WindowSlot<doneform> doneform_;
   ShellWindows shellWindows_;
+  BackgroundRun backgroundRun_;  // the passes and replicates of the resampling runs
+  QString titleBeforeRun_;
   std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
   int GreetingTicks = 0;
   int GreetingPhase = 0;

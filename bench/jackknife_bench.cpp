@@ -1,0 +1,87 @@
+// The jackknife on a cohort at the limits (400 individuals, 11 stages, lives
+// near 404 time units): the whole run from the click to the last file, and
+// its passes alone, against passes that read the data file again each time.
+#include <benchmark/benchmark.h>
+
+#include "datafile/jackknife_reader.h"
+#include "lifetable/life01.h"
+#include "lifetable/life03.h"
+#include "lifetable/life05.h"
+#include "resampling/jackknife_passes.h"
+#include "runs/basic_run.h"
+#include "runs/jackknife_run.h"
+#include "runs/open_data_file.h"
+#include "support/cohort_generator.h"
+#include "support/inline_background_work.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+testing::GeneratedCohort cohortAtTheLimits() {
+  testing::CohortGeneratorOptions options;
+  options.minIndividuals = options.maxIndividuals = 400;
+  options.minStages = options.maxStages = 11;
+  options.minStageDuration = options.maxStageDuration = 36;  // adults live 396 time units
+  options.timeUnit = 1;
+  return testing::generateCohort(2026, options);
+}
+
+// Open data file and Basic Run of the cohort, written to a fresh folder.
+struct AnalysedCohort {
+  testing::TempDir dir;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  AnalysisState state;
+
+  AnalysedCohort() {
+    script.inputAnswers = {"1"};
+    script.chosenFiles = {dir.write("cohort.txt", cohortAtTheLimits().fileText())};
+    OpenDataFile(state, platform);
+    BasicRun(state, platform);
+  }
+};
+
+void WholeJackknifeRun(benchmark::State& bench) {
+  AnalysedCohort cohort;
+  testing::InlineBackgroundWork background;
+  for (auto _ : bench) {
+    cohort.state.run.ResamplingDone.clear();
+    cmdJackknife_Click(cohort.state, cohort.platform, background);
+    benchmark::DoNotOptimize(cohort.state.jackknife.JackSE);
+  }
+}
+BENCHMARK(WholeJackknifeRun)->Unit(benchmark::kMillisecond);
+
+void PassesFromOneReading(benchmark::State& bench) {
+  AnalysedCohort cohort;
+  for (auto _ : bench) {
+    const LeaveOneOutSource source = readLeaveOneOutSource(cohort.state, cohort.platform);
+    runJackknifePasses(cohort.state, cohort.platform, source);
+    benchmark::DoNotOptimize(cohort.state.jackknife.JackC0(400));
+  }
+}
+BENCHMARK(PassesFromOneReading)->Unit(benchmark::kMillisecond);
+
+// Every pass reads the whole data file again.
+void PassesReadingTheFileEachTime(benchmark::State& bench) {
+  AnalysedCohort cohort;
+  AnalysisState& state = cohort.state;
+  for (auto _ : bench) {
+    for (int k = 1; k <= state.header.NumIndividualsInFile; ++k) {
+      state.jackknife.JackOmitted = k;
+      state.matrices.Cxj.clear();
+      state.ageVectors.Kx.clear();
+      InputDataForJackknife(state, cohort.platform);
+      life01(state, cohort.platform);
+      life03(state, cohort.platform);
+      life05(state, cohort.platform);
+    }
+    benchmark::DoNotOptimize(state.jackknife.JackC0(400));
+  }
+}
+BENCHMARK(PassesReadingTheFileEachTime)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vorelan

@@ -1,0 +1,62 @@
+#include "runs/compare_two_bootstraps_run.h"
+
+#include <optional>
+#include <string>
+
+#include "datafile/data_file_error.h"
+#include "report/number_text.h"
+#include "resampling/compare_two_bootstraps.h"
+#include "resampling/second_treatment_file.h"
+
+namespace vorelan {
+namespace {
+
+void refuse(Platform& platform, const std::string& path, const std::string& why) {
+  platform.message.show("The file " + shownInMessage(path) + " cannot be compared: " + why + ".", CompareTitle);
+}
+
+std::optional<SecondTreatment> readChosenFile(const std::string& path, Platform& platform) {
+  const auto content = readWholeFile(path);
+  if (!content) {
+    refuse(platform, path, "it cannot be opened");
+    return std::nullopt;
+  }
+  SecondTreatmentRead read = readSecondTreatment(*content);
+  if (!read.treatment) refuse(platform, path, read.fault);
+  return std::move(read.treatment);
+}
+
+void keep(ComparisonState& kept, const std::string& path, SecondTreatment second,
+          const BootstrapComparison& result) {
+  kept.CompareFileName = path;
+  kept.CompareTitle1 = std::move(second.CompareTitle1);
+  kept.CompareTitle2 = std::move(second.CompareTitle2);
+  kept.CompareTitle3 = std::move(second.CompareTitle3);
+  kept.CompareSampleSize = second.CompareSampleSize;
+  kept.CompareValue = std::move(second.CompareValue);
+  kept.CompareMean = result.CompareMean;
+  kept.CompareVar = result.CompareVar;
+  kept.CompareSE = result.CompareSE;
+  kept.CompareT = result.CompareT;
+  kept.ComparisonDone = true;
+}
+
+}  // namespace
+
+bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform) {
+  const std::string path = platform.fileDialog.openFile();
+  if (path.empty()) return false;
+  std::optional<SecondTreatment> second = readChosenFile(path, platform);
+  if (!second) return false;
+  const auto result = compareBootstraps(state.bootstrap.BootC0Mean, state.bootstrap.BootC0Var, *second);
+  if (!result) {
+    refuse(platform, path, "neither treatment's values vary, so the t-value cannot be formed");
+    return false;
+  }
+  keep(state.comparison, path, std::move(*second), *result);
+  printComparison(state, platform);
+  platform.message.show("The t-value = " + writeNumberText(result->CompareT), CompareTitle);
+  return true;
+}
+
+}  // namespace vorelan
