@@ -11,20 +11,11 @@
 namespace vorelan {
 namespace {
 
-testing::GeneratedCohort cohortAtTheLimits() {
-  testing::CohortGeneratorOptions options;
-  options.minIndividuals = options.maxIndividuals = 400;
-  options.minStages = options.maxStages = 11;
-  options.minStageDuration = options.maxStageDuration = 36;  // adults live 396 time units
-  options.timeUnit = 1;
-  return testing::generateCohort(2026, options);
-}
-
 void BasicRunComputations(benchmark::State& bench) {
   testing::ScriptedPlatform script;
   Platform platform = script.platform();
   AnalysisState state;
-  cohortAtTheLimits().loadInto(state, platform);
+  testing::cohortAtTheLimits().loadInto(state, platform);
   for (auto _ : bench) {
     testing::runLifeTableSteps(state, script);
     benchmark::DoNotOptimize(state.ageVectors.NetConsumptionRate);
@@ -37,7 +28,7 @@ void DayByDayWalk(benchmark::State& bench) {
   testing::ScriptedPlatform script;
   Platform platform = script.platform();
   AnalysisState state;
-  cohortAtTheLimits().loadInto(state, platform);
+  testing::cohortAtTheLimits().loadInto(state, platform);
   life01(state, platform);
   for (auto _ : bench) {
     life03(state, platform);
@@ -47,7 +38,7 @@ void DayByDayWalk(benchmark::State& bench) {
 BENCHMARK(DayByDayWalk)->Unit(benchmark::kMillisecond);
 
 void ReadingAndComputations(benchmark::State& bench) {
-  const testing::GeneratedCohort cohort = cohortAtTheLimits();
+  const testing::GeneratedCohort cohort = testing::cohortAtTheLimits();
   testing::ScriptedPlatform script;
   Platform platform = script.platform();
   for (auto _ : bench) {

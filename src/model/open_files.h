@@ -32,10 +32,11 @@ class TextOutputFile {
   std::size_t lineLength() const { return lineLength_; }
 
   // Writes text as it stands (line ends included by the caller).
-  void write(const std::string& text) {
+  void write(std::string_view text) {
     if (!stream_.is_open()) return;
-    stream_ << text;
-    if (!stream_) failed_ = true;
+    // Gathered in large pieces: result files are written a number at a time.
+    pending_.append(text);
+    if (pending_.size() >= PendingLimit) writePending();
     const std::size_t lastBreak = text.rfind('\n');
     const std::size_t start = lastBreak == std::string::npos ? 0 : lastBreak + 1;
     if (lastBreak != std::string::npos) lineLength_ = 0;
@@ -44,6 +45,7 @@ class TextOutputFile {
   // Closes the file; false when any write or the final flush failed.
   bool close() {
     if (stream_.is_open()) {
+      writePending();
       stream_.flush();
       if (!stream_) failed_ = true;
       stream_.close();
@@ -54,7 +56,16 @@ class TextOutputFile {
   }
 
  private:
+  static constexpr std::size_t PendingLimit = 1 << 16;
+
+  void writePending() {
+    stream_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    if (!stream_) failed_ = true;
+    pending_.clear();
+  }
+
   std::ofstream stream_;
+  std::string pending_;
   std::string path_;
   bool failed_ = false;
   std::size_t lineLength_ = 0;

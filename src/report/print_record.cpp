@@ -7,7 +7,7 @@
 namespace vorelan {
 
 PrintRecord& PrintRecord::text(std::string_view item) {
-  file_.write(std::string(item));
+  file_.write(item);
   return *this;
 }
 

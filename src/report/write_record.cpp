@@ -21,7 +21,8 @@ void writeRecord(TextOutputFile& file, std::initializer_list<WriteItem> items) {
     if (!record.empty()) record += ",";
     record += item.text();
   }
-  file.write(record + "\r\n");
+  record += "\r\n";
+  file.write(record);
 }
 
 }  // namespace vorelan

@@ -16,14 +16,16 @@ MainWindowControls afterBasicRun() {
   return c;
 }
 
-// While a resampling run goes, nothing that starts other work can be used;
-// the result windows still show the Basic Run.
+// While a resampling run goes, nothing that starts other work can be used,
+// nor the result windows, which would read the state the run is changing.
 MainWindowControls whileResampling(const AnalysisState& state) {
   MainWindowControls c = afterBasicRun();
   c.cmdOpenDataFile = c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
   c.Command6 = c.Command4 = false;
+  c.Command23 = c.Command27 = c.Command28 = false;
   c.Frame1 = c.figureButtons = false;
   c.bootstrapTimesShown = state.run.ResampleMethod == "b";
+  c.replicateProgressShown = true;
   return c;
 }
 
@@ -32,6 +34,8 @@ MainWindowControls whileResampling(const AnalysisState& state) {
 // bootstrap results remain.
 MainWindowControls afterResampling(const AnalysisState& state) {
   MainWindowControls c = whileResampling(state);
+  c.Command23 = c.Command27 = c.Command28 = true;
+  c.replicateProgressShown = false;
   c.cmdOpenDataFile = true;
   c.histogramShown = true;
   c.cmdCompare2boots = state.run.ResampleMethod == "b" && !state.comparison.ComparisonDone;

@@ -31,6 +31,7 @@ struct MainWindowControls {
   bool figureButtons = true;
   bool histogramShown = false;  // MSChart2 in place of MSChart1
   bool bootstrapTimesShown = false;  // lblBootBegin and lblBootEnd
+  bool replicateProgressShown = false;  // the count of replicates done while they run
 
   bool operator==(const MainWindowControls&) const = default;
 };

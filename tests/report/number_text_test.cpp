@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 namespace vorelan {
 namespace {
@@ -53,6 +58,23 @@ TEST(SignedText, SignPositionWithoutTrailingBlank) {
   EXPECT_EQ(numberDigits(-1.5), "-1.5");
   EXPECT_EQ(signedText(-std::numeric_limits<double>::infinity()), " -");
   EXPECT_EQ(numberDigits(std::numeric_limits<double>::quiet_NaN()), "-");
+}
+
+// The digits are the value correctly rounded to 15 significant digits, as
+// printf's "%.14e" gives them, over magnitudes from tiny to huge: the text
+// read back is the value of those 15 digits (two different 15-digit numbers
+// never read back as the same double).
+TEST(NumberDigits, FifteenSignificantDigitsCorrectlyRounded) {
+  std::mt19937_64 rng(2026);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-20, 20);
+  for (int i = 0; i < 200000; ++i) {
+    const double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+    std::array<char, 40> reference{};
+    std::snprintf(reference.data(), reference.size(), "%.14e", v);
+    ASSERT_EQ(std::strtod(writeNumberText(v).c_str(), nullptr), std::strtod(reference.data(), nullptr)) << v;
+    ASSERT_EQ(std::strtod(numberDigits(v).c_str(), nullptr), std::strtod(reference.data(), nullptr)) << v;
+  }
 }
 
 struct RoundCase {

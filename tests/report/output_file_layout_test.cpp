@@ -17,21 +17,15 @@
 #include "report/statistics_files.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
+#include "support/written_text.h"
 
 namespace vorelan {
 namespace {
 
 using testing::readFile;
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  EXPECT_EQ(start, text.size()) << "text after the last line end";
-  return lines;
-}
+// Text after the last line end shows as one more line.
+std::vector<std::string> linesOf(const std::string& text) { return testing::crlfLinesOf(text); }
 
 // The lines after the line `from` up to, not including, the line `to`.
 std::vector<std::string> linesBetween(const std::string& text, const std::string& from,

@@ -66,15 +66,19 @@ const PhaseCase Cases[] = {
        c = AfterBasicRun;
        c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
        c.Command6 = c.Command4 = false;
+       c.Command23 = c.Command27 = c.Command28 = false;
        c.Frame1 = c.figureButtons = false;
        c.bootstrapTimesShown = true;
+       c.replicateProgressShown = true;
      })},
     {"jackknife running", [](AnalysisState& s) { resampling(s, "j"); }, MainWindowPhase::Resampling,
      controls([](MainWindowControls& c) {
        c = AfterBasicRun;
        c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
        c.Command6 = c.Command4 = false;
+       c.Command23 = c.Command27 = c.Command28 = false;
        c.Frame1 = c.figureButtons = false;
+       c.replicateProgressShown = true;
      })},
     {"bootstrap done", [](AnalysisState& s) { resamplingDone(s, "b"); }, MainWindowPhase::ResamplingDone,
      afterResampling(true)},
@@ -126,7 +130,7 @@ TEST(MainWindowControls, NothingStartsOtherWorkWhileAResamplingRunGoes) {
     resampling(state, method);
     const MainWindowControls c = mainWindowControls(state);
     EXPECT_FALSE(c.cmdOpenDataFile || c.cmdBasicRun || c.cmdBootstrap || c.cmdJackknife || c.Command6 ||
-                 c.cmdCompare2boots || c.Command4 || c.figureButtons)
+                 c.cmdCompare2boots || c.Command4 || c.figureButtons || c.Command23 || c.Command27 || c.Command28)
         << method;
   }
 }

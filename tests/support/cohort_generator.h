@@ -199,4 +199,15 @@ inline GeneratedCohort generateCohort(std::uint32_t seed, const CohortGeneratorO
   return cohort;
 }
 
+// The cohort of the benchmarks: 400 individuals, 11 stages of 36 time units
+// each, so that adults live 396 time units.
+inline GeneratedCohort cohortAtTheLimits() {
+  CohortGeneratorOptions options;
+  options.minIndividuals = options.maxIndividuals = 400;
+  options.minStages = options.maxStages = 11;
+  options.minStageDuration = options.maxStageDuration = 36;
+  options.timeUnit = 1;
+  return generateCohort(2026, options);
+}
+
 }  // namespace vorelan::testing
