@@ -2,11 +2,14 @@
 // individuals, 11 stages, lives near 404 time units.
 #include <benchmark/benchmark.h>
 
+#include "runs/basic_run.h"
+#include "runs/open_data_file.h"
 #include "lifetable/life01.h"
 #include "lifetable/life03.h"
 #include "support/life_table_run.h"
 #include "support/cohort_generator.h"
 #include "support/scripted_platform.h"
+#include "support/temp_dir.h"
 
 namespace vorelan {
 namespace {
@@ -49,6 +52,25 @@ void ReadingAndComputations(benchmark::State& bench) {
   }
 }
 BENCHMARK(ReadingAndComputations)->Unit(benchmark::kMillisecond);
+
+// The whole Open data file and Basic Run, every report and file written to a
+// temporary folder, as the user runs them.
+void OpenAndBasicRun(benchmark::State& bench) {
+  const testing::TempDir folder;
+  const std::string dataFile = folder.write("limits.txt", cohortAtTheLimits().fileText());
+  for (auto _ : bench) {
+    testing::ScriptedPlatform script;
+    script.inputAnswers.push_back("1");
+    script.chosenFiles.push_back(dataFile);
+    Platform platform = script.platform();
+    AnalysisState state;
+    if (!OpenDataFile(state, platform)) bench.SkipWithError("the data file was not opened");
+    BasicRun(state, platform);
+    if (!script.messages().empty()) bench.SkipWithError(script.messages().front().text.c_str());
+    benchmark::DoNotOptimize(state.ageVectors.NetConsumptionRate);
+  }
+}
+BENCHMARK(OpenAndBasicRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorelan

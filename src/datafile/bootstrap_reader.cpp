@@ -44,7 +44,7 @@ void storeRecordInSource(const IndividualRecord& record, SourceCohort& source, i
 
 void InputDataForBootstrap(AnalysisState& state, Platform& platform) {
   clearWorkingCohort(state);
-  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  FieldReader reader = openDataFile(state, platform);
   DataFields fields(reader, platform);
   CohortHeader read;
   readCohortHeader(fields, read);

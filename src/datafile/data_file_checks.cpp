@@ -123,7 +123,7 @@ void walkRecords(DataFields& fields, const CohortHeader& header, RecordRules& ru
 }  // namespace
 
 void CheckData2005(AnalysisState& state, Platform& platform) {
-  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  FieldReader reader = openDataFile(state, platform);
   DataFields fields(reader, platform);
   CohortHeader header;  // scratch: the analysis keeps its own
   readCohortHeader(fields, header);
@@ -137,7 +137,7 @@ void CheckDatafile(AnalysisState& state, Platform& platform) {
     platform.message.show("Open a data file first.", CheckDataFileTitle);
     return;
   }
-  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  FieldReader reader = openDataFile(state, platform);
   DataFields fields(reader, platform);
   CohortHeader header;  // scratch: the analysis keeps its own
   readCohortHeader(fields, header);

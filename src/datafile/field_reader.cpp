@@ -13,20 +13,24 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEndChar(char c) { return c == '\n' || c == '\r'; }
 
-std::string stripByteOrderMark(std::string content) {
+std::string_view withoutByteOrderMark(std::string_view content) {
   if (content.size() >= 3 && static_cast<unsigned char>(content[0]) == 0xEF &&
       static_cast<unsigned char>(content[1]) == 0xBB &&
       static_cast<unsigned char>(content[2]) == 0xBF) {
-    content.erase(0, 3);
+    content.remove_prefix(3);
   }
   return content;
 }
 
 }  // namespace
 
-FieldReader::FieldReader(std::string content) : content_(stripByteOrderMark(std::move(content))) {}
+FieldReader::FieldReader(std::string content)
+    : FieldReader(std::make_shared<const std::string>(std::move(content))) {}
 
-std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
+FieldReader::FieldReader(std::shared_ptr<const std::string> content)
+    : bytes_(std::move(content)), content_(withoutByteOrderMark(*bytes_)) {}
+
+std::optional<std::string> readFileBytes(const std::string& path) {
   // A folder opens as a stream that reads as empty; it is no data file.
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
@@ -35,7 +39,13 @@ std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
   std::ostringstream text;
   text << in.rdbuf();
   if (in.bad()) return std::nullopt;
-  return FieldReader(text.str());
+  return std::move(text).str();
+}
+
+std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
+  auto bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return FieldReader(std::move(*bytes));
 }
 
 bool FieldReader::atLineEnd() const { return pos_ < content_.size() && isLineEndChar(content_[pos_]); }
@@ -125,11 +135,15 @@ std::optional<double> parseNumber(std::string_view text) {
   }
   if (i != n) return std::nullopt;
 
+  // from_chars wants a digit before the point: ".5" is read as "0.5".
   std::string_view body = text.substr(mantissaStart);
-  std::string buffer(body);
-  if (!buffer.empty() && buffer[0] == '.') buffer.insert(buffer.begin(), '0');
+  std::string withLeadingZero;
+  if (!body.empty() && body[0] == '.') {
+    withLeadingZero = "0" + std::string(body);
+    body = withLeadingZero;
+  }
   double value = 0;
-  const auto result = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  const auto result = std::from_chars(body.data(), body.data() + body.size(), value);
   if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   return negative ? -value : value;
 }

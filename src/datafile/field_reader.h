@@ -4,6 +4,7 @@
 // skipped, a text field may be enclosed in double quotes (and then hold
 // commas), and lines carry no meaning of their own.
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,8 @@ struct Field {
 class FieldReader {
  public:
   explicit FieldReader(std::string content);
+  // Reads bytes held elsewhere, shared rather than copied.
+  explicit FieldReader(std::shared_ptr<const std::string> content);
   // Reads the whole file; nothing when it cannot be opened.
   static std::optional<FieldReader> fromFile(const std::string& path);
 
@@ -41,10 +44,14 @@ class FieldReader {
   void skipLineEnd();
   void skipToDelimiter();
 
-  std::string content_;
+  std::shared_ptr<const std::string> bytes_;
+  std::string_view content_;  // the bytes after a byte order mark
   std::size_t pos_ = 0;
   std::size_t lastFieldStart_ = 0;
 };
+
+// The whole content of a file; nothing when it cannot be opened or is a folder.
+std::optional<std::string> readFileBytes(const std::string& path);
 
 // A decimal number with optional sign, decimal point with fraction and
 // exponent, as the whole of the text. Nothing when the text is not one.

@@ -62,7 +62,7 @@ void InputOmitJack3(AnalysisState& state, DataFields& fields, int i) {
 }  // namespace
 
 void InputDataForJackknife(AnalysisState& state, Platform& platform) {
-  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  FieldReader reader = openDataFile(state, platform);
   DataFields fields(reader, platform);
   readCohortHeader(fields, state.header);
   const int n = state.header.NumIndividuals;
@@ -87,7 +87,7 @@ void InputDataForJackknife(AnalysisState& state, Platform& platform) {
 }
 
 LeaveOneOutSource readLeaveOneOutSource(AnalysisState& state, Platform& platform) {
-  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  FieldReader reader = openDataFile(state, platform);
   DataFields fields(reader, platform);
   LeaveOneOutSource source;
   readCohortHeader(fields, source.header);

@@ -72,14 +72,16 @@ void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into) {
   into.SpanStageName(2) = read.SpanStageName(2);
 }
 
-FieldReader openDataFile(const std::string& path, Platform& platform) {
+FieldReader openDataFile(const AnalysisState& state, Platform& platform) {
+  const std::string& path = state.report.DataFileName;
+  if (state.files.file2.isOpenFor(path)) return FieldReader(state.files.file2.bytes());
   auto reader = FieldReader::fromFile(path);
   if (!reader) failDataFile(platform, "The data file " + path + " cannot be opened.");
   return std::move(*reader);
 }
 
 void InputData(AnalysisState& state, Platform& platform) {
-  FieldReader reader = openDataFile(state.report.DataFileName, platform);
+  FieldReader reader = openDataFile(state, platform);
   InputDataA(state, reader, platform);
 }
 

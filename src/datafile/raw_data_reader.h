@@ -64,7 +64,9 @@ void storeRecordRows(const IndividualRecord& record, int numStages, IndividualRo
 // The row must be empty.
 void storeRecordInCohort(const IndividualRecord& record, AnalysisState& state, int index);
 
-// The reader of a data file that cannot be opened: says so and ends the program.
-FieldReader openDataFile(const std::string& path, Platform& platform);
+// A reader of the data file named in the state: of the bytes held open as
+// file 2 when the run read them already, else of the file as it is now. A
+// data file that cannot be opened is said so and ends the program.
+FieldReader openDataFile(const AnalysisState& state, Platform& platform);
 
 }  // namespace vorelan

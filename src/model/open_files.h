@@ -3,6 +3,7 @@
 // Formatting of what goes into them belongs to the report writer.
 #include <cstddef>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -71,12 +72,34 @@ class TextOutputFile {
   std::size_t lineLength_ = 0;
 };
 
+// The data file held open for reading while a run goes: its bytes are read
+// once, so that the check and the reader see the same file.
+class InputFileText {
+ public:
+  void open(const std::string& path, std::shared_ptr<const std::string> bytes) {
+    path_ = path;
+    bytes_ = std::move(bytes);
+  }
+  bool isOpenFor(const std::string& path) const { return bytes_ && path_ == path; }
+  const std::shared_ptr<const std::string>& bytes() const { return bytes_; }
+  void close() {
+    path_.clear();
+    bytes_.reset();
+  }
+
+ private:
+  std::string path_;
+  std::shared_ptr<const std::string> bytes_;
+};
+
 struct OpenFiles {
+  InputFileText file2;   // the data file being read
   TextOutputFile file1;  // single output files
   TextOutputFile file3;  // the report of the current run and result files
   TextOutputFile file4;  // the bootstrap samples record
 
   void closeAll() {
+    file2.close();
     file1.close();
     file3.close();
     file4.close();

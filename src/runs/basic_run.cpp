@@ -1,8 +1,10 @@
 #include "runs/basic_run.h"
 
 #include <array>
+#include <memory>
 
 #include "datafile/data_file_checks.h"
+#include "datafile/field_reader.h"
 #include "lifetable/life01.h"
 #include "lifetable/life02.h"
 #include "lifetable/life03.h"
@@ -54,6 +56,16 @@ void runSteps(std::span<const NamedStep> steps, AnalysisState& state, Platform& 
   for (const NamedStep& step : steps) step.run(state, platform);
 }
 
+// The check and the reader read the file's bytes as they are now, once: a file
+// edited after it was opened is checked again, and what is read is what passed.
+// A file that cannot be read is left to the check, which says so.
+void holdDataFile(AnalysisState& state) {
+  const std::string& path = state.report.DataFileName;
+  if (auto bytes = readFileBytes(path)) {
+    state.files.file2.open(path, std::make_shared<const std::string>(std::move(*bytes)));
+  }
+}
+
 void closeReport(AnalysisState& state, Platform& platform) {
   TextOutputFile& report = state.files.file3;
   const bool wasOpen = report.isOpen();
@@ -70,7 +82,9 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
   BasicRunOutcome outcome = BasicRunOutcome::AlreadyDone;
   if (state.run.BasicRunDone != "yes") {
     state.run.ResampleMethod = "j";
+    holdDataFile(state);
     runSteps(basicRunOrder(), state, platform);
+    state.files.file2.close();
     KeepBasicRunResults(state);
     if (lifeTableReady) lifeTableReady();
     runSteps(basicRunClosingWrites(), state, platform);
