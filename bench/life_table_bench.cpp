@@ -57,7 +57,7 @@ BENCHMARK(ReadingAndComputations)->Unit(benchmark::kMillisecond);
 // temporary folder, as the user runs them.
 void OpenAndBasicRun(benchmark::State& bench) {
   const testing::TempDir folder;
-  const std::string dataFile = folder.write("limits.txt", cohortAtTheLimits().fileText());
+  const std::string dataFile = folder.write("limits.txt", testing::cohortAtTheLimits().fileText());
   for (auto _ : bench) {
     testing::ScriptedPlatform script;
     script.inputAnswers.push_back("1");
