@@ -10,6 +10,7 @@
 #include "life_table.h"
 #include "lifetime_statistics.h"
 #include "open_files.h"
+#include "predation_state.h"
 #include "run_state.h"
 #include "stage_statistics.h"
 
@@ -31,6 +32,7 @@ struct AnalysisState {
   JackknifeState jackknife;        // the omitted individual and the C0 of each pass
   BasicRunResults basicRun;        // what the result windows show, kept when the Basic Run ends
   ComparisonState comparison;      // the comparison of two bootstrap results
+  PredationState predation;        // stable age-stage distribution and predation rates
 };
 
 }  // namespace vorelan
