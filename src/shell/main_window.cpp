@@ -19,6 +19,7 @@
 #include "runs/jackknife_run.h"
 #include "datafile/data_file_checks.h"
 #include "runs/open_data_file.h"
+#include "runs/read_sasd.h"
 #include "shell/emblem.h"
 #include "guidance/greeting.h"
 #include "guidance/program_texts.h"
@@ -288,6 +289,7 @@ void Form1::connectHandlers() {
   };
   on(cmdOpenDataFile, &Form1::cmdOpenDataFile_Click);
   on(cmdBasicRun, &Form1::cmdBasicRun_Click);
+  on(Command6, &Form1::Command6_Click);
   on(Command16, &Form1::ShowSxj);
   on(Command13, &Form1::ShowGij);
   on(Command14, &Form1::ShowDij);
@@ -377,6 +379,10 @@ void Form1::cmdBasicRun_Click() {
     ShowCij();
   });
 }
+
+// Read SASD: the stable age-stage distribution file of the cohort, and the
+// predation rates formed from it.
+void Form1::Command6_Click() { ReadDataFileForSASD2(state_, platform_); }
 
 // The check asked for from the notice line or "Step 1." (it tells the user
 // when no data file has been opened yet).

@@ -123,6 +123,7 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
 
   void cmdOpenDataFile_Click();
   void cmdBasicRun_Click();
+  void Command6_Click();
   void CheckDataFileFromLabel();
   void Command1_Click();
   void Command2_Click();

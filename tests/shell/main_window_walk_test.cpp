@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "main_window_session.h"
+#include "predation/five_predators_sasd.h"
 #include "support/cohort_text.h"
 
 namespace vorelan {
@@ -176,6 +177,29 @@ class MainWindowWalkTest : public QObject {
     QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
     QCOMPARE(s.state.header.ProjectName, std::string("kept"));
     QCOMPARE(s.mainChart().title, std::string("Survival rate to each age-stage group"));
+    QVERIFY(s.form.Command6->isEnabled());
+  }
+
+  // Read SASD after a Basic Run: the rates in a box and the result file
+  // beside the data file; the button stays for another file.
+  void readSasdAfterTheBasicRunShowsTheRates() {
+    Session s;
+    s.open(s.dataFile(testing::readFile(testing::fixturePath("five_predators.txt"))));
+    QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
+    s.script.chosenFiles.push_back(s.dir.write("sasd.txt", testing::SasdFileText{}.text()));
+    QTest::mouseClick(s.form.Command6, Qt::LeftButton);
+    QCOMPARE(s.script.messages().size(), std::size_t(1));
+    QCOMPARE(s.script.messages().at(0).title, std::string("Finit predation rate"));
+    QCOMPARE(s.script.messages().at(0).text, std::string("Psi =2.1875.  Finite predation rate =3.28125"));
+    QCOMPARE(s.state.run.SASDRead, std::string("Yes"));
+    QVERIFY(std::filesystem::exists(s.dir.path() / "cohort_0_Output_Finite_Predation_Rate_omega.txt"));
+    QVERIFY(s.form.Command6->isEnabled());
+
+    // A file that does not fit is named; the program goes on.
+    s.script.chosenFiles.push_back(s.dir.write("other.txt", "\"only a heading\""));
+    QTest::mouseClick(s.form.Command6, Qt::LeftButton);
+    QCOMPARE(s.script.messages().back().title, std::string("Error in SASD file"));
+    QCOMPARE(s.script.endProgramCalls, 0);
     QVERIFY(s.form.Command6->isEnabled());
   }
 
