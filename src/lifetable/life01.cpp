@@ -1,7 +1,7 @@
 #include "lifetable/life01.h"
 
+#include <array>
 #include <cmath>
-#include <optional>
 
 #include "model/statistics.h"
 
@@ -10,112 +10,104 @@ namespace {
 
 using statistics::Accumulator;
 
-bool completedStage(const CohortRecords& cohort, int i, int j) { return cohort.StageDuration(i, j) > 0; }
-
-// Whether individual i completed every stage 1..lastStage.
-bool completedStages(const CohortRecords& cohort, int i, int lastStage) {
-  for (int k = 1; k <= lastStage; ++k) {
-    if (!completedStage(cohort, i, k)) return false;
-  }
-  return true;
-}
-
-// Duration of stages 1..lastStage in days, for an individual that completed them.
-double cumulativeDays(const CohortRecords& cohort, int i, int lastStage, double timeUnit) {
-  double days = 0;
-  for (int k = 1; k <= lastStage; ++k) days += timeUnit * cohort.StageDuration(i, k);
-  return days;
-}
-
-bool inSexLine(const AnalysisState& state, int i, int s) {
-  return state.cohort.Sex(i) == state.header.SexName(s);
-}
-
-// The value of individual i in stage j, when it counts there.
-using StageValue = std::optional<double>;
-
-StageValue stageDays(const AnalysisState& state, int i, int j) {
-  if (!completedStage(state.cohort, i, j)) return std::nullopt;
-  return state.run.TimeUnit * state.cohort.StageDuration(i, j);
-}
-
-StageValue daysUpToStage(const AnalysisState& state, int i, int j) {
-  if (!completedStages(state.cohort, i, j)) return std::nullopt;
-  return cumulativeDays(state.cohort, i, j, state.run.TimeUnit);
-}
-
-StageValue consumptionInStage(const AnalysisState& state, int i, int j) {
-  if (!completedStage(state.cohort, i, j)) return std::nullopt;
-  return state.cohort.StageConsumption(i, j);
-}
+// Accumulators by line and stage: line 0 is the whole cohort, lines 1..S the
+// sex lines. Each one receives its values in the order of the positions, as
+// a pass over the individuals of that line alone would add them.
+using StageAccumulators =
+    std::array<std::array<Accumulator, limits::StageColumns>, limits::MaxSexLines + 1>;
 
 constexpr int WholeCohort = 0;
 
-// The values of stage j of the individuals that count there, of the whole
-// cohort or of sex line s.
-template <class ValueOf>
-Accumulator accumulateStage(const AnalysisState& state, int s, int j, ValueOf valueOf) {
-  Accumulator acc;
-  for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-    if (s != WholeCohort && !inSexLine(state, i, s)) continue;
-    if (const StageValue v = valueOf(state, i, j)) acc.add(*v);
+void addToLines(StageAccumulators& acc, std::uint8_t sexLines, int j, double v) {
+  acc[WholeCohort][j].add(v);
+  for (int s = 1; s <= limits::MaxSexLines; ++s) {
+    if (sexLines & (1u << s)) acc[s][j].add(v);
   }
-  return acc;
+}
+
+// Stage durations in days and stage consumption of the individuals that
+// completed each stage.
+void accumulateStages(const CohortView& cohort, StageAccumulators& days, StageAccumulators& consumption) {
+  for (const IndividualView& ind : cohort.positions) {
+    for (int j = 1; j <= cohort.numStages; ++j) {
+      if (!(ind.stageDuration[j] > 0)) continue;
+      addToLines(days, ind.sexLines, j, cohort.timeUnit * ind.stageDuration[j]);
+      addToLines(consumption, ind.sexLines, j, ind.stageConsumption[j]);
+    }
+  }
+}
+
+// The age at the end of each stage (CumDuration, time units, the partial sum
+// once a stage was not completed) and, over the individuals that completed
+// stages 1..j, its statistics: in days for the whole cohort, and by sex line
+// as the sum of the stages' days. The pre-adult duration is that sum up to
+// stage K-1, for the members of a sex line that completed those stages.
+void accumulateCumulative(const CohortView& cohort, StageStatistics& st, StageAccumulators& ages,
+                          StageAccumulators& sexDays) {
+  const int k = cohort.numStages;
+  for (int i = 1; i <= cohort.size(); ++i) {
+    const IndividualView& ind = cohort(i);
+    double age = 0;
+    double days = 0;
+    bool counted = true;
+    for (int j = 1; j <= k; ++j) {
+      const double d = ind.stageDuration[j];
+      counted = counted && d > 0;
+      if (counted) {
+        age += d;
+        days += cohort.timeUnit * d;
+      }
+      if (counted && j == k - 1 && ind.sexLines != 0) st.PreadultDuration(i) = days;
+      if (j < 2) continue;
+      st.CumDuration(i, j) = age;
+      if (!counted) continue;
+      ages[WholeCohort][j].add(cohort.timeUnit * age);
+      for (int s = 1; s <= limits::MaxSexLines; ++s) {
+        if (ind.sexLines & (1u << s)) sexDays[s][j].add(days);
+      }
+    }
+  }
+}
+
+// Count, sums and the statistics that can be formed; a mean or standard
+// deviation that cannot keeps its value.
+template <class Count>
+void store(const Accumulator& acc, Count& n, double& sum, double& sumSq, double& mean, double& sd) {
+  acc.store(n, sum, sumSq, mean, sd);
 }
 
 // Each sex line's stages firstStage..K in order. A stage that no member of
 // the line counts for ends that line's stages: the later ones keep their values.
-template <class ValueOf, class Store>
-void bySexLine(const AnalysisState& state, int firstStage, ValueOf valueOf, Store store) {
-  for (int s = 1; s <= state.header.NumSexes; ++s) {
-    for (int j = firstStage; j <= state.header.NumStages; ++j) {
-      const Accumulator acc = accumulateStage(state, s, j, valueOf);
-      store(s, j, acc);
-      if (!acc.hasMean()) break;
+template <class Store>
+void bySexLine(const CohortView& cohort, const StageAccumulators& acc, int firstStage, Store storeStage) {
+  for (int s = 1; s <= cohort.numSexes; ++s) {
+    for (int j = firstStage; j <= cohort.numStages; ++j) {
+      storeStage(s, j, acc[s][j]);
+      if (!acc[s][j].hasMean()) break;
     }
   }
 }
 
-// Step 1: duration of each stage over every individual that completed it.
-void stageDurations(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  for (int j = 1; j <= state.header.NumStages; ++j) {
-    accumulateStage(state, WholeCohort, j, stageDays)
-        .store(st.StageDurN(j), st.StageDurSum(j), st.StageDurSumSq(j), st.StageDurMean(j), st.StageDurSD(j));
-    st.StageDurSampleSize(j) = st.StageDurN(j);
+// Steps 1 and 2: stage durations, all individuals and by sex line.
+void storeStageDurations(const CohortView& cohort, const StageAccumulators& days, StageStatistics& st,
+                         const StageMeanTarget& target) {
+  for (int j = 1; j <= cohort.numStages; ++j) {
+    store(days[WholeCohort][j], st.StageDurN(j), st.StageDurSum(j), st.StageDurSumSq(j),
+          target.stageDurMean(st, j), st.StageDurSD(j));
+    if (target.isCohort()) st.StageDurSampleSize(j) = st.StageDurN(j);
   }
-}
-
-// Step 2: stage durations by sex line.
-void sexStageDurations(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  bySexLine(state, 1, stageDays, [&st](int s, int j, const Accumulator& acc) {
-    acc.store(st.SexStageDurN(s, j), st.SexStageDurSum(s, j), st.SexStageDurSumSq(s, j),
-              st.SexStageDurMean(s, j), st.SexStageDurSD(s, j));
+  bySexLine(cohort, days, 1, [&](int s, int j, const Accumulator& acc) {
+    store(acc, st.SexStageDurN(s, j), st.SexStageDurSum(s, j), st.SexStageDurSumSq(s, j),
+          target.sexStageDurMean(st, s, j), st.SexStageDurSD(s, j));
   });
 }
 
-// Step 3: the age at the end of each stage and its statistics over the
-// individuals that completed stages 1..j.
-void cumulativeDurations(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  const CohortRecords& cohort = state.cohort;
-  for (int j = 2; j <= state.header.NumStages; ++j) {
-    Accumulator acc;
-    for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-      double age = 0;
-      bool counted = true;
-      for (int k = 1; k <= j; ++k) {
-        if (!completedStage(cohort, i, k)) {
-          counted = false;
-          break;
-        }
-        age += cohort.StageDuration(i, k);
-      }
-      st.CumDuration(i, j) = age;  // the partial sum when a stage was not completed
-      if (counted) acc.add(state.run.TimeUnit * age);
-    }
-    acc.store(st.CumDurN(j), st.CumDurSum(j), st.CumDurSumSq(j), st.CumDurMean(j), st.CumDurSD(j));
+// Step 3: cumulative durations of the whole cohort.
+void storeCumulativeDurations(const CohortView& cohort, const StageAccumulators& ages, StageStatistics& st,
+                              const StageMeanTarget& target) {
+  for (int j = 2; j <= cohort.numStages; ++j) {
+    const Accumulator& acc = ages[WholeCohort][j];
+    store(acc, st.CumDurN(j), st.CumDurSum(j), st.CumDurSumSq(j), target.cumDurMean(st, j), st.CumDurSD(j));
     if (acc.hasSpread()) {
       st.CumDurVar(j) = acc.variance();
       st.CumDurSE(j) = acc.se();
@@ -126,97 +118,108 @@ void cumulativeDurations(AnalysisState& state) {
 // The last age index of the tables: the longest life of any individual in
 // time units, less 1. Taking every life (not only the adults') keeps the last
 // days of a pre-adult that outlived every adult in the tables.
-void lastAgeIndex(AnalysisState& state) {
+void lastAgeIndex(const CohortView& cohort, StageStatistics& st, const StageMeanTarget& target) {
   double longest = 0;
-  for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-    const double life = std::nearbyint(lifeInTimeUnits(state.cohort, i, state.header.NumStages));
+  for (const IndividualView& ind : cohort.positions) {
+    const double life = std::nearbyint(lifeInTimeUnits(ind.stageDuration, cohort.numStages));
     if (life > longest) longest = life;
   }
-  state.stageStats.MaxAge = static_cast<std::int16_t>(longest - 1);
-  state.stageStats.OrigMaxAge = state.stageStats.MaxAge;
+  st.MaxAge = static_cast<std::int16_t>(longest - 1);
+  if (target.isCohort()) st.OrigMaxAge = st.MaxAge;
 }
 
 // Step 4: cumulative durations by sex line.
-void sexCumulativeDurations(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  bySexLine(state, 2, daysUpToStage, [&st](int s, int j, const Accumulator& acc) {
-    acc.store(st.SexCumDurN(s, j), st.SexCumDurSum(s, j), st.SexCumDurSumSq(s, j), st.SexCumDurMean(s, j),
-              st.SexCumDurSD(s, j));
+void storeSexCumulativeDurations(const CohortView& cohort, const StageAccumulators& sexDays,
+                                 StageStatistics& st, const StageMeanTarget& target) {
+  bySexLine(cohort, sexDays, 2, [&](int s, int j, const Accumulator& acc) {
+    store(acc, st.SexCumDurN(s, j), st.SexCumDurSum(s, j), st.SexCumDurSumSq(s, j),
+          target.sexCumDurMean(st, s, j), st.SexCumDurSD(s, j));
   });
 }
 
-// The pre-adult duration in days of every individual of a sex line that
-// completed stages 1..K-1; the others keep theirs. The same rule holds for
-// two stages, where the pre-adult period is stage 1 alone.
-void preadultDurations(AnalysisState& state) {
-  const int preadultStages = state.header.NumStages - 1;
-  for (int i = 1; i <= state.header.NumIndividuals; ++i) {
-    bool inAnyLine = false;
-    for (int s = 1; s <= state.header.NumSexes; ++s) inAnyLine = inAnyLine || inSexLine(state, i, s);
-    if (inAnyLine && completedStages(state.cohort, i, preadultStages)) {
-      state.stageStats.PreadultDuration(i) =
-          cumulativeDays(state.cohort, i, preadultStages, state.run.TimeUnit);
-    }
-  }
-}
-
-// Step 5: consumption in each stage over the individuals that completed it,
-// with its extremes; a stage nobody completed keeps its extremes.
-void stageConsumption(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  for (int j = 1; j <= state.header.NumStages; ++j) {
-    const Accumulator acc = accumulateStage(state, WholeCohort, j, consumptionInStage);
-    acc.store(st.StageConsN(j), st.StageConsSum(j), st.StageConsSumSq(j), st.StageConsMean(j),
-              st.StageConsSD(j));
-    st.StageConsSampleSize(j) = st.StageConsN(j);
+// Steps 5 and 6: stage consumption with its extremes (a stage nobody
+// completed keeps them), all individuals and by sex line.
+void storeStageConsumption(const CohortView& cohort, const StageAccumulators& consumption, StageStatistics& st,
+                           const StageMeanTarget& target) {
+  for (int j = 1; j <= cohort.numStages; ++j) {
+    const Accumulator& acc = consumption[WholeCohort][j];
+    store(acc, st.StageConsN(j), st.StageConsSum(j), st.StageConsSumSq(j), target.stageConsMean(st, j),
+          st.StageConsSD(j));
+    if (target.isCohort()) st.StageConsSampleSize(j) = st.StageConsN(j);
     if (acc.n > 0) {
       st.StageConsMin(j) = acc.min;
       st.StageConsMax(j) = acc.max;
     }
   }
-}
-
-// Step 6: stage consumption by sex line.
-void sexStageConsumption(AnalysisState& state) {
-  StageStatistics& st = state.stageStats;
-  bySexLine(state, 1, consumptionInStage, [&st](int s, int j, const Accumulator& acc) {
-    acc.store(st.SexStageConsN(s, j), st.SexStageConsSum(s, j), st.SexStageConsSumSq(s, j),
-              st.SexStageConsMean(s, j), st.SexStageConsSD(s, j));
-    st.SexStageConsSampleSize(s, j) = st.SexStageConsN(s, j);
+  bySexLine(cohort, consumption, 1, [&](int s, int j, const Accumulator& acc) {
+    store(acc, st.SexStageConsN(s, j), st.SexStageConsSum(s, j), st.SexStageConsSumSq(s, j),
+          target.sexStageConsMean(st, s, j), st.SexStageConsSD(s, j));
+    if (target.isCohort()) st.SexStageConsSampleSize(s, j) = st.SexStageConsN(s, j);
   });
 }
 
-// The per-individual arrays hold individuals 0..N; values of individuals
+// The per-individual arrays hold individuals 0..n; values of individuals
 // that a call does not set are kept.
-void sizePerIndividualArrays(AnalysisState& state) {
-  const auto rows = static_cast<std::size_t>(state.header.NumIndividuals) + 1;
-  StageStatistics& st = state.stageStats;
+void sizePerIndividualArrays(StageStatistics& st, int n) {
+  const auto rows = static_cast<std::size_t>(n) + 1;
   if (st.CumDuration.rows() < rows) st.CumDuration.reset(rows, StageStatistics::Stages);
-  if (rows > 0) st.PreadultDuration.ensure(rows - 1);
+  st.PreadultDuration.ensure(rows - 1);
 }
 
 }  // namespace
 
-double lifeInTimeUnits(const CohortRecords& cohort, int individual, int numStages) {
+double& StageMeanTarget::stageDurMean(StageStatistics& st, int j) const {
+  return isCohort() ? st.StageDurMean(j) : bootstrap_->BootStageDurMean(b_, j);
+}
+double& StageMeanTarget::cumDurMean(StageStatistics& st, int j) const {
+  return isCohort() ? st.CumDurMean(j) : bootstrap_->BootCumDurMean(b_, j);
+}
+double& StageMeanTarget::stageConsMean(StageStatistics& st, int j) const {
+  return isCohort() ? st.StageConsMean(j) : bootstrap_->BootStageConsMean(b_, j);
+}
+double& StageMeanTarget::sexStageConsMean(StageStatistics& st, int s, int j) const {
+  return isCohort() ? st.SexStageConsMean(s, j) : bootstrap_->BootSexStageConsMean(b_, s, j);
+}
+double& StageMeanTarget::sexStageDurMean(StageStatistics& st, int s, int j) const {
+  return isCohort() ? st.SexStageDurMean(s, j) : discarded_;
+}
+double& StageMeanTarget::sexCumDurMean(StageStatistics& st, int s, int j) const {
+  return isCohort() ? st.SexCumDurMean(s, j) : discarded_;
+}
+
+double lifeInTimeUnits(const double* stageDuration, int numStages) {
   double life = 0;
   for (int j = 1; j <= numStages; ++j) {
-    const double d = cohort.StageDuration(individual, j);
+    const double d = stageDuration[j];
     life += std::fabs(d);
     if (d < 0) break;
   }
   return life;
 }
 
+double lifeInTimeUnits(const CohortRecords& cohort, int individual, int numStages) {
+  return lifeInTimeUnits(&cohort.StageDuration(individual, 0), numStages);
+}
+
+void life01(const CohortView& cohort, StageStatistics& st, const StageMeanTarget& target) {
+  sizePerIndividualArrays(st, cohort.size());
+  StageAccumulators days{}, consumption{}, ages{}, sexDays{};
+  accumulateStages(cohort, days, consumption);
+  accumulateCumulative(cohort, st, ages, sexDays);
+  storeStageDurations(cohort, days, st, target);
+  storeCumulativeDurations(cohort, ages, st, target);
+  lastAgeIndex(cohort, st, target);
+  storeSexCumulativeDurations(cohort, sexDays, st, target);
+  storeStageConsumption(cohort, consumption, st, target);
+}
+
 void life01(AnalysisState& state, Platform& /*platform*/) {
-  sizePerIndividualArrays(state);
-  stageDurations(state);
-  sexStageDurations(state);
-  cumulativeDurations(state);
-  lastAgeIndex(state);
-  sexCumulativeDurations(state);
-  preadultDurations(state);
-  stageConsumption(state);
-  sexStageConsumption(state);
+  life01(workingCohortView(state), state.stageStats, StageMeanTarget::cohort());
+}
+
+void Life01Boot(AnalysisState& state) {
+  life01(workingCohortView(state), state.stageStats,
+         StageMeanTarget::replicate(state.bootstrap, state.bootstrap.BootNo));
 }
 
 }  // namespace vorelan

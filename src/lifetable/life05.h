@@ -11,7 +11,16 @@ namespace vorelan {
 // the whole cohort's l(x). The cumulative q(x) is not updated.
 void life05(AnalysisState& state, Platform& platform);
 
+// A bootstrap replicate's: q(x), k(x) and C0 of the working cohort, which
+// holds replicate BootNo, with C0 kept as that replicate's.
+void Life05Boot(AnalysisState& state);
+
+// C0 = the sum of q(x) over ages 0..maxAge. With `vectors`, each age's x,
+// q(x) and k(x) against its l(x) are stored there on the way.
+double netConsumptionRate(const AgeStageMatrices& mx, int numStages, int maxAge, AgeVectors* vectors);
+
 // q(x) = the sum over the stage columns of c(x,j) s(x,j).
+double netConsumptionAtAge(const AgeStageMatrices& mx, int numStages, int x);
 double netConsumptionAtAge(const AnalysisState& state, int x);
 
 // k(x) = q(x) / l(x); 0 where nobody is alive.

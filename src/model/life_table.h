@@ -19,8 +19,6 @@ struct AgeStageMatrices {
   Array2<double> Cxj{Ages, Stages};
   Array1<double> Sj{Stages};
   Array2<double> StageAgeRange{limits::StageNameSlots, 3};
-  Array2<double> RemainDuration;  // per individual and stage, sized for the cohort
-  Array1<double> CurrentStage;    // per individual, sized for the cohort
 };
 
 struct AgeVectors {

@@ -1,7 +1,9 @@
 #pragma once
 // The analysis core's view of the user interface. The windows implement these
 // interfaces; the tests answer them from a script.
+#include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace vorelan {
@@ -51,6 +53,12 @@ class RandomNumbers {
   virtual void seed(double seedValue) = 0;
   // A uniform draw in [0, 1), in single precision.
   virtual float next() = 0;
+  // The seed of a run's own generator, taken once per run: from the system's
+  // source of randomness, unless a test fixes it.
+  virtual std::uint64_t runSeed() {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  }
 };
 
 // Everything of the user interface that the core may use, in one bundle.

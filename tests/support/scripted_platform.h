@@ -1,6 +1,7 @@
 #pragma once
 // A user interface answered from a script, for tests. Every box shown is
 // recorded with its title and text.
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -28,6 +29,7 @@ class ScriptedPlatform : public InputBox,
   std::deque<MessageAnswer> messageAnswers;  // for Yes/No boxes; Ok boxes take none
   std::deque<std::string> chosenFiles;       // empty text: the user cancelled
   std::deque<float> draws;                   // random draws; 0.5 when exhausted
+  std::uint64_t fixedRunSeed = 20261210;     // the seed of every run's generator
 
   std::vector<ShownBox> boxes;
   std::vector<std::string> windowLines;
@@ -43,6 +45,7 @@ class ScriptedPlatform : public InputBox,
   void endProgram() override { ++endProgramCalls; }
   void seed(double seedValue) override { seeds.push_back(seedValue); }
   float next() override;
+  std::uint64_t runSeed() override { return fixedRunSeed; }
 
   Platform platform() { return Platform{*this, *this, *this, *this, *this, *this}; }
 
