@@ -52,7 +52,7 @@ struct BootstrapState {
   Array2<double> SASDBoot{limits::MaxAgeIndex + 1, Stages};
   double SASDBootTotal = 0;
 
-  // Sizes every per-replicate result for replicates 1..b, all cleared.
+  // Sizes every per-replicate result for replicates 1..replicates, all cleared.
   void sizeResultsFor(std::int32_t replicates) {
     const auto rows = static_cast<std::size_t>(replicates) + 1;
     BootC0.reset(rows);
