@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "predation/sasd_tables.h"
 #include "report/report_writer.h"
 #include "resampling/frequency_files.h"
 #include "resampling/jack01.h"
@@ -46,7 +47,11 @@ struct ResamplingRunningFlag {
 };
 
 // The tables of the stable age-stage distribution open the report.
-void printStableDistributionTables(AnalysisState& /*state*/, Platform& /*platform*/) {}
+void printStableDistributionTables(AnalysisState& state, Platform& /*platform*/) {
+  if (state.run.SASDRead != "Yes") return;
+  PrintSASD(state);
+  PrintProductOfSASDandCxj(state);
+}
 
 }  // namespace
 

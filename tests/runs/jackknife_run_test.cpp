@@ -197,3 +197,26 @@ TEST(JackknifeRun, NoSecondResamplingRun) {
 
 }  // namespace
 }  // namespace vorelan
+
+namespace vorelan {
+namespace {
+
+// Once a stable distribution has been read, its two tables open the report,
+// before the table of the pseudo-values.
+TEST(JackknifeRun, TheTablesOfAReadDistributionOpenTheReport) {
+  Session s(FourFemales);
+  s.state.run.SASDRead = "Yes";
+  ASSERT_TRUE(cmdJackknife_Click(s.state, s.platform, s.background));
+  const std::string report = s.file("_0_Jackknife_Output.txt");
+  const auto distribution = report.find("Stable age-stage distribution (Total population = 1)");
+  const auto product = report.find("Product of SASD*Cxj (Total population = 1)");
+  const auto pseudoValues = report.find("Analyzed on : ");
+  ASSERT_NE(distribution, std::string::npos);
+  ASSERT_NE(product, std::string::npos);
+  ASSERT_NE(pseudoValues, std::string::npos);
+  EXPECT_LT(distribution, product);
+  EXPECT_LT(product, pseudoValues);
+}
+
+}  // namespace
+}  // namespace vorelan
