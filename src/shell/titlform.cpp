@@ -8,14 +8,14 @@ namespace vorelan {
 namespace {
 
 // The eight forms of the title, each at a place and in a type of its own.
-struct TitleFormSpec {
+struct TitleFormLook {
   const char* text;
   QRect place;
   int pointSize;
   const char* colour;
 };
 
-constexpr std::array<TitleFormSpec, TitleForms> TitleFormSpecs{{
+constexpr std::array<TitleFormLook, TitleForms> TitleFormLooks{{
     {"VORELAN", {40, 40, 420, 70}, 30, "#f2c744"},
     {"Vorelan", {60, 70, 360, 60}, 24, "#ffffff"},
     {"Age-stage, two-sex life table", {260, 110, 560, 50}, 20, "#9fd36a"},
@@ -41,13 +41,13 @@ void titlform::buildControls() {
   blue.setColor(QPalette::Window, QColor(0x1d, 0x3f, 0x73));
   setPalette(blue);
   for (std::size_t i = 0; i < TitleForms; ++i) {
-    const TitleFormSpec& spec = TitleFormSpecs[i];
-    Label1[i] = new QLabel(spec.text, this);
-    Label1[i]->setGeometry(spec.place);
+    const TitleFormLook& look = TitleFormLooks[i];
+    Label1[i] = new QLabel(look.text, this);
+    Label1[i]->setGeometry(look.place);
     Label1[i]->setAlignment(Qt::AlignCenter);
     Label1[i]->setStyleSheet(QString("color: %1; font-size: %2pt; font-weight: bold;")
-                                 .arg(spec.colour)
-                                 .arg(spec.pointSize));
+                                 .arg(look.colour)
+                                 .arg(look.pointSize));
     Label1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1[i]->setVisible(false);
   }
