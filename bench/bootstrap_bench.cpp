@@ -12,18 +12,10 @@
 
 #include "resampling/bootstrap_replicates.h"
 #include "support/bootstrap_cohort.h"
+#include "support/cohort_generator.h"
 
 namespace vorelan {
 namespace {
-
-testing::GeneratedCohort cohortAtTheLimits() {
-  testing::CohortGeneratorOptions options;
-  options.minIndividuals = options.maxIndividuals = 400;
-  options.minStages = options.maxStages = 11;
-  options.minStageDuration = options.maxStageDuration = 36;  // adults live 396 time units
-  options.timeUnit = 1;
-  return testing::generateCohort(2026, options);
-}
 
 double peakMegabytes() {
   rusage usage{};
@@ -59,7 +51,7 @@ void report(benchmark::State& bench, const testing::BootstrapCohort& run) {
 // From the samples on: the engine's preparation, every replicate, and the
 // last one again on the shared state.
 void NewSamplesFast(benchmark::State& bench) {
-  testing::BootstrapCohort run(cohortAtTheLimits());
+  testing::BootstrapCohort run(testing::cohortAtTheLimits());
   testing::CountedProgress progress;
   for (auto _ : bench) {
     run.drawSamples(40000, 400);
@@ -70,7 +62,7 @@ void NewSamplesFast(benchmark::State& bench) {
 BENCHMARK(NewSamplesFast)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void SameSamplesFast(benchmark::State& bench) {
-  testing::BootstrapCohort run(cohortAtTheLimits());
+  testing::BootstrapCohort run(testing::cohortAtTheLimits());
   takeSiblingSamples(run, 40000);
   testing::CountedProgress progress;
   for (auto _ : bench) runBootstrapReplicates(run.state, progress);
@@ -80,7 +72,7 @@ BENCHMARK(SameSamplesFast)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRea
 
 // The straightforward path on 1,000 replicates; 40,000 take 40 times as long.
 void NewSamplesStraightforward(benchmark::State& bench) {
-  testing::BootstrapCohort run(cohortAtTheLimits());
+  testing::BootstrapCohort run(testing::cohortAtTheLimits());
   testing::CountedProgress progress;
   for (auto _ : bench) {
     run.drawSamples(1000, 400);
@@ -91,7 +83,7 @@ void NewSamplesStraightforward(benchmark::State& bench) {
 BENCHMARK(NewSamplesStraightforward)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 void SameSamplesStraightforward(benchmark::State& bench) {
-  testing::BootstrapCohort run(cohortAtTheLimits());
+  testing::BootstrapCohort run(testing::cohortAtTheLimits());
   takeSiblingSamples(run, 1000);
   testing::CountedProgress progress;
   for (auto _ : bench) runBootstrapReplicatesLiterally(run.state, progress);

@@ -19,15 +19,6 @@
 namespace vorelan {
 namespace {
 
-testing::GeneratedCohort cohortAtTheLimits() {
-  testing::CohortGeneratorOptions options;
-  options.minIndividuals = options.maxIndividuals = 400;
-  options.minStages = options.maxStages = 11;
-  options.minStageDuration = options.maxStageDuration = 36;  // adults live 396 time units
-  options.timeUnit = 1;
-  return testing::generateCohort(2026, options);
-}
-
 // Open data file and Basic Run of the cohort, written to a fresh folder.
 struct AnalysedCohort {
   testing::TempDir dir;
@@ -37,7 +28,7 @@ struct AnalysedCohort {
 
   AnalysedCohort() {
     script.inputAnswers = {"1"};
-    script.chosenFiles = {dir.write("cohort.txt", cohortAtTheLimits().fileText())};
+    script.chosenFiles = {dir.write("cohort.txt", testing::cohortAtTheLimits().fileText())};
     OpenDataFile(state, platform);
     BasicRun(state, platform);
   }
