@@ -161,6 +161,9 @@ void drawBars(QChart& chart, const ChartData& data) {
   chart.addSeries(series);
   auto* xAxis = new QBarCategoryAxis;
   xAxis->append(categories);
+  // Upright labels side by side are cut to their first digits once the bars
+  // are narrow (a histogram has 23); standing on end they are read whole.
+  xAxis->setLabelsAngle(-90);
   auto* yAxis = new QValueAxis;
   yAxis->setLabelFormat("%g");
   chart.addAxis(xAxis, Qt::AlignBottom);

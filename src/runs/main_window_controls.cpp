@@ -44,6 +44,10 @@ MainWindowControls afterResampling(const AnalysisState& state) {
 
 }  // namespace
 
+std::string runProgressCaption(const AnalysisState& state) {
+  return state.run.ResampleMethod == "b" ? "Bootstrap replicates" : "Jackknife passes";
+}
+
 MainWindowPhase mainWindowPhase(const AnalysisState& state) {
   if (state.run.ResamplingRunning) return MainWindowPhase::Resampling;
   if (state.run.DataFileAwaitingRun) return MainWindowPhase::FileOpened;

@@ -2,6 +2,8 @@
 // Which controls of the main window can be used, as one plain value computed
 // from the phase of the program's run. The main window applies it after every
 // handler, so each rule stands here once instead of in the handlers.
+#include <string>
+
 #include "model/analysis_state.h"
 
 namespace vorelan {
@@ -35,6 +37,9 @@ struct MainWindowControls {
 
   bool operator==(const MainWindowControls&) const = default;
 };
+
+// What the progress of the resampling run counts, for the bar shown while it goes.
+std::string runProgressCaption(const AnalysisState& state);
 
 MainWindowPhase mainWindowPhase(const AnalysisState& state);
 MainWindowControls mainWindowControls(const AnalysisState& state);

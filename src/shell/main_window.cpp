@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QProgressBar>
 #include <QStyle>
 #include <QTime>
 #include <QTimer>
@@ -239,6 +240,12 @@ QWidget* Form1::buildChartArea() {
   stack->setRowStretch(1, 1);
   layout->addWidget(area, 1);
 
+  runProgress = new QProgressBar(Frame3);
+  runProgress->setTextVisible(true);
+  runProgress->setAlignment(Qt::AlignCenter);
+  runProgress->setVisible(false);
+  layout->addWidget(runProgress);
+
   Command2 = button("B or J results", "Bootstrap or Jackknife results", Frame3);
   Command23 = button("Means", "Table of means for each stage", Frame3);
   Command27 = button("Results", "Show analytical results in tables", Frame3);
@@ -361,6 +368,8 @@ void Form1::applyControlStates() {
   }
   lblBootBegin->setVisible(c.bootstrapTimesShown);
   lblBootEnd->setVisible(c.bootstrapTimesShown);
+  if (c.replicateProgressShown && !runProgress->isVisible()) runProgress->reset();
+  runProgress->setVisible(c.replicateProgressShown);
 }
 
 void Form1::cmdOpenDataFile_Click() {
@@ -449,13 +458,20 @@ void Form1::cmdCompare2boots_Click() { vorelan::cmdCompare2boots_Click(state_, p
 void Form1::drawFreqC0() {
   const auto histogram = ShowFreqC0(state_);
   if (!histogram) return;
+  // The greeting and the hint lie over the charts: the histogram is what the
+  // user waited for.
+  hideGreeting();
   fillC0Histogram(MSChart2->data(), *histogram);
   MSChart2->refresh();
 }
 
-// The title bar tells how far a long run has come.
+// The bar under the chart and the title bar tell how far a long run has come.
 void Form1::showRunProgress(qint64 done, qint64 total) {
   if (!backgroundRun_.isRunning() || total <= 0) return;
+  const QString what = QString::fromStdString(runProgressCaption(state_));
+  runProgress->setRange(0, static_cast<int>(total));
+  runProgress->setValue(static_cast<int>(done));
+  runProgress->setFormat(what + QString(": %1 of %2").arg(done).arg(total));
   setWindowTitle(titleBeforeRun_ + QString(" \u2014 %1 of %2").arg(done).arg(total));
 }
 

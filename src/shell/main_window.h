@@ -23,6 +23,7 @@
 
 class QGroupBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTimer;
 
@@ -83,6 +84,7 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   QPushButton* Command28;   // Output files
   QPushButton* Command25;   // References
   QPushButton* Command4;    // Large
+  QProgressBar* runProgress;  // passes or replicates done, shown while a resampling run goes
 
   // Frame2 "Author".
   QGroupBox* Frame2;

@@ -121,6 +121,7 @@ class ChartControlTest : public QObject {
     QCOMPARE(bars->barSets().at(0)->color(), QColor(0, 0, 255));
     auto* x = qobject_cast<QBarCategoryAxis*>(control.chart().axes(Qt::Horizontal).at(0));
     QCOMPARE(x->categories(), QStringList({"0", "1.5", "2.5"}));
+    QCOMPARE(x->labelsAngle(), -90);  // whole labels under narrow bars
   }
 
   void gridRefusesCellsOutsideIt() {

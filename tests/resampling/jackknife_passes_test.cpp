@@ -106,6 +106,70 @@ void literalPasses(AnalysisState& state, Platform& platform) {
   }
 }
 
+void expectSameStageStatistics(const StageStatistics& a, const StageStatistics& b) {
+#define SAME_VECTOR(member) expectSameVector(a.member, b.member, #member)
+#define SAME_ARRAY(member) expectSameArray(a.member, b.member, #member)
+  SAME_VECTOR(StageDurN);
+  SAME_VECTOR(StageDurSum);
+  SAME_VECTOR(StageDurSumSq);
+  SAME_VECTOR(StageDurMean);
+  SAME_VECTOR(StageDurSD);
+  SAME_VECTOR(CumDurN);
+  SAME_VECTOR(CumDurMean);
+  SAME_VECTOR(CumDurVar);
+  SAME_VECTOR(CumDurSD);
+  SAME_VECTOR(CumDurSE);
+  SAME_ARRAY(SexStageDurN);
+  SAME_ARRAY(SexStageDurMean);
+  SAME_ARRAY(SexStageDurSD);
+  SAME_ARRAY(SexCumDurN);
+  SAME_ARRAY(SexCumDurMean);
+  SAME_ARRAY(SexCumDurSD);
+  SAME_VECTOR(StageConsN);
+  SAME_VECTOR(StageConsMean);
+  SAME_VECTOR(StageConsSD);
+  SAME_VECTOR(StageConsMin);
+  SAME_VECTOR(StageConsMax);
+  SAME_ARRAY(SexStageConsN);
+  SAME_ARRAY(SexStageConsMean);
+  SAME_ARRAY(SexStageConsSD);
+  SAME_ARRAY(CumDuration);
+  SAME_VECTOR(PreadultDuration);
+#undef SAME_VECTOR
+#undef SAME_ARRAY
+  EXPECT_EQ(a.MaxAge, b.MaxAge);
+  EXPECT_EQ(a.OrigMaxAge, b.OrigMaxAge);
+}
+
+void expectSameStateAfterPasses(const AnalysisState& a, const AnalysisState& b) {
+  expectSameVector(a.jackknife.JackC0, b.jackknife.JackC0, "JackC0");
+  expectSameVector(a.jackknife.JackPseudoC0, b.jackknife.JackPseudoC0, "JackPseudoC0");
+  EXPECT_EQ(a.jackknife.JackOmitted, b.jackknife.JackOmitted);
+  EXPECT_EQ(a.header.NumIndividuals, b.header.NumIndividuals);
+  EXPECT_EQ(a.header.NumIndividualsInFile, b.header.NumIndividualsInFile);
+  EXPECT_EQ(a.header.MaxAgeRead, b.header.MaxAgeRead);
+  for (int j = 1; j <= a.header.NumStages + 1; ++j) EXPECT_EQ(a.header.StageName(1, j), b.header.StageName(1, j));
+  expectSameVector(a.cohort.Sex, b.cohort.Sex, "Sex");
+  expectSameVector(a.cohort.SerialNo, b.cohort.SerialNo, "SerialNo");
+  expectSameArray(a.cohort.StageDuration, b.cohort.StageDuration, "StageDuration");
+  expectSameArray(a.cohort.DailyConsumption, b.cohort.DailyConsumption, "DailyConsumption");
+  expectSameArray(a.cohort.StageConsumption, b.cohort.StageConsumption, "StageConsumption");
+  expectSameArray(a.cohort.Txj, b.cohort.Txj, "Txj");
+  EXPECT_EQ(a.cohort.AgeCounter, b.cohort.AgeCounter);
+  expectSameStageStatistics(a.stageStats, b.stageStats);
+  expectSameArray(a.matrices.Nxj, b.matrices.Nxj, "Nxj");
+  expectSameArray(a.matrices.Sxj, b.matrices.Sxj, "Sxj");
+  expectSameArray(a.matrices.Gxj, b.matrices.Gxj, "Gxj");
+  expectSameArray(a.matrices.Dxj, b.matrices.Dxj, "Dxj");
+  expectSameArray(a.matrices.Cxj, b.matrices.Cxj, "Cxj");
+  expectSameVector(a.matrices.Sj, b.matrices.Sj, "Sj");
+  expectSameArray(a.matrices.StageAgeRange, b.matrices.StageAgeRange, "StageAgeRange");
+  expectSameVector(a.ageVectors.Qx, b.ageVectors.Qx, "Qx");
+  expectSameVector(a.ageVectors.Kx, b.ageVectors.Kx, "Kx");
+  expectSameVector(a.ageVectors.AgeValue, b.ageVectors.AgeValue, "AgeValue");
+  EXPECT_EQ(a.ageVectors.NetConsumptionRate, b.ageVectors.NetConsumptionRate);
+}
+
 TEST(JackknifePasses, LeaveTheStateAsPassesThatReadTheFileEachTime) {
   testing::CohortGeneratorOptions options;
   options.minIndividuals = 2;
@@ -113,36 +177,43 @@ TEST(JackknifePasses, LeaveTheStateAsPassesThatReadTheFileEachTime) {
   for (std::uint32_t seed = 40; seed <= 45; ++seed) {
     const GeneratedCohort cohort = testing::generateCohort(seed, options);
     TempDir dir;
-    AnalysedFile fast(dir, cohort.fileText(), cohort.timeUnit);
     AnalysedFile literal(dir, cohort.fileText(), cohort.timeUnit);
-    runJackknifePasses(fast.state, fast.platform, readLeaveOneOutSource(fast.state, fast.platform));
     literalPasses(literal.state, literal.platform);
+    for (int threads : {1, 3}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + ", threads " + std::to_string(threads));
+      AnalysedFile fast(dir, cohort.fileText(), cohort.timeUnit);
+      runJackknifePasses(fast.state, fast.platform, readLeaveOneOutSource(fast.state, fast.platform), nullptr,
+                         threads);
+      expectSameStateAfterPasses(fast.state, literal.state);
+    }
+  }
+}
 
-    const AnalysisState& a = fast.state;
-    const AnalysisState& b = literal.state;
-    expectSameVector(a.jackknife.JackC0, b.jackknife.JackC0, "JackC0");
-    expectSameVector(a.jackknife.JackPseudoC0, b.jackknife.JackPseudoC0, "JackPseudoC0");
-    EXPECT_EQ(a.jackknife.JackOmitted, b.jackknife.JackOmitted);
-    EXPECT_EQ(a.header.NumIndividuals, b.header.NumIndividuals);
-    EXPECT_EQ(a.header.NumIndividualsInFile, b.header.NumIndividualsInFile);
-    EXPECT_EQ(a.header.MaxAgeRead, b.header.MaxAgeRead);
-    for (int j = 1; j <= a.header.NumStages + 1; ++j) EXPECT_EQ(a.header.StageName(1, j), b.header.StageName(1, j));
-    expectSameVector(a.cohort.Sex, b.cohort.Sex, "Sex");
-    expectSameVector(a.cohort.SerialNo, b.cohort.SerialNo, "SerialNo");
-    expectSameArray(a.cohort.StageDuration, b.cohort.StageDuration, "StageDuration");
-    expectSameArray(a.cohort.DailyConsumption, b.cohort.DailyConsumption, "DailyConsumption");
-    expectSameArray(a.cohort.StageConsumption, b.cohort.StageConsumption, "StageConsumption");
-    expectSameArray(a.cohort.Txj, b.cohort.Txj, "Txj");
-    EXPECT_EQ(a.cohort.AgeCounter, b.cohort.AgeCounter);
-    EXPECT_EQ(a.stageStats.MaxAge, b.stageStats.MaxAge);
-    expectSameArray(a.matrices.Nxj, b.matrices.Nxj, "Nxj");
-    expectSameArray(a.matrices.Sxj, b.matrices.Sxj, "Sxj");
-    expectSameArray(a.matrices.Gxj, b.matrices.Gxj, "Gxj");
-    expectSameArray(a.matrices.Dxj, b.matrices.Dxj, "Dxj");
-    expectSameArray(a.matrices.Cxj, b.matrices.Cxj, "Cxj");
-    expectSameVector(a.ageVectors.Qx, b.ageVectors.Qx, "Qx");
-    expectSameVector(a.ageVectors.Kx, b.ageVectors.Kx, "Kx");
-    EXPECT_EQ(a.ageVectors.NetConsumptionRate, b.ageVectors.NetConsumptionRate);
+// The individual whose omission shortens the table stands last, last but
+// one, or first; the cohorts hold 2, 3 and more individuals.
+TEST(JackknifePasses, LeaveTheStateAsLiteralPassesWhereverTheLongestLifeStands) {
+  std::string longLife = "F,1,1,30,-1,-1,";
+  for (int x = 0; x < 30; ++x) longLife += "2,";
+  longLife += "-1";
+  const std::vector<std::string> others = {"F,1,1,2,-1,-1,3,3,-1", "M,2,1,4,-1,6,-1,1,1,-1", "N,1,-2,-1,5,5,-1",
+                                           "F,2,1,4,1,-1,8,-1,2,2,2,2,-1"};
+  for (std::size_t size : {2u, 3u, 5u}) {
+    for (std::size_t at : {size, size - 1, std::size_t{1}}) {
+      std::vector<std::string> records;
+      std::size_t next = 0;
+      for (std::size_t i = 1; i <= size; ++i) {
+        const std::string& body = i == at ? longLife : others[next++ % others.size()];
+        records.push_back(std::to_string(i) + "," + body);
+      }
+      SCOPED_TRACE("size " + std::to_string(size) + ", longest at " + std::to_string(at));
+      const std::string text = testing::cohortFile(testing::ThreeStages, records);
+      TempDir dir;
+      AnalysedFile literal(dir, text, 1);
+      literalPasses(literal.state, literal.platform);
+      AnalysedFile fast(dir, text, 1);
+      runJackknifePasses(fast.state, fast.platform, readLeaveOneOutSource(fast.state, fast.platform), nullptr, 2);
+      expectSameStateAfterPasses(fast.state, literal.state);
+    }
   }
 }
 
@@ -171,9 +242,31 @@ TEST(JackknifePasses, ProgressIsToldAfterEveryPass) {
   testing::InlineBackgroundWork background;
   background.run([&](WorkProgress& progress) {
     EXPECT_TRUE(runJackknifePasses(run.state, run.platform,
-                                   readLeaveOneOutSource(run.state, run.platform), &progress));
+                                   readLeaveOneOutSource(run.state, run.platform), &progress, 1));
   });
   EXPECT_EQ(background.reports, (std::vector<std::pair<std::int64_t, std::int64_t>>{{1, 3}, {2, 3}, {3, 3}}));
+}
+
+TEST(JackknifePasses, ProgressOnSeveralThreadsCountsUpToAllPasses) {
+  testing::CohortGeneratorOptions options;
+  options.minIndividuals = 60;
+  options.maxIndividuals = 60;
+  const GeneratedCohort cohort = testing::generateCohort(7, options);
+  TempDir dir;
+  AnalysedFile run(dir, cohort.fileText(), cohort.timeUnit);
+  testing::InlineBackgroundWork background;
+  background.run([&](WorkProgress& progress) {
+    EXPECT_TRUE(runJackknifePasses(run.state, run.platform,
+                                   readLeaveOneOutSource(run.state, run.platform), &progress, 4));
+  });
+  ASSERT_FALSE(background.reports.empty());
+  std::int64_t before = 0;
+  for (const auto& [done, total] : background.reports) {
+    EXPECT_EQ(total, 60);
+    EXPECT_GE(done, before);
+    before = done;
+  }
+  EXPECT_EQ(background.reports.back().first, 60);
 }
 
 TEST(JackknifePasses, AStopRequestedEndsThePassesBeforeTheNext) {
@@ -185,10 +278,12 @@ TEST(JackknifePasses, AStopRequestedEndsThePassesBeforeTheNext) {
   background.stopAfter = 1;
   const WorkOutcome outcome = background.run([&](WorkProgress& progress) {
     EXPECT_FALSE(runJackknifePasses(run.state, run.platform,
-                                    readLeaveOneOutSource(run.state, run.platform), &progress));
+                                    readLeaveOneOutSource(run.state, run.platform), &progress, 1));
   });
   EXPECT_EQ(outcome, WorkOutcome::Stopped);
-  EXPECT_EQ(run.state.jackknife.JackOmitted, 1);
+  EXPECT_NE(run.state.jackknife.JackC0(1), 0);
+  EXPECT_EQ(run.state.jackknife.JackC0(2), 0);
+  EXPECT_EQ(run.state.jackknife.JackC0(3), 0);
 }
 
 // When no omission changes MaxAge, C0 without k is (total - t_k) / (N - 1)
