@@ -33,14 +33,14 @@ void takeHeaderItems(const CohortHeader& read, CohortHeader& header) {
   header.SpanStageName = read.SpanStageName;
 }
 
+}  // namespace
+
 void storeRecordInSource(const IndividualRecord& record, SourceCohort& source, int i, int numStages) {
   storeRecordRows(record, numStages, source.rows(), i, [&](const DayRead& day, int column) {
     source.SourceStageDailyConsumption(i, day.age, column) = day.value;
   });
   source.SourceMaxAge = std::max(source.SourceMaxAge, record.maxAgeAtClose);
 }
-
-}  // namespace
 
 void InputDataForBootstrap(AnalysisState& state, Platform& platform) {
   clearWorkingCohort(state);

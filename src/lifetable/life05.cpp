@@ -23,6 +23,11 @@ double netConsumptionAtAge(const AnalysisState& state, int x) {
   return netConsumptionAtAge(state.matrices, state.header.NumStages, x);
 }
 
+double jackknifePseudoValue(double fullC0, double c0Without, int n) {
+  const double count = n;
+  return count * fullC0 - (count - 1) * c0Without;
+}
+
 double consumptionRateAtAge(double q, double l) { return l != 0 ? q / l : 0; }
 
 double netConsumptionRate(const AgeStageMatrices& mx, int numStages, int maxAge, AgeVectors* vectors) {
@@ -45,9 +50,9 @@ void life05(AnalysisState& state, Platform& /*platform*/) {
   if (jack.JackOmitted <= 0) {
     jack.JackFullC0 = c0;
   } else {
-    const double n = state.header.NumIndividualsInFile;
     jack.JackC0(jack.JackOmitted) = c0;
-    jack.JackPseudoC0(jack.JackOmitted) = n * jack.JackFullC0 - (n - 1) * c0;
+    jack.JackPseudoC0(jack.JackOmitted) =
+        jackknifePseudoValue(jack.JackFullC0, c0, state.header.NumIndividualsInFile);
   }
 }
 

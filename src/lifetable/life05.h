@@ -23,6 +23,10 @@ double netConsumptionRate(const AgeStageMatrices& mx, int numStages, int maxAge,
 double netConsumptionAtAge(const AgeStageMatrices& mx, int numStages, int x);
 double netConsumptionAtAge(const AnalysisState& state, int x);
 
+// The pseudo-value of an omitted individual: n C0 - (n - 1) C0 without it,
+// n being the data file's number of individuals.
+double jackknifePseudoValue(double fullC0, double c0Without, int n);
+
 // k(x) = q(x) / l(x); 0 where nobody is alive.
 double consumptionRateAtAge(double q, double l);
 

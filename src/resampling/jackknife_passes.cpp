@@ -5,12 +5,14 @@
 #include <memory>
 #include <vector>
 
+#include "datafile/bootstrap_reader.h"
 #include "datafile/raw_data_reader.h"
 #include "lifetable/cohort_view.h"
 #include "lifetable/life01.h"
 #include "lifetable/life03.h"
 #include "lifetable/life05.h"
 #include "resampling/parallel_steps.h"
+#include "resampling/replicate_engine.h"
 
 namespace vorelan {
 namespace {
@@ -32,20 +34,19 @@ void computePass(AnalysisState& state, Platform& platform, const LeaveOneOutSour
   life05(state, platform);
 }
 
-// What the shared state keeps of a pass computed on a worker's own state:
-// its n(x,j), whose s(x,j) the shared s(j) goes on adding pass after pass.
+// What the shared state keeps of a pass computed off it: its n(x,j), whose
+// s(x,j) the shared s(j) goes on adding pass after pass.
 struct PassCounts {
   int maxAge = -1;
   std::vector<std::int16_t> nxj;  // ages 0..maxAge by columns 1..K+1
 };
 
-PassCounts countsOf(const AnalysisState& state) {
+PassCounts countsOf(const AgeStageMatrices& mx, int maxAge, int columns) {
   PassCounts counts;
-  counts.maxAge = state.stageStats.MaxAge;
-  const int columns = state.header.NumStages + 1;
-  counts.nxj.reserve(static_cast<std::size_t>(counts.maxAge + 1) * static_cast<std::size_t>(columns));
-  for (int x = 0; x <= counts.maxAge; ++x) {
-    for (int j = 1; j <= columns; ++j) counts.nxj.push_back(state.matrices.Nxj(x, j));
+  counts.maxAge = maxAge;
+  counts.nxj.reserve(static_cast<std::size_t>(maxAge + 1) * static_cast<std::size_t>(columns));
+  for (int x = 0; x <= maxAge; ++x) {
+    for (int j = 1; j <= columns; ++j) counts.nxj.push_back(mx.Nxj(x, j));
   }
   return counts;
 }
@@ -61,36 +62,45 @@ void addToStageSurvival(Array1<double>& sj, const PassCounts& counts, int column
   }
 }
 
-// A worker's own state, holding what a pass reads besides its cohort.
-std::unique_ptr<AnalysisState> workerState(const AnalysisState& shared) {
-  auto own = std::make_unique<AnalysisState>();
-  own->header = shared.header;
-  own->run.TimeUnit = shared.run.TimeUnit;
-  own->ageVectors.Lx = shared.ageVectors.Lx;
-  own->jackknife.JackFullC0 = shared.jackknife.JackFullC0;
-  return own;
-}
+// The passes as bootstrap replicates: the data file's individuals are the
+// source cohort, and the sample of pass k is every individual but k in the
+// order of the file, which is the cohort the leave-one-out reader builds.
+// The replicates' fast path then gives each pass's C0 to the last bit.
+struct PassesAsReplicates {
+  AnalysisState scratch;
 
-// Every individual of the data file at its position in the file, so that
-// the cohort of a pass is this view less one position.
-struct WholeCohort {
-  AnalysisState rows;
-  CohortView view;
-
-  explicit WholeCohort(const AnalysisState& shared, const LeaveOneOutSource& source) {
-    rows.header = shared.header;
-    copyHeaderItemsRead(source.header, rows.header);
-    rows.run.TimeUnit = shared.run.TimeUnit;
+  PassesAsReplicates(const AnalysisState& shared, const LeaveOneOutSource& source, int passes) {
     const int n = static_cast<int>(source.records.size());
-    rows.cohort.resizeFor(n);
-    for (int i = 1; i <= n; ++i) storeRecordInCohort(source.records[i - 1], rows, i);
-    rows.header.NumIndividuals = n;
-    view = workingCohortView(rows);
+    scratch.header = shared.header;
+    copyHeaderItemsRead(source.header, scratch.header);
+    scratch.run.TimeUnit = shared.run.TimeUnit;
+    SourceCohort& whole = scratch.source;
+    whole.NumSourceIndividuals = static_cast<std::int16_t>(n);
+    whole.resizeFor(n);
+    for (int i = 1; i <= n; ++i) storeRecordInSource(source.records[i - 1], whole, i, source.header.NumStages);
+    BootstrapState& boot = scratch.bootstrap;
+    boot.SameBootSamples = "No";
+    boot.NumBootstrap = passes;
+    boot.BootSampleSize = static_cast<std::int16_t>(n - 1);
+    boot.BootSample.reset(static_cast<std::size_t>(passes) + 1, static_cast<std::size_t>(n));
+    for (int k = 1; k <= passes; ++k) {
+      for (int i = 1; i < n; ++i) boot.BootSample(k, i) = static_cast<std::int16_t>(i < k ? i : i + 1);
+    }
+    boot.sizeResultsFor(passes);
   }
 
+  // The cohort of pass k, for the stage statistics.
   CohortView without(int k) const {
-    CohortView pass = view;
-    pass.positions.erase(pass.positions.begin() + (k - 1));
+    CohortView pass;
+    pass.numSexes = scratch.header.NumSexes;
+    pass.numStages = scratch.header.NumStages;
+    pass.timeUnit = scratch.run.TimeUnit;
+    const SourceCohort& whole = scratch.source;
+    for (int i = 1; i <= whole.NumSourceIndividuals; ++i) {
+      if (i != k)
+        pass.positions.push_back(individualView(scratch.header, whole.SourceSex, whole.SourceStageDuration,
+                                                whole.SourceStageConsumption, i));
+    }
     return pass;
   }
 };
@@ -109,18 +119,25 @@ class OfAllPasses : public WorkProgress {
   std::int64_t total_;
 };
 
-// Passes 1..count on the workers' own states; each one's C0 and pseudo-value
-// go to its own index of the shared arrays, its counts to counts[k].
-WorkOutcome computeEarlyPasses(AnalysisState& state, Platform& platform, const LeaveOneOutSource& source,
-                               int count, int threads, OfAllPasses& progress, std::vector<PassCounts>& counts) {
+// Passes 1..count as replicates on the workers; each one's C0 and
+// pseudo-value go to its own index of the shared arrays, its counts to
+// counts[k].
+WorkOutcome computeEarlyPasses(AnalysisState& state, PassesAsReplicates& passes, int count, int threads,
+                               OfAllPasses& progress, std::vector<PassCounts>& counts) {
   JackknifeState& results = state.jackknife;
+  const int n = passes.scratch.header.NumIndividualsInFile;
+  const int columns = passes.scratch.header.NumStages + 1;
+  BootstrapState& replicates = passes.scratch.bootstrap;
+  const ReplicateEngine engine(passes.scratch);
   return runStepsInParallel(count, threads, progress, [&]() -> ParallelStep {
-    std::shared_ptr<AnalysisState> own = workerState(state);
-    return [&, own](std::int32_t k) {
-      computePass(*own, platform, source, k);
-      results.JackC0(k) = own->jackknife.JackC0(k);
-      results.JackPseudoC0(k) = own->jackknife.JackPseudoC0(k);
-      counts[static_cast<std::size_t>(k)] = countsOf(*own);
+    std::shared_ptr<ReplicateEngine::Workspace> work = engine.workspace();
+    return [&, work](std::int32_t k) {
+      engine.computeReplicate(k, *work, replicates);
+      const double c0 = replicates.BootC0(k);
+      results.JackC0(k) = c0;
+      results.JackPseudoC0(k) = jackknifePseudoValue(results.JackFullC0, c0, n);
+      counts[static_cast<std::size_t>(k)] =
+          countsOf(ReplicateEngine::matricesOf(*work), ReplicateEngine::maxAgeOf(*work), columns);
     };
   });
 }
@@ -130,13 +147,12 @@ WorkOutcome computeEarlyPasses(AnalysisState& state, Platform& platform, const L
 // earlier pass's value) and the sums of s(j). Everything else of theirs the
 // last two passes overwrite: only the pass without the longest-lived
 // individual has a shorter table, and the one before it then fills the rest.
-void replayEarlyPasses(AnalysisState& state, const LeaveOneOutSource& source, int count,
+void replayEarlyPasses(AnalysisState& state, const PassesAsReplicates& passes, int count,
                        const std::vector<PassCounts>& counts) {
-  const WholeCohort whole(state, source);
-  const int columns = state.header.NumStages + 1;
-  const int cohortSize = static_cast<int>(source.records.size()) - 1;
+  const int columns = passes.scratch.header.NumStages + 1;
+  const int cohortSize = passes.scratch.header.NumIndividualsInFile - 1;
   for (int k = 1; k <= count; ++k) {
-    life01(whole.without(k), state.stageStats, StageMeanTarget::cohort());
+    life01(passes.without(k), state.stageStats, StageMeanTarget::cohort());
     addToStageSurvival(state.matrices.Sj, counts[static_cast<std::size_t>(k)], columns, cohortSize);
   }
 }
@@ -150,9 +166,9 @@ bool runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOne
   OfAllPasses ofAll(progress, n);
   if (early > 0) {
     std::vector<PassCounts> counts(static_cast<std::size_t>(early) + 1);
-    if (computeEarlyPasses(state, platform, source, early, threads, ofAll, counts) == WorkOutcome::Stopped)
-      return false;
-    replayEarlyPasses(state, source, early, counts);
+    PassesAsReplicates passes(state, source, early);
+    if (computeEarlyPasses(state, passes, early, threads, ofAll, counts) == WorkOutcome::Stopped) return false;
+    replayEarlyPasses(state, passes, early, counts);
   }
   for (int k = std::max(early, 0) + 1; k <= n; ++k) {
     if (ofAll.stopRequested()) return false;

@@ -148,6 +148,10 @@ std::unique_ptr<ReplicateEngine::Workspace, ReplicateEngine::WorkspaceDeleter> R
 
 void ReplicateEngine::WorkspaceDeleter::operator()(Workspace* work) const { delete work; }
 
+const AgeStageMatrices& ReplicateEngine::matricesOf(const Workspace& work) { return work.mx; }
+
+int ReplicateEngine::maxAgeOf(const Workspace& work) { return work.stats.MaxAge; }
+
 // T(x,j) of ages 0..maxAge, position by position, and the changes of the
 // counts of n(x,j), of the stays and of the moves.
 void ReplicateEngine::countMatrices(std::int32_t b, int maxAge, Workspace& work) const {

@@ -38,6 +38,11 @@ class ReplicateEngine {
   // per-replicate results, which no other replicate writes.
   void computeReplicate(std::int32_t b, Workspace& work, BootstrapState& results) const;
 
+  // The n(x,j), s(x,j), ... and the last age index of the replicate last
+  // computed in `work` (ages beyond it may hold an earlier replicate's).
+  static const AgeStageMatrices& matricesOf(const Workspace& work);
+  static int maxAgeOf(const Workspace& work);
+
  private:
   struct StayRun;
   struct Move;
