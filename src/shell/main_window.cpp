@@ -368,7 +368,7 @@ void Form1::applyControlStates() {
   }
   lblBootBegin->setVisible(c.bootstrapTimesShown);
   lblBootEnd->setVisible(c.bootstrapTimesShown);
-  if (c.replicateProgressShown && !runProgress->isVisible()) runProgress->reset();
+  if (c.replicateProgressShown && runProgress->isHidden()) runProgress->reset();  // a new run starts at 0
   runProgress->setVisible(c.replicateProgressShown);
 }
 

@@ -72,6 +72,7 @@ class ResamplingButtonsTest : public QObject {
     int ticksWhileRunning = 0;
     bool barShown = true, othersDisabled = true;
     int largestShown = 0;
+    QString barText;
     QTimer watch;
     watch.setInterval(5);
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -81,6 +82,7 @@ class ResamplingButtonsTest : public QObject {
       othersDisabled = othersDisabled && !s.form.cmdJackknife->isEnabled() && !s.form.cmdBasicRun->isEnabled() &&
                        !s.form.Command28->isEnabled() && !s.form.Frame1->isEnabled();
       largestShown = std::max(largestShown, s.form.runProgress->value());
+      if (s.form.runProgress->value() > 0) barText = s.form.runProgress->text();
     });
     const QString title = s.form.windowTitle();
     watch.start();
@@ -92,6 +94,7 @@ class ResamplingButtonsTest : public QObject {
     QVERIFY(othersDisabled);
     QCOMPARE(s.form.runProgress->maximum(), 400);
     QVERIFY(largestShown <= 400);
+    QVERIFY2(barText.startsWith("Jackknife passes: ") && barText.endsWith(" of 400"), qPrintable(barText));
     QVERIFY(!s.form.runProgress->isVisible());
     QCOMPARE(s.state.jackknife.JackOmitted, 400);
     QCOMPARE(s.form.windowTitle(), title);
