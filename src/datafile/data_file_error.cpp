@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/not_formed_text.h"
 #include "platform/program_termination.h"
 
 namespace vorelan {
@@ -33,6 +34,8 @@ std::string shownInMessage(const std::string& text) {
 }
 
 std::string messageNumber(double value) {
+  // A box shows what cannot be formed as the files do, never as inf or nan.
+  if (!std::isfinite(value)) return NotFormedText;
   if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15) {
     return std::to_string(static_cast<long long>(value));
   }

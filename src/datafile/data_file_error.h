@@ -21,7 +21,8 @@ std::string recordErrorLine(long individual);
 // characters shown as "?", so that a damaged file cannot fill the box with its bytes.
 std::string shownInMessage(const std::string& text);
 
-// Joins a number into a message text without blanks (12, 0.5, -3).
+// Joins a number into a message text without blanks (12, 0.5, -3); one that
+// cannot be formed shows as "-".
 std::string messageNumber(double value);
 
 }  // namespace vorelan

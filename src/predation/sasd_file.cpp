@@ -8,6 +8,7 @@
 #include "datafile/data_file_error.h"
 #include "datafile/field_reader.h"
 #include "lifetable/life01.h"
+#include "predation/stable_predation_rate.h"
 
 namespace vorelan {
 namespace {
@@ -38,6 +39,15 @@ class SasdFields {
     if (!value) throw Refused{"In " + item + ", \"" + shownInMessage(f.text) + "\" is not a number."};
     return *value;
   }
+  // A share of the population of size 1 that a stable distribution describes.
+  double proportion(const std::string& item) {
+    const double value = number(item);
+    if (!(0 <= value && value <= 1)) {
+      throw Refused{"In " + item + ", " + num(value) +
+                    " is outside 0 to 1: the distribution gives each age and stage its share of a population of 1."};
+    }
+    return value;
+  }
   double whole(const std::string& item, double min, double max) {
     const Field f = field(item);
     const auto value = parseNumber(f.text);
@@ -67,14 +77,14 @@ void readDistributionByStage(SasdFields& fields, const AnalysisState& state, Arr
   for (int j = 1; j <= stageColumns(state); ++j) {
     const int first = static_cast<int>(std::nearbyint(range(j, 1)));
     const int last = static_cast<int>(std::nearbyint(range(j, 2)));
-    for (int x = first; x <= last; ++x) a(x, j) = fields.number(cellItem(x, j));
+    for (int x = first; x <= last; ++x) a(x, j) = fields.proportion(cellItem(x, j));
   }
 }
 
 // Any other word: age by age over 0..MaxAge, one value per stage column.
 void readDistributionByAge(SasdFields& fields, const AnalysisState& state, Array2<double>& a) {
   for (int x = 0; x <= state.stageStats.MaxAge; ++x) {
-    for (int j = 1; j <= stageColumns(state); ++j) a(x, j) = fields.number(cellItem(x, j));
+    for (int j = 1; j <= stageColumns(state); ++j) a(x, j) = fields.proportion(cellItem(x, j));
   }
 }
 
@@ -144,6 +154,14 @@ void checkContents(const SasdFileContents& file, const AnalysisState& state) {
   if (file.sampleSize != n) {
     throw Refused{"The sample size in the file is " + num(file.sampleSize) + ", but the cohort of the data file has " +
                   num(n) + " individuals: the file does not belong to this data file."};
+  }
+  // Shares of 1 keep psi within the cohort's consumption; lambda may still
+  // be too large for omega = lambda * psi to be formed.
+  const double psi =
+      StablePredationRate(file.distribution, state.matrices.Cxj, state.stageStats.MaxAge, stageColumns(state));
+  if (!std::isfinite(file.lambda * psi)) {
+    throw Refused{"The finite rate of increase (lambda) is " + num(file.lambda) +
+                  ": the finite predation rate, lambda times psi (" + num(psi) + "), is too large to be formed."};
   }
   std::map<int, int> recordOfIndividual;
   for (std::size_t i = 0; i < file.records.size(); ++i) {

@@ -48,7 +48,9 @@ struct SasdRefusal {
 using SasdFileRead = std::variant<SasdFileContents, SasdRefusal>;
 
 // Reads the file text against the cohort of the Basic Run (its N, MaxAge,
-// stages and their age ranges, and each individual's life), then checks it.
+// stages and their age ranges, and each individual's life), then checks it:
+// each a(x,j) a share from 0 to 1, lambda above 0 and small enough for omega
+// to be formed, the sample size N, and the oviposition records.
 SasdFileRead parseSasdFile(const std::string& content, const AnalysisState& state);
 
 // The same for the file at `path`; a file that cannot be opened is refused.

@@ -10,11 +10,9 @@
 // (.25, -.5); write records, which other programs read, have it (0.25, -0.5).
 #include <string>
 
-namespace vorelan {
+#include "model/not_formed_text.h"
 
-// What every number text shows in place of a value that cannot be formed:
-// infinity and NaN never reach a file, a table or a window.
-inline constexpr const char* NotFormedText = "-";
+namespace vorelan {
 
 // The general number text without sign position: "3", ".25", "-1.5".
 std::string numberDigits(double value);

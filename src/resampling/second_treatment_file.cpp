@@ -72,6 +72,11 @@ SecondTreatment readFields(Fields& fields) {
     fields.number("the index of value " + messageNumber(b));
     t.CompareValue.push_back(fields.number("value " + messageNumber(b)));
   }
+  // The variance needs the sum of the squares: values so large that it
+  // overflows cannot be compared.
+  double sumOfSquares = 0;
+  for (double v : t.CompareValue) sumOfSquares += v * v;
+  if (!std::isfinite(sumOfSquares)) throw Refusal{"its values are too large for their variance to be formed"};
   return t;
 }
 

@@ -27,7 +27,7 @@ struct SecondTreatmentRead {
 // Reads and checks the whole text. The index read with each value is not
 // used: the values are kept in the order of the file. Refused: a field that
 // is missing or cannot be read as its kind, N2 not above 0, B2 outside
-// 2..200,010.
+// 2..200,010, values whose sum of squares overflows.
 SecondTreatmentRead readSecondTreatment(const std::string& content);
 
 // The whole content of a file; nothing when it cannot be opened.

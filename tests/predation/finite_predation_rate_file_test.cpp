@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "predation/five_predators.h"
@@ -128,6 +130,12 @@ TEST(FinitePredationRateFile, ReadingTheFileTwiceWritesTheSameFile) {
 TEST(FinitePredationRateMessage, JoinsTheNumbersWithoutBlanks) {
   EXPECT_EQ(finitePredationRateMessage(2.1875, 3.28125), "Psi =2.1875.  Finite predation rate =3.28125");
   EXPECT_EQ(finitePredationRateMessage(0.25, 1.0 / 3), "Psi =0.25.  Finite predation rate =0.333333333333333");
+}
+
+TEST(FinitePredationRateMessage, ARateThatCannotBeFormedShowsAsInTheFiles) {
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(finitePredationRateMessage(inf, -inf), "Psi =-.  Finite predation rate =-");
+  EXPECT_EQ(finitePredationRateMessage(2, std::nan("")), "Psi =2.  Finite predation rate =-");
 }
 
 }  // namespace

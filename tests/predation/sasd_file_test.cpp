@@ -120,6 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ValueNotANumber",
                 with([](SasdFileText& f) { f.values.replace(f.values.find("0.09375"), 7, "O.09375"); }),
                 "In a(x,j) of age index 2 and stage column 2, \"O.09375\" is not a number."},
+        Refusal{"ShareAboveOne", with([](SasdFileText& f) { f.values.replace(0, 7, "1.5"); }),
+                "In a(x,j) of age index 0 and stage column 1, 1.5 is outside 0 to 1"},
+        Refusal{"ShareBelowZero",
+                with([](SasdFileText& f) { f.values.replace(f.values.find("0.09375"), 7, "-0.09375"); }),
+                "In a(x,j) of age index 2 and stage column 2, -0.09375 is outside 0 to 1"},
+        Refusal{"LambdaTooLargeForOmega", with([](SasdFileText& f) { f.lambda = "1e308"; }),
+                "The finite rate of increase (lambda) is 1e+308: the finite predation rate, lambda times psi "
+                "(2.1875), is too large to be formed."},
         Refusal{"SampleSizeOfAnotherCohort", with([](SasdFileText& f) { f.sampleSize = "6"; }),
                 "The sample size in the file is 6, but the cohort of the data file has 5 individuals"},
         Refusal{"SampleSizeNotWhole", with([](SasdFileText& f) { f.sampleSize = "5.5"; }),
@@ -150,6 +158,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FirstBeforeBirth", with([](SasdFileText& f) { f.records[0] = "1,\"F\",8,20,-1,6,0"; }),
                 "first oviposition -1, last oviposition 6, death 8."}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+TEST_F(SasdFileTest, SharesOfExactlyZeroAndOneAreAccepted) {
+  SasdFileText file;
+  file.values.replace(0, 7, "1");
+  file.values.replace(file.values.find("0.15625"), 7, "0");
+  const SasdFileContents contents = contentsOf(parse(file));
+  EXPECT_EQ(contents.distribution(0, 1), 1);
+  EXPECT_EQ(contents.distribution(1, 1), 0);
+}
 
 TEST_F(SasdFileTest, OvipositionAgesOfANonReproductiveRecordAreNotChecked) {
   SasdFileText file;

@@ -33,6 +33,10 @@ TEST(SecondTreatmentFile, RefusalsNameTheField) {
       {"a,b,c,n,5,B,2,1,1,2", "it ends before value 2 (field 11)"},
       {"a,b,c,n,5,B,2,1,1,2,abc", "value 2 (field 11) is \"abc\", which is not a number"},
       {"a,b", "it ends before the third title (field 3)"},
+      // Their variance would overflow: 1e200^2 is beyond any double, and so
+      // is the sum 1e308 + 1.7e308 of which the mean is formed.
+      {"a,b,c,n,5,B,2,1,1e200,2,2e200", "its values are too large for their variance to be formed"},
+      {"a,b,c,n,5,B,2,1,1e308,2,1.7e308", "its values are too large for their variance to be formed"},
   };
   for (const Case& c : cases) {
     const SecondTreatmentRead read = readSecondTreatment(c.text);

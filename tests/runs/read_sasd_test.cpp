@@ -8,6 +8,7 @@
 
 #include "predation/finite_predation_rate_file.h"
 #include "predation/five_predators.h"
+#include "support/non_number_text.h"
 
 namespace vorelan {
 namespace {
@@ -117,6 +118,10 @@ const struct {
     {"death after the life", [](SasdFileText& f) { f.records[0] = "1,\"F\",9,20,4,6,99"; }},
     {"oviposition out of order", [](SasdFileText& f) { f.records[1] = "2,\"F\",8,10,7,6,0"; }},
     {"lambda of 0", [](SasdFileText& f) { f.lambda = "0"; }},
+    // psi and omega of these would overflow to infinity.
+    {"a share above 1", [](SasdFileText& f) { f.values.replace(0, 7, "1e308"); }},
+    {"a negative share", [](SasdFileText& f) { f.values.replace(0, 7, "-1e308"); }},
+    {"lambda too large for omega", [](SasdFileText& f) { f.lambda = "1e308"; }},
 };
 
 TEST_F(ReadSasd, ARefusedFileIsNamedInOneMessageAndChangesNothing) {
@@ -134,6 +139,7 @@ TEST_F(ReadSasd, ARefusedFileIsNamedInOneMessageAndChangesNothing) {
       EXPECT_FALSE(readChosen(file, "refused.txt"));
       ASSERT_EQ(cohort.script.messages().size(), 1U);
       EXPECT_EQ(cohort.script.messages()[0].title, SasdFileErrorTitle);
+      EXPECT_FALSE(testing::showsANonNumber(cohort.script.messages()[0].text)) << cohort.script.messages()[0].text;
       EXPECT_NE(cohort.script.messages()[0].text.find((cohort.dir.path() / "refused.txt").string()),
                 std::string::npos);
       EXPECT_EQ(predationSnapshot(cohort.state), before);
