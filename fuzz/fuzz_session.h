@@ -57,20 +57,36 @@ class FuzzFolder {
   }
 
   // Writes the input as the data file "cohort.txt", alone in the folder.
-  std::string writeDataFile(const FuzzInput& input) {
+  std::string writeDataFile(const FuzzInput& input) { return writeInputFile(input, "cohort.txt"); }
+
+  // Writes the input as the file `name`, alone in the folder.
+  std::string writeInputFile(const FuzzInput& input, const std::string& name) {
     std::filesystem::create_directories(path_);
     for (const auto& entry : std::filesystem::directory_iterator(path_)) std::filesystem::remove_all(entry);
-    const auto file = path_ / "cohort.txt";
+    inputName_ = name;
+    const auto file = path_ / name;
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(input.data),
                                                 static_cast<std::streamsize>(input.size));
     return file.string();
+  }
+
+  // The name every output file of a run begins with, as if the data file were
+  // "cohort.txt" in this folder.
+  std::string baseFileName() const { return (path_ / "cohort").string(); }
+
+  // Whether the folder holds a file besides the input.
+  bool holdsOutputs() const {
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      if (entry.path().filename() != inputName_) return true;
+    }
+    return false;
   }
 
   // Every file a run wrote beside the data file must show only numbers.
   void requireNoNonNumberInOutputs(const FuzzInput& input) const {
     if (!input.ownNonNumbersOnly) return;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      if (!entry.is_regular_file() || entry.path().filename() == "cohort.txt") continue;
+      if (!entry.is_regular_file() || entry.path().filename() == inputName_) continue;
       if (testing::showsANonNumber(testing::readFile(entry.path().string()))) {
         brokenRule("inf or nan written to " + entry.path().filename().string());
       }
@@ -79,11 +95,26 @@ class FuzzFolder {
 
  private:
   std::filesystem::path path_;
+  std::string inputName_ = "cohort.txt";
 };
 
 inline FuzzFolder& fuzzFolder() {
   static FuzzFolder folder;
   return folder;
+}
+
+// No box may show inf or nan unless the input's own text does.
+inline void requireNoNonNumberInBoxes(const testing::ScriptedPlatform& script, const FuzzInput& input) {
+  for (const auto& box : script.boxes) {
+    if (input.ownNonNumbersOnly && testing::showsANonNumber(box.text)) brokenRule("inf or nan in the box: " + box.text);
+  }
+}
+
+// The only message box shown; a crash when there is none or more than one.
+inline testing::ShownBox onlyMessage(const testing::ScriptedPlatform& script) {
+  const auto messages = script.messages();
+  if (messages.size() != 1) brokenRule(std::to_string(messages.size()) + " message boxes where one was due");
+  return messages.front();
 }
 
 // One run of core work on one input, with everything it needs.
@@ -107,9 +138,7 @@ struct FuzzSession {
       if (!known) brokenRule("the program ended without a data-error box");
       if (script.endProgramCalls != 1) brokenRule("a data error did not end the program once");
     }
-    for (const auto& box : script.boxes) {
-      if (input.ownNonNumbersOnly && testing::showsANonNumber(box.text)) brokenRule("inf or nan in the box: " + box.text);
-    }
+    requireNoNonNumberInBoxes(script, input);
     return finished;
   }
 };

@@ -42,15 +42,20 @@ if [ "$per_target" = ci ]; then
   [ "$per_target" -ge 1 ] || per_target=1
 fi
 
-# The fixtures and the examples, not the files a run wrote beside them.
-seeds=(tests/fixtures/*.txt examples/predatory_mite.txt examples/example.txt)
+# A target of a file other than the data file has seeds of its own in
+# fuzz/seeds/<target>/; the others start from the fixtures and the examples,
+# not the files a run wrote beside them.
+data_file_seeds=(tests/fixtures/*.txt examples/predatory_mite.txt examples/example.txt)
+dictionary="$PWD/fuzz/numbers.dict"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for target in "${targets[@]}"; do
   corpus="$build_dir/corpus/$target"
   mkdir -p "$corpus"
+  seeds=("${data_file_seeds[@]}")
+  [ -d "fuzz/seeds/$target" ] && seeds=(fuzz/seeds/"$target"/*)
   cp -n "${seeds[@]}" "$corpus/" 2>/dev/null || true
   echo "fuzz: $target for ${per_target} s"
   (cd "$build_dir" && "fuzz/$target" -max_total_time="$per_target" -timeout=10 -rss_limit_mb=4096 \
-     -max_len=65536 -print_final_stats=1 "corpus/$target" 2>&1 | tail -n 12)
+     -max_len=65536 -dict="$dictionary" -print_final_stats=1 "corpus/$target" 2>&1 | tail -n 12)
 done
