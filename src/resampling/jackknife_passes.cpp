@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <memory>
+#include <stop_token>
+#include <thread>
 #include <vector>
 
 #include "datafile/bootstrap_reader.h"
@@ -147,14 +150,38 @@ WorkOutcome computeEarlyPasses(AnalysisState& state, PassesAsReplicates& passes,
 // earlier pass's value) and the sums of s(j). Everything else of theirs the
 // last two passes overwrite: only the pass without the longest-lived
 // individual has a shorter table, and the one before it then fills the rest.
-void replayEarlyPasses(AnalysisState& state, const PassesAsReplicates& passes, int count,
-                       const std::vector<PassCounts>& counts) {
+//
+// The statistics need nothing the workers compute, so they follow one
+// another on a thread of their own meanwhile.
+class EarlyPassStatistics {
+ public:
+  EarlyPassStatistics(StageStatistics& stats, const PassesAsReplicates& passes, int count)
+      : thread_([this, &stats, &passes, count](std::stop_token stop) {
+          try {
+            for (int k = 1; k <= count && !stop.stop_requested(); ++k)
+              life01(passes.without(k), stats, StageMeanTarget::cohort());
+          } catch (...) {
+            fault_ = std::current_exception();
+          }
+        }) {}
+
+  // Waits for the statistics of every early pass.
+  void finish() {
+    thread_.join();
+    if (fault_) std::rethrow_exception(fault_);
+  }
+
+ private:
+  std::exception_ptr fault_;
+  std::jthread thread_;  // last: it starts once the rest is in place
+};
+
+void addStageSurvivalOfEarlyPasses(AnalysisState& state, const PassesAsReplicates& passes, int count,
+                                   const std::vector<PassCounts>& counts) {
   const int columns = passes.scratch.header.NumStages + 1;
   const int cohortSize = passes.scratch.header.NumIndividualsInFile - 1;
-  for (int k = 1; k <= count; ++k) {
-    life01(passes.without(k), state.stageStats, StageMeanTarget::cohort());
+  for (int k = 1; k <= count; ++k)
     addToStageSurvival(state.matrices.Sj, counts[static_cast<std::size_t>(k)], columns, cohortSize);
-  }
 }
 
 }  // namespace
@@ -167,8 +194,10 @@ bool runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOne
   if (early > 0) {
     std::vector<PassCounts> counts(static_cast<std::size_t>(early) + 1);
     PassesAsReplicates passes(state, source, early);
+    EarlyPassStatistics statistics(state.stageStats, passes, early);
     if (computeEarlyPasses(state, passes, early, threads, ofAll, counts) == WorkOutcome::Stopped) return false;
-    replayEarlyPasses(state, passes, early, counts);
+    statistics.finish();
+    addStageSurvivalOfEarlyPasses(state, passes, early, counts);
   }
   for (int k = std::max(early, 0) + 1; k <= n; ++k) {
     if (ofAll.stopRequested()) return false;
