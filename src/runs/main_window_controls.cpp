@@ -17,12 +17,14 @@ MainWindowControls afterBasicRun() {
 }
 
 // While a resampling run goes, nothing that starts other work can be used,
-// nor the result windows, which would read the state the run is changing.
+// nor the result windows, which would read the state the run is changing
+// (and leaving the resampling result, which has nothing to show yet, would
+// close the analysis before its result is there).
 MainWindowControls whileResampling(const AnalysisState& state) {
   MainWindowControls c = afterBasicRun();
   c.cmdOpenDataFile = c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
   c.Command6 = c.Command4 = false;
-  c.Command23 = c.Command27 = c.Command28 = false;
+  c.Command2 = c.Command23 = c.Command27 = c.Command28 = false;
   c.Frame1 = c.figureButtons = false;
   c.bootstrapTimesShown = state.run.ResampleMethod == "b";
   c.replicateProgressShown = true;
@@ -34,7 +36,7 @@ MainWindowControls whileResampling(const AnalysisState& state) {
 // bootstrap results remain.
 MainWindowControls afterResampling(const AnalysisState& state) {
   MainWindowControls c = whileResampling(state);
-  c.Command23 = c.Command27 = c.Command28 = true;
+  c.Command2 = c.Command23 = c.Command27 = c.Command28 = true;
   c.replicateProgressShown = false;
   c.cmdOpenDataFile = true;
   c.histogramShown = true;

@@ -25,6 +25,7 @@ struct MainWindowControls {
   bool cmdCompare2boots = false;
   bool cmdCompare2bootsVisible = false;
   bool Command6 = false;  // Read SASD
+  bool Command2 = true;   // B or J results
   bool Command4 = false;  // Large
   bool Command23 = false; // Means
   bool Command27 = false; // Results

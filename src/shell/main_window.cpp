@@ -355,6 +355,7 @@ void Form1::applyControlStates() {
   cmdCompare2boots->setEnabled(c.cmdCompare2boots);
   cmdCompare2boots->setVisible(c.cmdCompare2bootsVisible);
   Command6->setEnabled(c.Command6);
+  Command2->setEnabled(c.Command2);
   Command4->setEnabled(c.Command4);
   Command23->setEnabled(c.Command23);
   Command27->setEnabled(c.Command27);

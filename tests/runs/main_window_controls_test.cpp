@@ -66,7 +66,7 @@ const PhaseCase Cases[] = {
        c = AfterBasicRun;
        c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
        c.Command6 = c.Command4 = false;
-       c.Command23 = c.Command27 = c.Command28 = false;
+       c.Command2 = c.Command23 = c.Command27 = c.Command28 = false;
        c.Frame1 = c.figureButtons = false;
        c.bootstrapTimesShown = true;
        c.replicateProgressShown = true;
@@ -76,7 +76,7 @@ const PhaseCase Cases[] = {
        c = AfterBasicRun;
        c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
        c.Command6 = c.Command4 = false;
-       c.Command23 = c.Command27 = c.Command28 = false;
+       c.Command2 = c.Command23 = c.Command27 = c.Command28 = false;
        c.Frame1 = c.figureButtons = false;
        c.replicateProgressShown = true;
      })},
@@ -130,7 +130,8 @@ TEST(MainWindowControls, NothingStartsOtherWorkWhileAResamplingRunGoes) {
     resampling(state, method);
     const MainWindowControls c = mainWindowControls(state);
     EXPECT_FALSE(c.cmdOpenDataFile || c.cmdBasicRun || c.cmdBootstrap || c.cmdJackknife || c.Command6 ||
-                 c.cmdCompare2boots || c.Command4 || c.figureButtons || c.Command23 || c.Command27 || c.Command28)
+                 c.cmdCompare2boots || c.Command4 || c.figureButtons || c.Command2 || c.Command23 ||
+                 c.Command27 || c.Command28)
         << method;
   }
 }

@@ -80,7 +80,8 @@ class ResamplingButtonsTest : public QObject {
       if (++ticksWhileRunning == 3) Session::screenshot(s.form, "main_window_jackknife_running");
       barShown = barShown && s.form.runProgress->isVisible();
       othersDisabled = othersDisabled && !s.form.cmdJackknife->isEnabled() && !s.form.cmdBasicRun->isEnabled() &&
-                       !s.form.Command28->isEnabled() && !s.form.Frame1->isEnabled();
+                       !s.form.Command2->isEnabled() && !s.form.Command28->isEnabled() &&
+                       !s.form.Frame1->isEnabled();
       largestShown = std::max(largestShown, s.form.runProgress->value());
       if (s.form.runProgress->value() > 0) barText = s.form.runProgress->text();
     });
