@@ -217,6 +217,43 @@ TEST(JackknifePasses, LeaveTheStateAsLiteralPassesWhereverTheLongestLifeStands) 
   }
 }
 
+// The passes one after another on the state, each cohort built from one
+// reading of the file (whose every cohort equals the leave-one-out
+// reader's, as the tests above show).
+void literalPassesFromOneReading(AnalysisState& state, Platform& platform) {
+  const LeaveOneOutSource source = readLeaveOneOutSource(state, platform);
+  for (int k = 1; k <= static_cast<int>(source.records.size()); ++k) {
+    state.jackknife.JackOmitted = k;
+    state.matrices.Cxj.clear();
+    state.ageVectors.Kx.clear();
+    storeLeaveOneOutCohort(state, source, k);
+    life01(state, platform);
+    life03(state, platform);
+    life05(state, platform);
+  }
+}
+
+// 400 individuals of 11 stages living up to about 400 time units: the
+// counts, sums and ages reach the limits of the arrays.
+TEST(JackknifePasses, AtTheLimitsTheStateIsThatOfPassesMadeOneAfterAnother) {
+  for (const double timeUnit : {1.0, 0.5}) {
+    SCOPED_TRACE("time unit " + std::to_string(timeUnit));
+    testing::CohortGeneratorOptions options;
+    options.minIndividuals = options.maxIndividuals = 400;
+    options.minStages = options.maxStages = 11;
+    options.minStageDuration = 30;
+    options.maxStageDuration = 36;
+    options.timeUnit = timeUnit;
+    const GeneratedCohort cohort = testing::generateCohort(91, options);
+    TempDir dir;
+    AnalysedFile literal(dir, cohort.fileText(), cohort.timeUnit);
+    literalPassesFromOneReading(literal.state, literal.platform);
+    AnalysedFile fast(dir, cohort.fileText(), cohort.timeUnit);
+    runJackknifePasses(fast.state, fast.platform, readLeaveOneOutSource(fast.state, fast.platform));
+    expectSameStateAfterPasses(fast.state, literal.state);
+  }
+}
+
 TEST(JackknifePasses, NoAgeBeyondTheLastPassKeepsTheBasicRunsConsumptionRates) {
   // The longest-lived individual is the last: its omission shortens the table.
   std::string longLife = "3,F,1,1,400,-1,-1,";
