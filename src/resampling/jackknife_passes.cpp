@@ -8,12 +8,10 @@
 #include <thread>
 #include <vector>
 
-#include "datafile/bootstrap_reader.h"
-#include "datafile/raw_data_reader.h"
-#include "lifetable/cohort_view.h"
 #include "lifetable/life01.h"
 #include "lifetable/life03.h"
 #include "lifetable/life05.h"
+#include "resampling/leave_one_out_replicates.h"
 #include "resampling/parallel_steps.h"
 #include "resampling/replicate_engine.h"
 
@@ -65,49 +63,6 @@ void addToStageSurvival(Array1<double>& sj, const PassCounts& counts, int column
   }
 }
 
-// The passes as bootstrap replicates: the data file's individuals are the
-// source cohort, and the sample of pass k is every individual but k in the
-// order of the file, which is the cohort the leave-one-out reader builds.
-// The replicates' fast path then gives each pass's C0 to the last bit.
-struct PassesAsReplicates {
-  AnalysisState scratch;
-
-  PassesAsReplicates(const AnalysisState& shared, const LeaveOneOutSource& source, int passes) {
-    const int n = static_cast<int>(source.records.size());
-    scratch.header = shared.header;
-    copyHeaderItemsRead(source.header, scratch.header);
-    scratch.run.TimeUnit = shared.run.TimeUnit;
-    SourceCohort& whole = scratch.source;
-    whole.NumSourceIndividuals = static_cast<std::int16_t>(n);
-    whole.resizeFor(n);
-    for (int i = 1; i <= n; ++i) storeRecordInSource(source.records[i - 1], whole, i, source.header.NumStages);
-    BootstrapState& boot = scratch.bootstrap;
-    boot.SameBootSamples = "No";
-    boot.NumBootstrap = passes;
-    boot.BootSampleSize = static_cast<std::int16_t>(n - 1);
-    boot.BootSample.reset(static_cast<std::size_t>(passes) + 1, static_cast<std::size_t>(n));
-    for (int k = 1; k <= passes; ++k) {
-      for (int i = 1; i < n; ++i) boot.BootSample(k, i) = static_cast<std::int16_t>(i < k ? i : i + 1);
-    }
-    boot.sizeResultsFor(passes);
-  }
-
-  // The cohort of pass k, for the stage statistics.
-  CohortView without(int k) const {
-    CohortView pass;
-    pass.numSexes = scratch.header.NumSexes;
-    pass.numStages = scratch.header.NumStages;
-    pass.timeUnit = scratch.run.TimeUnit;
-    const SourceCohort& whole = scratch.source;
-    for (int i = 1; i <= whole.NumSourceIndividuals; ++i) {
-      if (i != k)
-        pass.positions.push_back(individualView(scratch.header, whole.SourceSex, whole.SourceStageDuration,
-                                                whole.SourceStageConsumption, i));
-    }
-    return pass;
-  }
-};
-
 // Progress of the passes computed in parallel, told as passes of all N.
 class OfAllPasses : public WorkProgress {
  public:
@@ -125,7 +80,7 @@ class OfAllPasses : public WorkProgress {
 // Passes 1..count as replicates on the workers; each one's C0 and
 // pseudo-value go to its own index of the shared arrays, its counts to
 // counts[k].
-WorkOutcome computeEarlyPasses(AnalysisState& state, PassesAsReplicates& passes, int count, int threads,
+WorkOutcome computeEarlyPasses(AnalysisState& state, LeaveOneOutReplicates& passes, int count, int threads,
                                OfAllPasses& progress, std::vector<PassCounts>& counts) {
   JackknifeState& results = state.jackknife;
   const int n = passes.scratch.header.NumIndividualsInFile;
@@ -155,7 +110,7 @@ WorkOutcome computeEarlyPasses(AnalysisState& state, PassesAsReplicates& passes,
 // another on a thread of their own meanwhile.
 class EarlyPassStatistics {
  public:
-  EarlyPassStatistics(StageStatistics& stats, const PassesAsReplicates& passes, int count)
+  EarlyPassStatistics(StageStatistics& stats, const LeaveOneOutReplicates& passes, int count)
       : thread_([this, &stats, &passes, count](std::stop_token stop) {
           try {
             for (int k = 1; k <= count && !stop.stop_requested(); ++k)
@@ -176,7 +131,7 @@ class EarlyPassStatistics {
   std::jthread thread_;  // last: it starts once the rest is in place
 };
 
-void addStageSurvivalOfEarlyPasses(AnalysisState& state, const PassesAsReplicates& passes, int count,
+void addStageSurvivalOfEarlyPasses(AnalysisState& state, const LeaveOneOutReplicates& passes, int count,
                                    const std::vector<PassCounts>& counts) {
   const int columns = passes.scratch.header.NumStages + 1;
   const int cohortSize = passes.scratch.header.NumIndividualsInFile - 1;
@@ -193,7 +148,7 @@ bool runJackknifePasses(AnalysisState& state, Platform& platform, const LeaveOne
   OfAllPasses ofAll(progress, n);
   if (early > 0) {
     std::vector<PassCounts> counts(static_cast<std::size_t>(early) + 1);
-    PassesAsReplicates passes(state, source, early);
+    LeaveOneOutReplicates passes(state, source, early);
     EarlyPassStatistics statistics(state.stageStats, passes, early);
     if (computeEarlyPasses(state, passes, early, threads, ofAll, counts) == WorkOutcome::Stopped) return false;
     statistics.finish();
