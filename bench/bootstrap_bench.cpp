@@ -6,22 +6,16 @@
 // the peak memory of the process; run one benchmark per process
 // (--benchmark_filter) to read that of one path alone.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <random>
 
+#include "peak_memory.h"
 #include "resampling/bootstrap_replicates.h"
 #include "support/bootstrap_cohort.h"
 #include "support/cohort_generator.h"
 
 namespace vorelan {
 namespace {
-
-double peakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 // The sibling's samples: B samples of the whole cohort, lambda near 1.1.
 void takeSiblingSamples(testing::BootstrapCohort& run, std::int32_t replicates) {

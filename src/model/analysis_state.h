@@ -4,6 +4,7 @@
 // earlier ones left and leaves its results for the later ones.
 #include "basic_run_results.h"
 #include "bootstrap_state.h"
+#include "bootstrap_summary.h"
 #include "cohort_data.h"
 #include "comparison_state.h"
 #include "jackknife_state.h"
@@ -29,6 +30,7 @@ struct AnalysisState {
   RunFlags run;                    // time unit and run flags
   OpenFiles files;                 // files held open between steps
   BootstrapState bootstrap;        // bootstrap sample size
+  BootstrapSummary bootSummary;    // Qp and the same-samples statistics of the bootstrap
   JackknifeState jackknife;        // the omitted individual and the C0 of each pass
   BasicRunResults basicRun;        // what the result windows show, kept when the Basic Run ends
   ComparisonState comparison;      // the comparison of two bootstrap results

@@ -312,9 +312,11 @@ void Form1::connectHandlers() {
   on(Command11, &Form1::Command11_Click);
   on(Command12, &Form1::Command12_Click);
   on(cmdJackknife, &Form1::cmdJackknife_Click);
+  on(cmdBootstrap, &Form1::cmdBootstrap_Click);
   on(cmdCompare2boots, &Form1::cmdCompare2boots_Click);
   connect(&backgroundRun_, &BackgroundRun::runningChanged, this, &Form1::applyControlStates);
   connect(&backgroundRun_, &BackgroundRun::progressed, this, &Form1::showRunProgress);
+  connect(&backgroundRun_, &BackgroundRun::progressed, this, &Form1::showReplicateProgress);
   on(Command1, &Form1::Command1_Click);
   connectGuidanceHandlers();
   Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
@@ -464,6 +466,8 @@ void Form1::drawFreqC0() {
   hideGreeting();
   fillC0Histogram(MSChart2->data(), *histogram);
   MSChart2->refresh();
+  // The greeting would lie over the histogram.
+  hideGreeting();
 }
 
 // The bar under the chart and the title bar tell how far a long run has come.

@@ -16,6 +16,7 @@
 #include "figures/life_table_figure_procedures.h"
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
+#include "runs/bootstrap_progress.h"
 #include "ui/controls.h"
 #include "ui/window_printing.h"
 #include "shell/shell_windows.h"
@@ -139,6 +140,12 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   void Command11_Click();
   void Command12_Click();
   void cmdJackknife_Click();
+  // The bootstrap run: its questions, the replicates off this window's
+  // thread, the begin and end labels and the histogram of C0.
+  void cmdBootstrap_Click();
+  // Label6's sign at every thousandth replicate of a bootstrap run.
+  void showReplicateProgress(qint64 done, qint64 total);
+  void showProgressSign();
   void cmdCompare2boots_Click();
   // The histogram of C0 that a resampling run leaves, on MSChart2.
   void drawFreqC0();
@@ -178,6 +185,8 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   ShellWindows shellWindows_;
   BackgroundRun backgroundRun_;  // the passes and replicates of the resampling runs
   QString titleBeforeRun_;
+  ProgressSignColour label6Colour_ = ProgressSignColour::Own;
+  std::int64_t progressSignsShown_ = 0;
   std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
   int GreetingTicks = 0;
   int GreetingPhase = 0;

@@ -1,0 +1,86 @@
+// The whole bootstrap run from the click to the last file, on a cohort at
+// the limits (400 individuals, 11 stages, lives near 400 time units), new
+// samples, B = 40,000 of n = 400: the questions, the reading of the data
+// file, the replicates, the report, every result file, the frequency file
+// and the density curves. Peak memory of the process is given with it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "peak_memory.h"
+#include "resampling/boot01.h"
+#include "resampling/bootstrap_result_files.h"
+#include "resampling/frequency_files.h"
+#include "resampling/normal_density_curves.h"
+#include "runs/basic_run.h"
+#include "runs/bootstrap_run.h"
+#include "runs/open_data_file.h"
+#include "support/cohort_generator.h"
+#include "support/inline_background_work.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+// The cohort at the limits after its Basic Run, with the answers of a
+// new-samples run of B = 40,000 and n = 400 waiting.
+struct ReadyForBootstrap {
+  explicit ReadyForBootstrap(const std::string& data, MessageAnswer densityCurves) {
+    script.inputAnswers = {"1"};
+    script.chosenFiles = {data};
+    OpenDataFile(state, platform);
+    BasicRun(state, platform);
+    script.inputAnswers = {"2", "40000", "400"};
+    script.messageAnswers = {densityCurves};
+  }
+  BootstrapOutcome run() { return cmdBootstrap_Click(state, platform, background); }
+
+  AnalysisState state;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  testing::InlineBackgroundWork background;
+};
+
+void WholeBootstrapRunNewSamples(benchmark::State& bench) {
+  const testing::TempDir dir;
+  const std::string data = dir.write("cohort.txt", testing::cohortAtTheLimits().fileText());
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    auto ready = std::make_unique<ReadyForBootstrap>(data, MessageAnswer::Yes);
+    bench.ResumeTiming();
+    if (ready->run() != BootstrapOutcome::Done) bench.SkipWithError("not done");
+  }
+  bench.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(WholeBootstrapRunNewSamples)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// What follows the replicates alone: the summary table, the result files,
+// the frequency file and the density curves of the same run.
+void WritingTheResults(benchmark::State& bench) {
+  const testing::TempDir dir;
+  const std::string data = dir.write("cohort.txt", testing::cohortAtTheLimits().fileText());
+  ReadyForBootstrap ready(data, MessageAnswer::No);
+  ready.run();
+  AnalysisState& state = ready.state;
+  for (auto _ : bench) {
+    state.files.file3.open(state.report.ReportFileName);
+    Boot01(state);
+    state.files.file3.close();
+    WriteBootstrapResultFiles(state, ready.platform);
+    WriteBootstrapFrequency(state, ready.platform);
+    WriteNormalDensityCurveBegin(state, ready.platform);
+  }
+  double files = 0, bytes = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    files += 1;
+    bytes += static_cast<double>(entry.file_size());
+  }
+  bench.counters["files"] = files;
+  bench.counters["MB"] = bytes / 1e6;
+}
+BENCHMARK(WritingTheResults)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+}  // namespace
+}  // namespace vorelan

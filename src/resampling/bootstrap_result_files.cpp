@@ -1,0 +1,275 @@
+#include "resampling/bootstrap_result_files.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "report/output_file_names.h"
+#include "report/report_writer.h"
+#include "report/single_output_file.h"
+
+namespace vorelan {
+namespace {
+
+using ReplicateValue = std::function<double(int b)>;
+
+enum class Layout { InColumn, InRow };
+
+// The six records that open every result file.
+struct FileHead {
+  std::string project;  // the first record
+  std::string sampleSizeLine;
+  std::int32_t n;
+  std::string replicatesLine;
+  std::string tag;
+  double wholeCohortValue;
+};
+
+void writeHead(TextOutputFile& out, const FileHead& head, std::int32_t replicates) {
+  writeRecord(out, {head.project});
+  writeRecord(out, {head.sampleSizeLine});
+  writeRecord(out, {head.n});
+  writeRecord(out, {head.replicatesLine});
+  writeRecord(out, {replicates});
+  writeRecord(out, {head.tag, head.n, head.wholeCohortValue});
+}
+
+void writeValues(TextOutputFile& out, Layout layout, std::int32_t replicates, const ReplicateValue& valueOf) {
+  if (layout == Layout::InColumn) {
+    for (int b = 1; b <= replicates; ++b) writeRecord(out, {valueOf(b)});
+    return;
+  }
+  int onLine = 0;
+  for (int b = 1; b <= replicates; ++b) {
+    printTo(out).number(valueOf(b));
+    if (++onLine == 5) {
+      printTo(out).endLine();
+      onLine = 0;
+    } else {
+      printTo(out).text(",");
+    }
+  }
+  printTo(out).text("-1").endLine();
+}
+
+void writeResultFile(AnalysisState& state, Platform& platform, const std::string& suffix, const FileHead& head,
+                     Layout layout, const ReplicateValue& valueOf) {
+  state.report.OutputFileName = state.report.BaseFileName + suffix;
+  writeSingleFile(state.files.file3, state.report.OutputFileName, platform, [&](TextOutputFile& out) {
+    writeHead(out, head, state.bootstrap.NumBootstrap);
+    writeValues(out, layout, state.bootstrap.NumBootstrap, valueOf);
+  });
+}
+
+// The eight files of one estimate each.
+enum class Estimate { C0, Omega, Psi, Qp };
+
+struct EstimateFile {
+  const char* suffix;
+  const char* replicatesLine;  // its trailing blank, where it has one, belongs to it
+  Estimate estimate;
+  Layout layout;
+};
+
+const char* tagOf(Estimate e) {
+  switch (e) {
+    case Estimate::C0: return "C0";
+    case Estimate::Omega: return "Omega";
+    case Estimate::Psi: return "Psi";
+    case Estimate::Qp: return "Qp";
+  }
+  return "";
+}
+
+double wholeCohortValue(const AnalysisState& state, Estimate e) {
+  switch (e) {
+    case Estimate::C0: return state.run.BasicRunC0;
+    case Estimate::Omega: return state.predation.Omega;
+    case Estimate::Psi: return state.predation.Psi;
+    case Estimate::Qp: return state.bootSummary.Qp;
+  }
+  return 0;
+}
+
+ReplicateValue replicateValues(const AnalysisState& state, Estimate e) {
+  switch (e) {
+    case Estimate::C0: return [&state](int b) { return state.bootstrap.BootC0(b); };
+    case Estimate::Omega: return [&state](int b) { return state.bootstrap.BootOmega(b); };
+    case Estimate::Psi: return [&state](int b) { return state.bootstrap.BootPsi(b); };
+    case Estimate::Qp: return [&state](int b) { return state.bootSummary.BootQp(b); };
+  }
+  return {};
+}
+
+void writeEstimateFile(AnalysisState& state, Platform& platform, const EstimateFile& file) {
+  const FileHead head{"Project: " + state.header.ProjectName,
+                      "Next line is the bootstrap sample size (n)",
+                      state.bootstrap.BootSampleSize,
+                      file.replicatesLine,
+                      tagOf(file.estimate),
+                      wholeCohortValue(state, file.estimate)};
+  writeResultFile(state, platform, file.suffix, head, file.layout, replicateValues(state, file.estimate));
+}
+
+constexpr const char* BLine = "Next line is the effective bootstrap numbers (B)";
+constexpr const char* BLineBlank = "Next line is the effective bootstrap numbers (B) ";
+
+// One file of the replicates' stage means.
+struct StageMeanFile {
+  std::string name;  // between the base name and "_in column.txt"
+  std::int32_t n;
+  std::string tag;
+  double wholeCohortValue;
+  ReplicateValue replicateValue;
+};
+
+std::string stageNamePart(const AnalysisState& state, int j) {
+  return j == state.header.NumStages ? "Adult" : fileNameSafe(state.header.StageName(1, j));
+}
+
+std::string stageTag(const AnalysisState& state, int j) {
+  return j == state.header.NumStages ? "Adult" : state.header.StageName(1, j);
+}
+
+void addDurationFiles(const AnalysisState& state, std::vector<StageMeanFile>& files) {
+  const StageStatistics& st = state.stageStats;
+  for (int j = 1; j <= state.header.NumStages; ++j) {
+    if (st.StageDurSampleSize(j) == 0) continue;
+    files.push_back({"_Effective Boots-W_Stage mean_" + std::to_string(j) + "_" + stageNamePart(state, j),
+                     st.StageDurSampleSize(j), stageTag(state, j), st.StageDurMean(j),
+                     [&state, j](int b) { return state.bootstrap.BootStageDurMean(b, j); }});
+  }
+}
+
+void addConsumptionFiles(const AnalysisState& state, std::vector<StageMeanFile>& files) {
+  const StageStatistics& st = state.stageStats;
+  for (int j = 1; j <= state.header.NumStages; ++j) {
+    if (st.StageConsSampleSize(j) == 0 || st.StageConsMean(j) == 0) continue;
+    files.push_back({"_Effective Boots-Y_Mean consumption_" + std::to_string(j) + "_" + stageNamePart(state, j),
+                     st.StageConsSampleSize(j), stageTag(state, j), st.StageConsMean(j),
+                     [&state, j](int b) { return state.bootstrap.BootStageConsMean(b, j); }});
+  }
+  for (int s = 1; s <= state.header.NumSexes; ++s) {
+    for (int j = 1; j <= state.header.NumStages; ++j) {
+      if (st.SexStageConsSampleSize(s, j) == 0 || st.SexStageConsMean(s, j) == 0) continue;
+      files.push_back({"_Effective Boots-Y_Mean consumption_" + fileNameSafe(state.header.SexName(s)) + "_" +
+                           std::to_string(j) + "_" + stageNamePart(state, j),
+                       st.SexStageConsSampleSize(s, j), stageTag(state, j), st.SexStageConsMean(s, j),
+                       [&state, s, j](int b) { return state.bootstrap.BootSexStageConsMean(b, s, j); }});
+    }
+  }
+}
+
+// Cumulative durations from the first stage: their names hold no stage
+// number, so two stages of one name are kept apart by it.
+void addCumulativeDurationFiles(const AnalysisState& state, std::vector<StageMeanFile>& files) {
+  const StageStatistics& st = state.stageStats;
+  const int m = state.header.NumStages;
+  std::vector<StageNamePart> names;
+  for (int j = 1; j < m; ++j) names.push_back({j, state.header.StageName(1, j)});
+  const std::vector<std::string> part = distinctStageParts(names);
+  const auto nameOf = [&](int j) { return part[static_cast<std::size_t>(j - 1)]; };
+  const std::string& first = state.header.StageName(1, 1);
+  for (int j = 2; j <= m; ++j) {
+    if (st.StageDurSampleSize(j) == 0 || st.CumDurMean(j) == 0) continue;
+    StageMeanFile file{"", st.StageDurSampleSize(j), "", st.CumDurMean(j),
+                       [&state, j](int b) { return state.bootstrap.BootCumDurMean(b, j); }};
+    if (j < m - 1) {
+      file.name = "_Effective Boots-X_" + nameOf(1) + "-to-" + nameOf(j);
+      file.tag = first + "-" + state.header.StageName(1, j);
+    } else if (j == m - 1) {
+      file.name = "_Effective Boots-W_PreAdult";
+      file.tag = "PreAdult";
+    } else {
+      file.name = "_Effective Boots-X_" + nameOf(1) + "-to-Adult";
+      file.tag = "Total longevity";
+    }
+    files.push_back(std::move(file));
+  }
+}
+
+std::vector<StageMeanFile> stageMeanFiles(const AnalysisState& state) {
+  std::vector<StageMeanFile> files;
+  addDurationFiles(state, files);
+  addConsumptionFiles(state, files);
+  addCumulativeDurationFiles(state, files);
+  return files;
+}
+
+void writeStageMeanFiles(AnalysisState& state, Platform& platform, Layout layout) {
+  const char* ending = layout == Layout::InColumn ? "_in column.txt" : "_in row.txt";
+  for (const StageMeanFile& file : stageMeanFiles(state)) {
+    state.report.OutFileSuffix = file.name + ending;
+    const FileHead head{state.header.ProjectName, "Next line is Bootstrap sample size (n)", file.n,
+                        "Next line is effective bootstrap number (B)", file.tag, file.wholeCohortValue};
+    writeResultFile(state, platform, state.report.OutFileSuffix, head, layout, file.replicateValue);
+    state.report.ResultFileName = state.report.OutputFileName;
+  }
+}
+
+}  // namespace
+
+void WriteBootstrapNetConsumptionInColumn(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform, {"_4_Bootstrap_C0_in column.txt", BLineBlank, Estimate::C0, Layout::InColumn});
+}
+void WriteBootstrapNetConsumptionInRow(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform, {"_4_Bootstrap_C0-in Row.txt", BLine, Estimate::C0, Layout::InRow});
+}
+void WriteBootstrapFinitePredationRateInColumn(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform,
+                    {"_4_Bootstrap_Omega_in column.txt", "Next line is the effective bootstrap numbers (m) ",
+                     Estimate::Omega, Layout::InColumn});
+}
+void WriteBootstrapFinitePredationRateInRow(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform, {"_4_Bootstrap_Omega-in Row.txt", BLine, Estimate::Omega, Layout::InRow});
+}
+void WriteBootstrapStablePredationRateInColumn(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform,
+                    {"_4_Bootstrap_Psi_in column.txt", BLineBlank, Estimate::Psi, Layout::InColumn});
+}
+void WriteBootstrapStablePredationRateInRow(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform, {"_4_Bootstrap_Psi-in Row.txt", BLine, Estimate::Psi, Layout::InRow});
+}
+void WriteBootstrapQpInColumn(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform, {"_4_Bootstrap_Qp_in column.txt", BLineBlank, Estimate::Qp, Layout::InColumn});
+}
+void WriteBootstrapQpInRow(AnalysisState& state, Platform& platform) {
+  writeEstimateFile(state, platform, {"_4_Bootstrap_Qp-in Row.txt", BLineBlank, Estimate::Qp, Layout::InRow});
+}
+
+void WriteBootstageMeaninColumn(AnalysisState& state, Platform& platform) {
+  writeStageMeanFiles(state, platform, Layout::InColumn);
+}
+void WriteBootstageMeaninRow(AnalysisState& state, Platform& platform) {
+  writeStageMeanFiles(state, platform, Layout::InRow);
+}
+
+void WriteBootDailyMeanConsumeInRow(AnalysisState& state, Platform& platform) {
+  for (int j = 1; j <= state.header.NumStages + 1; ++j) {
+    const std::string number = std::to_string(j);
+    const FileHead head{"Project: " + state.header.ProjectName, "Next line is the bootstrap sample size (n)",
+                        state.bootstrap.BootSampleSize, BLine, "Stage " + number,
+                        state.ageVectors.StageDailyMeanConsumption(j)};
+    writeResultFile(state, platform, "_24_Bootstrap_Stage consume-" + number + "-in Row.txt", head, Layout::InRow,
+                    [&state, j](int b) { return state.bootstrap.BootStageDailyMeanConsumption(j, b); });
+  }
+}
+
+void WriteBootstrapResultFiles(AnalysisState& state, Platform& platform) {
+  const bool sameSamples = state.bootstrap.SameBootSamples == "Yes";
+  WriteBootstrapNetConsumptionInRow(state, platform);
+  WriteBootstrapNetConsumptionInColumn(state, platform);
+  if (sameSamples) {
+    WriteBootstrapStablePredationRateInColumn(state, platform);
+    WriteBootstrapStablePredationRateInRow(state, platform);
+    WriteBootstrapFinitePredationRateInColumn(state, platform);
+    WriteBootstrapFinitePredationRateInRow(state, platform);
+    WriteBootstrapQpInColumn(state, platform);
+    WriteBootstrapQpInRow(state, platform);
+  }
+  WriteBootstageMeaninColumn(state, platform);
+  WriteBootstageMeaninRow(state, platform);
+  WriteBootDailyMeanConsumeInRow(state, platform);
+}
+
+}  // namespace vorelan

@@ -1,0 +1,90 @@
+#include "resampling/normal_density_curves.h"
+
+#include <cmath>
+#include <vector>
+
+#include "report/number_text.h"
+#include "report/output_file_names.h"
+#include "report/report_writer.h"
+#include "report/single_output_file.h"
+
+namespace vorelan {
+namespace {
+
+constexpr int LastPoint = 200;
+
+// A curve needs a finite mean and an S.E. above 0 (the density divides by it).
+bool canBeDrawn(const DensityCurve& curve) {
+  return std::isfinite(curve.DensityMean) && std::isfinite(curve.DensitySE) && curve.DensitySE > 0;
+}
+
+void writeIfFormed(AnalysisState& state, Platform& platform, const DensityCurve& curve) {
+  if (canBeDrawn(curve)) WriteNormalDensityCurveForXstage(state, platform, curve);
+}
+
+std::vector<DensityCurve> stageCurves(const AnalysisState& state) {
+  const StageStatistics& st = state.stageStats;
+  const BootstrapSummary& sum = state.bootSummary;
+  const int m = state.header.NumStages;
+  std::vector<DensityCurve> curves;
+  for (int j = 1; j < m; ++j) {
+    if (st.StageConsMean(j) == 0) continue;
+    curves.push_back({signedText(j) + "-" + state.header.StageName(1, j), st.StageConsMean(j),
+                      sum.BootStageCons[j].SE});
+  }
+  if (st.StageConsMean(m) != 0) {
+    curves.push_back({signedText(m) + "-Adult", st.StageConsMean(m), sum.BootStageCons[m].SE});
+    if (st.SexStageConsMean(1, m) != 0) {
+      curves.push_back({signedText(m) + "-Female Adult", st.SexStageConsMean(1, m), sum.BootSex1StageCons[m].SE});
+    }
+    if (st.SexStageConsMean(2, m) != 0) {
+      curves.push_back({signedText(m) + "-Male Adult", st.SexStageConsMean(2, m), sum.BootSex2StageCons[m].SE});
+    }
+  }
+  return curves;
+}
+
+}  // namespace
+
+void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
+  for (const DensityCurve& curve : stageCurves(state)) writeIfFormed(state, platform, curve);
+  const BootstrapSummary& sum = state.bootSummary;
+  writeIfFormed(state, platform, {"C0", state.run.BasicRunC0, state.bootstrap.BootC0SE});
+  if (sum.HasQp) writeIfFormed(state, platform, {"Qp", sum.Qp, sum.BootQpStats.SE});
+  writeIfFormed(state, platform, {"Stable Predation Rate", state.predation.Psi, sum.BootPsiStats.SE});
+  writeIfFormed(state, platform, {"Finite Predation Rate", state.predation.Omega, sum.BootOmegaStats.SE});
+  platform.message.show("Congratulation!", "Task completed");
+}
+
+void WriteNormalDensityCurveForXstage(AnalysisState& state, Platform& platform, const DensityCurve& curve) {
+  const double m = curve.DensityMean;
+  const double s = curve.DensitySE;
+  const double first = m - 3.5 * s;
+  const double last = m + 3.5 * s;
+  const double h = (last - first) / LastPoint;
+  // The constant 6.28318 stands for 2 pi, as in the files written so far.
+  const double c = 1 / (s * std::sqrt(6.28318));
+
+  ReportState& report = state.report;
+  report.OutFileSuffix = "_22_Bootstrap-" + fileNameSafe(curve.DensityLabel) + "-Normal density.txt";
+  report.ResultFileName = report.BaseFileName + report.OutFileSuffix;
+  const CohortHeader& header = state.header;
+  const std::int32_t b = state.bootstrap.NumBootstrap;
+  writeSingleFile(state.files.file1, report.ResultFileName, platform, [&](TextOutputFile& out) {
+    writeRecord(out, {header.ProjectName});
+    writeRecord(out, {header.ResearcherName});
+    writeRecord(out, {header.ExperimentDate});
+    writeRecord(out, {"Bootstrap number =", b});
+    writeRecord(out, {"Mean of " + curve.DensityLabel + ":", m, "SE:", s});
+    writeRecord(out, {"Total number of effective bootstrap =", b});
+    writeRecord(out, {"Bootstrap sample size =", state.bootstrap.BootSampleSize});
+    writeRecord(out, {"i", curve.DensityLabel, "density"});
+    for (int i = 0; i <= LastPoint; ++i) {
+      const double x = first + i * h;
+      const double z = (x - m) / s;
+      writeRecord(out, {i, x, c * std::exp(-0.5 * z * z)});
+    }
+  });
+}
+
+}  // namespace vorelan

@@ -1,0 +1,164 @@
+#include "runs/bootstrap_run.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "datafile/bootstrap_reader.h"
+#include "datafile/field_reader.h"
+#include "report/file_failure.h"
+#include "report/output_file.h"
+#include "report/single_output_file.h"
+#include "predation/sasd_tables.h"
+#include "resampling/begin_bootstrap.h"
+#include "resampling/boot01.h"
+#include "resampling/bootstrap_replicates.h"
+#include "resampling/bootstrap_samples.h"
+#include "resampling/bootstrap_samples_file.h"
+#include "resampling/bootstrap_result_files.h"
+#include "resampling/frequency_files.h"
+#include "resampling/normal_density_curves.h"
+
+namespace vorelan {
+namespace {
+
+// The answers that decide the run, all taken before it changes anything.
+struct BootstrapChoice {
+  std::optional<BootstrapSamples> samples;  // the sibling program's samples; none: new samples
+  BootstrapSize size;                       // B and n of new samples
+};
+
+// Exactly 1 means the same samples; any other answer, an empty one or a
+// Cancel, new samples.
+bool sameSamplesWanted(Platform& platform) {
+  const std::optional<std::string> answer = platform.input.ask(
+      "Do you want to use the same bootstrap samples (1=Yes, 2=No)", "Same bootstrap samples =?", "1");
+  if (!answer) return false;
+  const std::size_t first = answer->find_first_not_of(' ');
+  const std::size_t last = answer->find_last_not_of(' ');
+  if (first == std::string::npos) return false;
+  return parseNumber(answer->substr(first, last - first + 1)) == 1.0;
+}
+
+std::optional<BootstrapChoice> askEverything(AnalysisState& state, Platform& platform) {
+  if (!sameSamplesWanted(platform)) {
+    const std::optional<BootstrapSize> size = BeginBootstrap(platform, state.header.NumIndividuals);
+    if (!size) return std::nullopt;
+    return BootstrapChoice{std::nullopt, *size};
+  }
+  const std::string path = platform.fileDialog.openFile();
+  if (path.empty()) return std::nullopt;
+  std::optional<BootstrapSamples> samples = readBootstrapSamplesFile(path, state.header.NumIndividualsInFile, platform);
+  if (!samples) return std::nullopt;
+  return BootstrapChoice{std::move(samples), {}};
+}
+
+// The report (file 3) and, for new samples, the empty record of sampled
+// individuals. False when one cannot be created (the user has been told).
+bool createRunFiles(AnalysisState& state, Platform& platform, bool sameSamples) {
+  ReportState& report = state.report;
+  if (!sameSamples &&
+      !writeSingleFile(state.files.file4, report.BaseFileName + BootstrapSamplesRecordSuffix, platform,
+                       [](TextOutputFile&) {})) {
+    return false;
+  }
+  report.ReportFileName = report.BaseFileName + BootstrapReportSuffix;
+  return openOutputFile(state.files.file3, report.ReportFileName, platform);
+}
+
+// Qp of the whole cohort needs Ro of all individuals, which only the
+// sibling program's samples file gives.
+void setWholeCohortQp(AnalysisState& state) {
+  BootstrapSummary& summary = state.bootSummary;
+  summary.HasQp = state.bootstrap.SameBootSamples == "Yes" && state.bootstrap.OrigR0 != 0;
+  summary.Qp = summary.HasQp ? state.ageVectors.NetConsumptionRate / state.bootstrap.OrigR0 : 0;
+}
+
+// c(x,j), T(x,j) and k(x) of the data give way to the replicates'.
+void clearConsumptionTables(AnalysisState& state) {
+  const int lastAge = state.stageStats.OrigMaxAge;
+  for (int x = 1; x <= lastAge; ++x) {
+    for (int j = 1; j <= state.header.NumStages + 1; ++j) {
+      state.cohort.Txj(x, j) = 0;
+      state.matrices.Cxj(x, j) = 0;
+    }
+    state.ageVectors.Kx(x) = 0;
+  }
+}
+
+// The report begins with the tables of the stable age-stage distribution
+// when one has been read, over the Basic Run's c(x,j) and ages.
+void printDistributionTables(AnalysisState& state) {
+  state.report.PageNo = 0;
+  state.report.TableNo = 0;
+  PrintSASD(state);
+  if (state.run.SASDRead == "Yes") PrintProductOfSASDandCxj(state);
+}
+
+// Everything up to the first replicate, once every answer is in.
+void prepareReplicates(AnalysisState& state, Platform& platform, BootstrapChoice& choice) {
+  state.run.ResampleMethod = "b";
+  clearConsumptionTables(state);
+  InputDataForBootstrap(state, platform);
+  if (choice.samples) {
+    takeBootstrapSamples(state, std::move(*choice.samples));
+  } else {
+    drawBootstrapSamples(state, choice.size, platform.random);
+  }
+  setWholeCohortQp(state);
+}
+
+WorkOutcome runReplicates(AnalysisState& state, BackgroundWork& background) {
+  return background.run([&state](WorkProgress& progress) { runBootstrapReplicates(state, progress); });
+}
+
+// A run stopped half way leaves no report that could pass for a finished one.
+void abandonRun(AnalysisState& state) {
+  state.files.file3.close();
+  std::error_code ignored;
+  std::filesystem::remove(state.report.ReportFileName, ignored);
+  state.run.ResamplingRunning = false;
+}
+
+void writeResults(AnalysisState& state, Platform& platform) {
+  if (state.bootstrap.SameBootSamples == "Yes") {
+    Boot01Same(state);
+  } else {
+    Boot01(state);
+  }
+  closeOutputFile(state.files.file3, platform);
+  WriteBootstrapResultFiles(state, platform);
+  WriteBootstrapFrequency(state, platform);
+}
+
+}  // namespace
+
+BootstrapOutcome cmdBootstrap_Click(AnalysisState& state, Platform& platform, BackgroundWork& background,
+                                    const BootstrapRunWindow& window) {
+  // One resampling run per run of the program.
+  if (state.run.BasicRunDone != "yes" || state.run.ResamplingDone == "yes") return BootstrapOutcome::NotStarted;
+  std::optional<BootstrapChoice> choice = askEverything(state, platform);
+  if (!choice || !createRunFiles(state, platform, choice->samples.has_value())) return BootstrapOutcome::NotStarted;
+
+  printDistributionTables(state);
+  prepareReplicates(state, platform, *choice);
+  state.run.ResamplingRunning = true;
+  state.bootSummary.BootBeginText = "Bootstrap begins at:\n" + window.now();
+  window.replicatesBegin();
+  if (runReplicates(state, background) == WorkOutcome::Stopped) {
+    abandonRun(state);
+    return BootstrapOutcome::Stopped;
+  }
+
+  writeResults(state, platform);
+  state.run.ResamplingRunning = false;
+  state.run.ResamplingDone = "yes";
+  state.bootSummary.BootEndText = "Bootstrap ended at:\n" + window.now();
+  window.runEnded();
+  if (platform.message.show("Do you need normal density curve for each developmental stage, consumption, and longevity?",
+                            "Normal density curve.", MessageButtons::YesNo) == MessageAnswer::Yes) {
+    WriteNormalDensityCurveBegin(state, platform);
+  }
+  return BootstrapOutcome::Done;
+}
+
+}  // namespace vorelan

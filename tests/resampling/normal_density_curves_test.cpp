@@ -1,0 +1,132 @@
+// The normal density curves at the end of a bootstrap run.
+#include "resampling/normal_density_curves.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "resampling/bootstrap_fixture.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+#include "support/written_text.h"
+
+namespace vorelan {
+namespace {
+
+std::vector<double> numbersOf(const std::string& record) {
+  std::vector<double> numbers;
+  std::stringstream fields(record);
+  for (std::string field; std::getline(fields, field, ',');) numbers.push_back(std::stod(field));
+  return numbers;
+}
+
+class NormalDensityCurvesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::setUpBootstrapState(state, 40);
+    state.report.BaseFileName = (dir.path() / "mites").string();
+  }
+  std::set<std::string> written() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      names.insert(entry.path().filename().string().substr(5));
+    }
+    return names;
+  }
+  std::string file(const std::string& suffix) const { return testing::readFile(state.report.BaseFileName + suffix); }
+
+  testing::TempDir dir;
+  AnalysisState state;
+  testing::ScriptedPlatform ui;
+  Platform platform = ui.platform();
+};
+
+// Mean 10, S.E. 2: x from 3 to 17 in steps of 0.07; at the mean the density
+// is 1 / (2 * sqrt(6.28318)), about 0.199471.
+TEST_F(NormalDensityCurvesTest, OneCurveOf201Points) {
+  WriteNormalDensityCurveForXstage(state, platform, {"C0", 10, 2});
+  const std::vector<std::string> lines = testing::crlfLinesOf(file("_22_Bootstrap-C0-Normal density.txt"));
+  ASSERT_EQ(lines.size(), 209u);
+  const std::vector<std::string> head(lines.begin(), lines.begin() + 8);
+  EXPECT_EQ(head, (std::vector<std::string>{"\"Mites\"", "\"Ana\"", "\"2026-01-02\"", "\"Bootstrap number =\",40",
+                                            "\"Mean of C0:\",10,\"SE:\",2",
+                                            "\"Total number of effective bootstrap =\",40",
+                                            "\"Bootstrap sample size =\",3", "\"i\",\"C0\",\"density\""}));
+  for (int i = 0; i <= 200; ++i) {
+    const std::vector<double> point = numbersOf(lines[static_cast<std::size_t>(8 + i)]);
+    ASSERT_EQ(point.size(), 3u);
+    EXPECT_EQ(point[0], i);
+    const double x = 3 + i * 0.07;
+    EXPECT_NEAR(point[1], x, 1e-12);
+    EXPECT_NEAR(point[2], std::exp(-0.5 * std::pow((x - 10) / 2, 2)) / (2 * std::sqrt(6.28318)), 1e-13);
+  }
+  EXPECT_NEAR(numbersOf(lines[108])[2], 0.199471, 1e-6);
+}
+
+// The stages' curves carry the stage number with its leading blank into the
+// label and the file name; a stage without mean consumption or without
+// spread gets none; the adult stage also by sex.
+TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
+  StageStatistics& st = state.stageStats;
+  BootstrapSummary& sum = state.bootSummary;
+  st.StageConsMean(1) = 0;  // eggs eat nothing
+  sum.BootStageCons[1].SE = 1;
+  st.StageConsMean(2) = 5;
+  sum.BootStageCons[2].SE = 0.5;
+  st.StageConsMean(3) = 30;
+  sum.BootStageCons[3].SE = 3;
+  st.SexStageConsMean(1, 3) = 35;
+  sum.BootSex1StageCons[3].SE = 4;
+  st.SexStageConsMean(2, 3) = 20;  // no spread among the males' means: no curve
+  state.run.BasicRunC0 = 40;
+  state.bootstrap.BootC0SE = 2.5;
+  sum.HasQp = true;
+  sum.Qp = 4;
+  sum.BootQpStats.SE = 0.25;
+  state.predation.Psi = 7;
+  sum.BootPsiStats.SE = 0.5;
+  state.predation.Omega = 8;  // no spread of FP: no curve
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_EQ(written(), (std::set<std::string>{
+                           "_22_Bootstrap- 2-Larva-Normal density.txt",
+                           "_22_Bootstrap- 3-Adult-Normal density.txt",
+                           "_22_Bootstrap- 3-Female Adult-Normal density.txt",
+                           "_22_Bootstrap-C0-Normal density.txt",
+                           "_22_Bootstrap-Qp-Normal density.txt",
+                           "_22_Bootstrap-Stable Predation Rate-Normal density.txt",
+                       }));
+  EXPECT_NE(file("_22_Bootstrap- 2-Larva-Normal density.txt").find("\"Mean of  2-Larva:\",5,\"SE:\",0.5\r\n"),
+            std::string::npos);
+  ASSERT_EQ(ui.messages().size(), 1u);
+  EXPECT_EQ(ui.messages()[0].text, "Congratulation!");
+  EXPECT_EQ(ui.messages()[0].title, "Task completed");
+}
+
+// After new samples there is no Ro, so no Qp, and the predation rates have
+// no replicates: only C0 and the stages are drawn; nothing divides by 0 and
+// the run still ends with its message.
+TEST_F(NormalDensityCurvesTest, NewSamplesWriteNoQpAndNoPredationRates) {
+  state.run.BasicRunC0 = 40;
+  state.bootstrap.BootC0SE = 2.5;
+  state.predation.Psi = 7;
+  state.predation.Omega = 8;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_EQ(written(), (std::set<std::string>{"_22_Bootstrap-C0-Normal density.txt"}));
+  ASSERT_EQ(ui.messages().size(), 1u);
+  EXPECT_EQ(ui.messages()[0].text, "Congratulation!");
+}
+
+// All replicates equal: S.E. 0, no curve of C0 either.
+TEST_F(NormalDensityCurvesTest, NoSpreadNoCurve) {
+  state.run.BasicRunC0 = 40;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_TRUE(written().empty());
+  EXPECT_EQ(ui.messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace vorelan

@@ -1,0 +1,144 @@
+// The bootstrap run from the main window's button, with scripted answers:
+// the window goes on while the replicates run, shows their progress, and
+// ends with the histogram of C0 and the begin and end labels. Closing the
+// window during the run stops it and leaves no report.
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "shell/main_window.h"
+#include "support/fixture_path.h"
+#include "support/scripted_platform.h"
+#include "support/temp_dir.h"
+
+namespace vorelan {
+namespace {
+
+struct Session {
+  testing::TempDir dir;
+  AnalysisState state;
+  testing::ScriptedPlatform script;
+  Platform platform = script.platform();
+  Form1 form{state, platform, nullptr};
+
+  Session() {
+    form.show();
+    script.inputAnswers.push_back("1");
+    script.chosenFiles.push_back(
+        dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt"))));
+    QTest::mouseClick(form.cmdOpenDataFile, Qt::LeftButton);
+    QTest::mouseClick(form.cmdBasicRun, Qt::LeftButton);
+  }
+  bool reportExists() const { return std::filesystem::exists(dir.path() / "cohort_0_Bootstrap_Output.txt"); }
+};
+
+// What the window showed while the replicates ran, seen from a timer.
+struct DuringTheRun {
+  int ticks = 0;
+  bool buttonsDisabled = true;
+  bool progressShown = false;
+  bool beginLabelShown = true;
+};
+
+}  // namespace
+
+class BootstrapWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theWindowGoesOnWhileTheReplicatesRun() {
+    Session s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.form));
+    QVERIFY(s.form.cmdBootstrap->isEnabled());
+
+    DuringTheRun seen;
+    QTimer timer;
+    timer.setInterval(0);
+    connect(&timer, &QTimer::timeout, &s.form, [&] {
+      if (!s.state.run.ResamplingRunning) return;
+      ++seen.ticks;
+      const QWidget* runControls[] = {s.form.cmdBootstrap, s.form.cmdBasicRun, s.form.cmdJackknife,
+                                      s.form.Command6,     s.form.Command23,   s.form.Frame1};
+      for (const QWidget* w : runControls) {
+        seen.buttonsDisabled &= !w->isEnabled();
+      }
+      seen.progressShown |= s.form.windowTitle().contains(" of 2500");
+      seen.beginLabelShown &= s.form.lblBootBegin->isVisible() &&
+                              s.form.lblBootBegin->text().startsWith("Bootstrap begins at:\n");
+    });
+    timer.start();
+
+    // New samples, B = 2500, n = 3; no density curves.
+    s.script.inputAnswers = {"2", "2500", "3"};
+    s.script.messageAnswers = {MessageAnswer::No};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    timer.stop();
+
+    // A timer fired while the replicates ran: the window went on.
+    QVERIFY(seen.ticks > 0);
+    QVERIFY(seen.buttonsDisabled);
+    QVERIFY(seen.progressShown);
+    QVERIFY(seen.beginLabelShown);
+    QCOMPARE(s.state.run.ResamplingDone, std::string("yes"));
+    QVERIFY(s.reportExists());
+
+    // Label6 changed after replicates 1000 and 2000: yellow, then green.
+    QVERIFY(s.form.Label6->styleSheet().contains("#00ff00"));
+    QVERIFY(!s.form.windowTitle().contains(" of 2500"));
+
+    // The histogram of C0 in place of the figures: 23 bars under its title.
+    QVERIFY(s.form.MSChart2->isVisible());
+    QVERIFY(!s.form.MSChart1->isVisible());
+    const ChartData& histogram = s.form.MSChart2->data();
+    QCOMPARE(histogram.grid.rowCount(), 23);
+    QVERIFY(QString::fromStdString(histogram.title).startsWith("C0: Bootstrap number = 2500.  Min ="));
+    int counted = 0;
+    for (int row = 1; row <= 23; ++row) counted += static_cast<int>(histogram.grid.data(row, 1));
+    QVERIFY(counted > 0 && counted <= 2500);
+
+    QVERIFY(s.form.lblBootEnd->isVisible());
+    QVERIFY(s.form.lblBootEnd->text().startsWith("Bootstrap ended at:\n"));
+    QVERIFY(!s.form.cmdBootstrap->isEnabled());
+    QVERIFY(!s.form.cmdJackknife->isEnabled());
+    QVERIFY(s.form.Command23->isEnabled());
+  }
+
+  void aCancelLeavesTheWindowAsItWas() {
+    Session s;
+    s.script.inputAnswers = {"1"};
+    s.script.chosenFiles = {""};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    QVERIFY(s.form.cmdBootstrap->isEnabled());
+    QVERIFY(s.form.cmdJackknife->isEnabled());
+    QVERIFY(!s.form.lblBootBegin->isVisible());
+    QVERIFY(s.form.MSChart1->isVisible());
+    QVERIFY(!s.reportExists());
+  }
+
+  void closingTheWindowDuringTheRunStopsIt() {
+    Session s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.form));
+    QTimer closer;
+    closer.setInterval(0);
+    connect(&closer, &QTimer::timeout, &s.form, [&] {
+      if (s.state.run.ResamplingRunning) s.form.close();
+    });
+    closer.start();
+    s.script.inputAnswers = {"2", "40000", "3"};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    closer.stop();
+
+    QVERIFY(s.script.endProgramCalls > 0);
+    QVERIFY(!s.reportExists());
+    QVERIFY(!s.state.files.file3.isOpen());
+    QCOMPARE(s.state.run.ResamplingDone, std::string(""));
+    QVERIFY(s.script.messages().empty());  // no question after a stopped run
+  }
+};
+
+}  // namespace vorelan
+
+QTEST_MAIN(vorelan::BootstrapWindowTest)
+#include "bootstrap_window_test.moc"
