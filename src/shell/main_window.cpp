@@ -466,8 +466,6 @@ void Form1::drawFreqC0() {
   hideGreeting();
   fillC0Histogram(MSChart2->data(), *histogram);
   MSChart2->refresh();
-  // The greeting would lie over the histogram.
-  hideGreeting();
 }
 
 // The bar under the chart and the title bar tell how far a long run has come.
