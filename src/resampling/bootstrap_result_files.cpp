@@ -6,7 +6,7 @@
 
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
-#include "report/single_output_file.h"
+#include "report/output_files_in_parallel.h"
 
 namespace vorelan {
 namespace {
@@ -52,13 +52,23 @@ void writeValues(TextOutputFile& out, Layout layout, std::int32_t replicates, co
   printTo(out).text("-1").endLine();
 }
 
-void writeResultFile(AnalysisState& state, Platform& platform, const std::string& suffix, const FileHead& head,
-                     Layout layout, const ReplicateValue& valueOf) {
-  state.report.OutputFileName = state.report.BaseFileName + suffix;
-  writeSingleFile(state.files.file3, state.report.OutputFileName, platform, [&](TextOutputFile& out) {
-    writeHead(out, head, state.bootstrap.NumBootstrap);
-    writeValues(out, layout, state.bootstrap.NumBootstrap, valueOf);
-  });
+// The files of a procedure, or of the whole run, are filled at once; the
+// name fields of the state then hold the last file's, as if they had been
+// written one after another.
+using ResultFileJobs = std::vector<OutputFileJob>;
+
+void addResultFile(const AnalysisState& state, ResultFileJobs& jobs, const std::string& suffix, const FileHead& head,
+                   Layout layout, ReplicateValue valueOf) {
+  const std::int32_t replicates = state.bootstrap.NumBootstrap;
+  jobs.push_back({state.report.BaseFileName + suffix, [head, layout, replicates, valueOf](TextOutputFile& out) {
+                    writeHead(out, head, replicates);
+                    writeValues(out, layout, replicates, valueOf);
+                  }});
+}
+
+void writeResultFiles(AnalysisState& state, Platform& platform, const ResultFileJobs& jobs) {
+  writeOutputFiles(jobs, platform);
+  if (!jobs.empty()) state.report.OutputFileName = jobs.back().path;
 }
 
 // The eight files of one estimate each.
@@ -101,14 +111,14 @@ ReplicateValue replicateValues(const AnalysisState& state, Estimate e) {
   return {};
 }
 
-void writeEstimateFile(AnalysisState& state, Platform& platform, const EstimateFile& file) {
+void addEstimateFile(const AnalysisState& state, ResultFileJobs& jobs, const EstimateFile& file) {
   const FileHead head{"Project: " + state.header.ProjectName,
                       "Next line is the bootstrap sample size (n)",
                       state.bootstrap.BootSampleSize,
                       file.replicatesLine,
                       tagOf(file.estimate),
                       wholeCohortValue(state, file.estimate)};
-  writeResultFile(state, platform, file.suffix, head, file.layout, replicateValues(state, file.estimate));
+  addResultFile(state, jobs, file.suffix, head, file.layout, replicateValues(state, file.estimate));
 }
 
 constexpr const char* BLine = "Next line is the effective bootstrap numbers (B)";
@@ -196,45 +206,79 @@ std::vector<StageMeanFile> stageMeanFiles(const AnalysisState& state) {
   return files;
 }
 
-void writeStageMeanFiles(AnalysisState& state, Platform& platform, Layout layout) {
+void addStageMeanFiles(const AnalysisState& state, ResultFileJobs& jobs, Layout layout) {
   const char* ending = layout == Layout::InColumn ? "_in column.txt" : "_in row.txt";
   for (const StageMeanFile& file : stageMeanFiles(state)) {
-    state.report.OutFileSuffix = file.name + ending;
     const FileHead head{state.header.ProjectName, "Next line is Bootstrap sample size (n)", file.n,
                         "Next line is effective bootstrap number (B)", file.tag, file.wholeCohortValue};
-    writeResultFile(state, platform, state.report.OutFileSuffix, head, layout, file.replicateValue);
-    state.report.ResultFileName = state.report.OutputFileName;
+    addResultFile(state, jobs, file.name + ending, head, layout, file.replicateValue);
   }
+}
+
+void writeStageMeanFiles(AnalysisState& state, Platform& platform, Layout layout) {
+  ResultFileJobs jobs;
+  addStageMeanFiles(state, jobs, layout);
+  writeResultFiles(state, platform, jobs);
+  if (jobs.empty()) return;
+  const std::string& last = jobs.back().path;
+  state.report.OutFileSuffix = last.substr(state.report.BaseFileName.size());
+  state.report.ResultFileName = last;
+}
+
+void addDailyMeanFiles(const AnalysisState& state, ResultFileJobs& jobs) {
+  for (int j = 1; j <= state.header.NumStages + 1; ++j) {
+    const std::string number = std::to_string(j);
+    const FileHead head{"Project: " + state.header.ProjectName, "Next line is the bootstrap sample size (n)",
+                        state.bootstrap.BootSampleSize, BLine, "Stage " + number,
+                        state.ageVectors.StageDailyMeanConsumption(j)};
+    addResultFile(state, jobs, "_24_Bootstrap_Stage consume-" + number + "-in Row.txt", head, Layout::InRow,
+                  [&state, j](int b) { return state.bootstrap.BootStageDailyMeanConsumption(j, b); });
+  }
+}
+
+// The files of one estimate, in the order of the run.
+const EstimateFile C0InRow{"_4_Bootstrap_C0-in Row.txt", BLine, Estimate::C0, Layout::InRow};
+const EstimateFile C0InColumn{"_4_Bootstrap_C0_in column.txt", BLineBlank, Estimate::C0, Layout::InColumn};
+const EstimateFile PsiInColumn{"_4_Bootstrap_Psi_in column.txt", BLineBlank, Estimate::Psi, Layout::InColumn};
+const EstimateFile PsiInRow{"_4_Bootstrap_Psi-in Row.txt", BLine, Estimate::Psi, Layout::InRow};
+const EstimateFile OmegaInColumn{"_4_Bootstrap_Omega_in column.txt",
+                                 "Next line is the effective bootstrap numbers (m) ", Estimate::Omega,
+                                 Layout::InColumn};
+const EstimateFile OmegaInRow{"_4_Bootstrap_Omega-in Row.txt", BLine, Estimate::Omega, Layout::InRow};
+const EstimateFile QpInColumn{"_4_Bootstrap_Qp_in column.txt", BLineBlank, Estimate::Qp, Layout::InColumn};
+const EstimateFile QpInRow{"_4_Bootstrap_Qp-in Row.txt", BLineBlank, Estimate::Qp, Layout::InRow};
+
+void writeEstimateFile(AnalysisState& state, Platform& platform, const EstimateFile& file) {
+  ResultFileJobs jobs;
+  addEstimateFile(state, jobs, file);
+  writeResultFiles(state, platform, jobs);
 }
 
 }  // namespace
 
 void WriteBootstrapNetConsumptionInColumn(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform, {"_4_Bootstrap_C0_in column.txt", BLineBlank, Estimate::C0, Layout::InColumn});
+  writeEstimateFile(state, platform, C0InColumn);
 }
 void WriteBootstrapNetConsumptionInRow(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform, {"_4_Bootstrap_C0-in Row.txt", BLine, Estimate::C0, Layout::InRow});
+  writeEstimateFile(state, platform, C0InRow);
 }
 void WriteBootstrapFinitePredationRateInColumn(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform,
-                    {"_4_Bootstrap_Omega_in column.txt", "Next line is the effective bootstrap numbers (m) ",
-                     Estimate::Omega, Layout::InColumn});
+  writeEstimateFile(state, platform, OmegaInColumn);
 }
 void WriteBootstrapFinitePredationRateInRow(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform, {"_4_Bootstrap_Omega-in Row.txt", BLine, Estimate::Omega, Layout::InRow});
+  writeEstimateFile(state, platform, OmegaInRow);
 }
 void WriteBootstrapStablePredationRateInColumn(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform,
-                    {"_4_Bootstrap_Psi_in column.txt", BLineBlank, Estimate::Psi, Layout::InColumn});
+  writeEstimateFile(state, platform, PsiInColumn);
 }
 void WriteBootstrapStablePredationRateInRow(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform, {"_4_Bootstrap_Psi-in Row.txt", BLine, Estimate::Psi, Layout::InRow});
+  writeEstimateFile(state, platform, PsiInRow);
 }
 void WriteBootstrapQpInColumn(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform, {"_4_Bootstrap_Qp_in column.txt", BLineBlank, Estimate::Qp, Layout::InColumn});
+  writeEstimateFile(state, platform, QpInColumn);
 }
 void WriteBootstrapQpInRow(AnalysisState& state, Platform& platform) {
-  writeEstimateFile(state, platform, {"_4_Bootstrap_Qp-in Row.txt", BLineBlank, Estimate::Qp, Layout::InRow});
+  writeEstimateFile(state, platform, QpInRow);
 }
 
 void WriteBootstageMeaninColumn(AnalysisState& state, Platform& platform) {
@@ -245,31 +289,31 @@ void WriteBootstageMeaninRow(AnalysisState& state, Platform& platform) {
 }
 
 void WriteBootDailyMeanConsumeInRow(AnalysisState& state, Platform& platform) {
-  for (int j = 1; j <= state.header.NumStages + 1; ++j) {
-    const std::string number = std::to_string(j);
-    const FileHead head{"Project: " + state.header.ProjectName, "Next line is the bootstrap sample size (n)",
-                        state.bootstrap.BootSampleSize, BLine, "Stage " + number,
-                        state.ageVectors.StageDailyMeanConsumption(j)};
-    writeResultFile(state, platform, "_24_Bootstrap_Stage consume-" + number + "-in Row.txt", head, Layout::InRow,
-                    [&state, j](int b) { return state.bootstrap.BootStageDailyMeanConsumption(j, b); });
-  }
+  ResultFileJobs jobs;
+  addDailyMeanFiles(state, jobs);
+  writeResultFiles(state, platform, jobs);
 }
 
+// Every file of the run at once, in the order of the run's procedures.
 void WriteBootstrapResultFiles(AnalysisState& state, Platform& platform) {
-  const bool sameSamples = state.bootstrap.SameBootSamples == "Yes";
-  WriteBootstrapNetConsumptionInRow(state, platform);
-  WriteBootstrapNetConsumptionInColumn(state, platform);
-  if (sameSamples) {
-    WriteBootstrapStablePredationRateInColumn(state, platform);
-    WriteBootstrapStablePredationRateInRow(state, platform);
-    WriteBootstrapFinitePredationRateInColumn(state, platform);
-    WriteBootstrapFinitePredationRateInRow(state, platform);
-    WriteBootstrapQpInColumn(state, platform);
-    WriteBootstrapQpInRow(state, platform);
+  ResultFileJobs jobs;
+  addEstimateFile(state, jobs, C0InRow);
+  addEstimateFile(state, jobs, C0InColumn);
+  if (state.bootstrap.SameBootSamples == "Yes") {
+    for (const EstimateFile* file : {&PsiInColumn, &PsiInRow, &OmegaInColumn, &OmegaInRow, &QpInColumn, &QpInRow}) {
+      addEstimateFile(state, jobs, *file);
+    }
   }
-  WriteBootstageMeaninColumn(state, platform);
-  WriteBootstageMeaninRow(state, platform);
-  WriteBootDailyMeanConsumeInRow(state, platform);
+  const std::size_t firstStageMean = jobs.size();
+  addStageMeanFiles(state, jobs, Layout::InColumn);
+  addStageMeanFiles(state, jobs, Layout::InRow);
+  const std::size_t lastStageMean = jobs.size();
+  addDailyMeanFiles(state, jobs);
+  writeResultFiles(state, platform, jobs);
+  if (lastStageMean > firstStageMean) {
+    state.report.ResultFileName = jobs[lastStageMean - 1].path;
+    state.report.OutFileSuffix = state.report.ResultFileName.substr(state.report.BaseFileName.size());
+  }
 }
 
 }  // namespace vorelan

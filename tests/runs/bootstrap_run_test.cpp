@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bootstrap_run_fixture.h"
+#include "predation/five_predators.h"
 #include "support/non_number_text.h"
 
 namespace vorelan {
@@ -172,6 +173,34 @@ TEST_F(BootstrapRunTest, TheWindowIsToldWhenTheReplicatesBeginAndTheRunEnds) {
   script.messageAnswers = {MessageAnswer::No};
   ASSERT_EQ(run(), BootstrapOutcome::Done);
   EXPECT_EQ(told, (std::vector<std::string>{"begin running", "ended done"}));
+}
+
+// Once a stable age-stage distribution has been read, the report begins
+// with it and its product with c(x,j) (psi = 70 / 32 for this cohort), and
+// the bootstrap table follows as table 3 on page 3.
+TEST(BootstrapRunAfterReadSASD, TheReportBeginsWithTheDistribution) {
+  testing::FivePredators predators;
+  predators.readRates(testing::SasdFileText{});
+  predators.script.inputAnswers = {"2", "4", "5"};
+  predators.script.messageAnswers = {MessageAnswer::No};
+  testing::InlineBackgroundWork background;
+  ASSERT_EQ(cmdBootstrap_Click(predators.state, predators.platform, background), BootstrapOutcome::Done);
+  const auto lines = testing::reportLines(testing::readFile(predators.state.report.ReportFileName));
+  const std::string page = std::string(69, ' ') + "Page ";
+  const std::vector<std::string> heads = {
+      "\b", page + "1 ", "    Table 1. Stable age-stage distribution (Total population = 1)",
+  };
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3), heads);
+  const std::size_t product =
+      testing::findLine(lines, "    Table 2. Product of SASD*Cxj (Total population = 1)");
+  ASSERT_LT(product, lines.size());
+  EXPECT_EQ(lines[product - 1], page + "2 ");
+  EXPECT_LT(testing::findLine(lines, "    Stable predation rate (psi): 2.1875 "), lines.size());
+  const std::size_t boot = testing::findLine(lines, "    Table 3. Table of bootstrap samples");
+  ASSERT_LT(boot, lines.size());
+  EXPECT_GT(boot, product);
+  EXPECT_EQ(lines[boot - 6], "\b" + std::string(68, ' ') + "Page 3 ");
 }
 
 }  // namespace

@@ -107,6 +107,17 @@ class BootstrapWindowTest : public QObject {
     QVERIFY(s.form.Command23->isEnabled());
   }
 
+  // The loop ends at replicate 1000 before its sign: Label6 keeps its look.
+  void noSignAtTheLastReplicate() {
+    Session s;
+    const QString before = s.form.Label6->styleSheet();
+    s.script.inputAnswers = {"2", "1000", "3"};
+    s.script.messageAnswers = {MessageAnswer::No};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    QCOMPARE(s.state.run.ResamplingDone, std::string("yes"));
+    QCOMPARE(s.form.Label6->styleSheet(), before);
+  }
+
   void aCancelLeavesTheWindowAsItWas() {
     Session s;
     s.script.inputAnswers = {"1"};

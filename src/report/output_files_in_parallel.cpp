@@ -1,0 +1,57 @@
+#include "report/output_files_in_parallel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include "report/file_failure.h"
+
+namespace vorelan {
+namespace {
+
+int threadCount(int asked, std::size_t jobs) {
+  const int processors = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  return std::max(1, std::min(asked > 0 ? asked : processors, static_cast<int>(jobs)));
+}
+
+}  // namespace
+
+bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, Platform& platform, int threads) {
+  std::vector<char> written(jobs.size(), 0);
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> failed{false};
+  std::exception_ptr firstError;
+  std::mutex errorLock;
+  const auto work = [&] {
+    for (std::size_t k; !failed && (k = next++) < jobs.size();) {
+      try {
+        TextOutputFile out;
+        if (!out.open(jobs[k].path)) continue;
+        jobs[k].fill(out);
+        written[k] = out.close() ? 1 : 0;
+      } catch (...) {
+        const std::lock_guard lock(errorLock);
+        if (!firstError) firstError = std::current_exception();
+        failed = true;
+      }
+    }
+  };
+  const int count = threadCount(threads, jobs.size());
+  std::vector<std::thread> workers;
+  for (int t = 1; t < count; ++t) workers.emplace_back(work);
+  work();
+  for (std::thread& worker : workers) worker.join();
+  if (firstError) std::rethrow_exception(firstError);
+
+  bool all = true;
+  for (std::size_t k = 0; k < jobs.size(); ++k) {
+    if (written[k]) continue;
+    reportUnwritableFile(platform, jobs[k].path);
+    all = false;
+  }
+  return all;
+}
+
+}  // namespace vorelan
