@@ -196,8 +196,10 @@ TEST_F(StageMeanFilesTest, StageNamesMadeSafeForFileNames) {
   for (int j = 1; j <= 5; ++j) state.stageStats.StageDurSampleSize(j) = 3;
   state.stageStats.CumDurMean(5) = 9;
   state.header.StageName(1, 4) = "Pupa";
+  state.header.SexName(2) = "M*";  // a sex line's name goes into the Y files
   WriteBootstageMeaninColumn(state, platform);
   const std::set<std::string> names = written();
+  EXPECT_TRUE(names.count("_Effective Boots-Y_Mean consumption_M__4_Pupa_in column.txt"));
   EXPECT_TRUE(names.count("_Effective Boots-W_Stage mean_1_L_1_in column.txt"));
   EXPECT_TRUE(names.count("_Effective Boots-X_L_1-to-Inst2_in column.txt"));
   EXPECT_TRUE(names.count("_Effective Boots-X_L_1-to-Inst3_in column.txt"));

@@ -106,6 +106,17 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   EXPECT_EQ(ui.messages()[0].title, "Task completed");
 }
 
+// A stage name goes into the file name by the rule of every output file;
+// the file's own lines keep it as it is.
+TEST_F(NormalDensityCurvesTest, StageNameMadeSafeInTheFileName) {
+  state.header.StageName(1, 2) = "L/2";
+  state.stageStats.StageConsMean(2) = 5;
+  state.bootSummary.BootStageCons[2].SE = 0.5;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_TRUE(written().count("_22_Bootstrap- 2-L_2-Normal density.txt"));
+  EXPECT_NE(file("_22_Bootstrap- 2-L_2-Normal density.txt").find("\"Mean of  2-L/2:\",5,"), std::string::npos);
+}
+
 // After new samples there is no Ro, so no Qp, and the predation rates have
 // no replicates: only C0 and the stages are drawn; nothing divides by 0 and
 // the run still ends with its message.
