@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <random>
 
 #include "peak_memory.h"
 #include "resampling/boot01.h"
@@ -76,6 +77,41 @@ void WholeBootstrapRunNewSamples(benchmark::State& bench) {
   bench.counters["replicates_s"] = benchmark::Counter(replicateSeconds, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(WholeBootstrapRunNewSamples)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The sibling program's samples file of B = 40,000 samples of the whole
+// cohort (n = N = 400), lambda near 1.1.
+std::string siblingSamplesFile(int cohortSize) {
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> individual(1, cohortSize);
+  std::uniform_real_distribution<double> rate(1.05, 1.15);
+  std::string text = "Halvek,Bootstrap samples,Limits\nB,40000\nn," + std::to_string(cohortSize) + "\n";
+  for (int b = 1; b <= 40000; ++b) {
+    text += "Sample " + std::to_string(b);
+    for (int i = 0; i < cohortSize; ++i) text += "," + std::to_string(individual(rng));
+    text += "\nRo,12.5\nlambda," + std::to_string(rate(rng)) + "\n";
+  }
+  return text + "a,12\nb,4\nc,2\nd,12\ne,1.1\nf,0.001\ng,0.03\nh,1.1\n";
+}
+
+void WholeBootstrapRunSameSamples(benchmark::State& bench) {
+  const testing::TempDir dir;
+  const testing::GeneratedCohort cohort = testing::cohortAtTheLimits();
+  const std::string data = dir.write("cohort.txt", cohort.fileText());
+  const std::string samples = dir.write("samples.txt", siblingSamplesFile(400));
+  double replicateSeconds = 0;
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    auto ready = std::make_unique<ReadyForBootstrap>(data, MessageAnswer::Yes);
+    ready->script.inputAnswers = {"1"};
+    ready->script.chosenFiles = {samples};
+    bench.ResumeTiming();
+    if (ready->run() != BootstrapOutcome::Done) bench.SkipWithError("not done");
+    replicateSeconds += ready->background.seconds;
+  }
+  bench.counters["peak_MB"] = peakMegabytes();
+  bench.counters["replicates_s"] = benchmark::Counter(replicateSeconds, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(WholeBootstrapRunSameSamples)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 // What follows the replicates alone: the summary table, the result files,
 // the frequency file and the density curves of the same run.
