@@ -1,6 +1,7 @@
 #include "resampling/bootstrap_result_files.h"
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,10 @@ double wholeCohortValue(const AnalysisState& state, Estimate e) {
     case Estimate::C0: return state.run.BasicRunC0;
     case Estimate::Omega: return state.predation.Omega;
     case Estimate::Psi: return state.predation.Psi;
-    case Estimate::Qp: return state.bootSummary.Qp;
+    // Without Ro of all individuals there is no Qp of the whole cohort: its
+    // place shows that it could not be formed, not a 0 that looks like one.
+    case Estimate::Qp:
+      return state.bootSummary.HasQp ? state.bootSummary.Qp : std::numeric_limits<double>::quiet_NaN();
   }
   return 0;
 }

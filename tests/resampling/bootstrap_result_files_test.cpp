@@ -99,11 +99,23 @@ TEST_F(BootstrapResultFilesTest, WhichFilesEachKindOfRunWrites) {
   }
 }
 
+// A samples file whose Ro of all individuals is 0 gives no Qp of the whole
+// cohort: the tag line shows "-" in its place, never 0, inf or nan.
+TEST_F(BootstrapResultFilesTest, QpOfTheWholeCohortThatCannotBeFormed) {
+  testing::setUpBootstrapState(state, 2);
+  state.bootSummary.BootQp.reset(3);
+  setReplicates(state.bootSummary.BootQp, {2, 3});
+  state.bootSummary.HasQp = false;
+  WriteBootstrapQpInColumn(state, platform);
+  EXPECT_NE(file("_4_Bootstrap_Qp_in column.txt").find("\r\n\"Qp\",3,-\r\n2\r\n3\r\n"), std::string::npos);
+}
+
 TEST_F(BootstrapResultFilesTest, HeadsOfThePredationRateAndQpFiles) {
   testing::setUpBootstrapState(state, 2);
   setReplicates(state.bootstrap.BootOmega, {1.5, 2});
   state.bootSummary.BootQp.reset(3);
   setReplicates(state.bootSummary.BootQp, {2, 3});
+  state.bootSummary.HasQp = true;
   state.bootSummary.Qp = 2.2;
   state.predation.Omega = 2.75;
   WriteBootstrapFinitePredationRateInColumn(state, platform);
