@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bootstrap_run_fixture.h"
+#include "platform/program_termination.h"
 #include "predation/five_predators.h"
 #include "support/non_number_text.h"
 
@@ -25,11 +26,15 @@ TEST_F(BootstrapRunTest, ACancelLeavesEverythingAsItWas) {
       {"1"},                // same samples, then the file dialog is cancelled
       {"2", std::nullopt},  // new samples, the number of replicates cancelled
       {std::nullopt, "40", std::nullopt},  // Cancel means new samples; then n cancelled
+      {"Yes", std::nullopt},               // any answer but 1 means new samples
+      {"", std::nullopt},
+      {"2", "0", std::nullopt},            // B = 0 refused, asked again, cancelled
   };
   for (const auto& scripted : answers) {
     script.inputAnswers = scripted;
     script.chosenFiles = {""};
     EXPECT_EQ(run(), BootstrapOutcome::NotStarted);
+    EXPECT_TRUE(script.inputAnswers.empty());  // each question was asked
     EXPECT_EQ(newFiles(), std::set<std::string>{});
     EXPECT_EQ(state.report.PageNo, 17);
     EXPECT_EQ(state.run.ResampleMethod, "j");
@@ -55,6 +60,25 @@ TEST_F(BootstrapRunTest, ARefusedSamplesFileLeavesEverythingAsItWas) {
   EXPECT_EQ(state.run.ResamplingDone, "");
   EXPECT_EQ(state.bootstrap.NumBootstrap, 0);
   EXPECT_EQ(background.runs, 0);
+}
+
+// A sample with Ro = 0 in the sibling's file: its message names the sample,
+// and the program ends before any report is written.
+TEST_F(BootstrapRunTest, ASampleWithRoZeroEndsTheProgramBeforeAnyReport) {
+  const std::string samples = dir.write("samples.txt",
+                                        "a,b,c\nB,3\nn,3\n"
+                                        "Sample 1,1,2,3\nRo,5\nlambda,1.1\n"
+                                        "Sample 2,3,2,1\nRo,4\nlambda,1.2\n"
+                                        "Sample 3,2,2,1\nRo,0\nlambda,1.3\n"
+                                        "m,4\nv,1\ns,1\no,4\nm,1.2\nv,.01\ns,.1\no,1.2\n");
+  before = files();
+  script.inputAnswers = {"1"};
+  script.chosenFiles = {samples};
+  EXPECT_THROW(run(), ProgramTermination);
+  ASSERT_EQ(script.messages().size(), 1u);
+  EXPECT_EQ(script.messages()[0].title, "Bootstrap Ro = 0");
+  EXPECT_EQ(script.messages()[0].text.rfind("Bootstrap no. 3.  Ro = 0.", 0), 0u) << script.messages()[0].text;
+  EXPECT_EQ(newFiles(), std::set<std::string>{});
 }
 
 TEST_F(BootstrapRunTest, NewSamplesRunWritesTheReportAndItsFiles) {
