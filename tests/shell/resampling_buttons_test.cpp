@@ -154,6 +154,30 @@ class ResamplingButtonsTest : public QObject {
     QVERIFY(s.form.cmdCompare2boots->isEnabled());
   }
 
+  // A real bootstrap through its button: C2B is offered once it has
+  // finished, and tests its C0 against the second treatment's values 1, 2, 3
+  // (mean 2, variance 1) by t = |2 - mean| / sqrt(variance + 1).
+  void c2bAfterABootstrapRun() {
+    Session s;
+    s.openAndRun(testing::cohortFile(Stages, FiveFemales));
+    s.script.inputAnswers = {"2", "200", "5"};  // new samples, B = 200, n = 5
+    s.script.messageAnswers = {MessageAnswer::No};  // no density curves
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    QCOMPARE(s.state.run.ResamplingDone, std::string("yes"));
+    QVERIFY(s.form.cmdCompare2boots->isEnabled());
+
+    s.script.chosenFiles.push_back(s.dir.write("second.txt", "Prey B,u,d\r\nn,20\r\nB,3\r\n1,1\r\n2,2\r\n3,3\r\n"));
+    QTest::mouseClick(s.form.cmdCompare2boots, Qt::LeftButton);
+    const BootstrapState& one = s.state.bootstrap;
+    const double t = std::fabs(2 - one.BootC0Mean) / std::sqrt(one.BootC0Var + 1);
+    QVERIFY(one.BootC0Var > 0);
+    QVERIFY(std::fabs(s.state.comparison.CompareT - t) <= 1e-12 * t);
+    QCOMPARE(s.script.messages().back().title, std::string("t-test"));
+    QVERIFY(QString::fromStdString(s.script.messages().back().text).startsWith("The t-value = "));
+    QVERIFY(std::filesystem::exists(s.written("_6-Compare2Bs-output.txt")));
+    QVERIFY(!s.form.cmdCompare2boots->isEnabled());
+  }
+
   void c2bCancelledDoesNothing() {
     Session s;
     s.openAndRun(testing::cohortFile(Stages, FiveFemales));
