@@ -27,6 +27,13 @@ namespace vorelan::fuzzing {
   std::abort();
 }
 
+// A number with every digit, for the message of a broken rule.
+inline std::string exactText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
+
 // Whether the bytes hold "inf" or "nan" anywhere, in any case.
 inline bool holdsInfOrNan(std::string_view bytes) {
   std::string lower(bytes);

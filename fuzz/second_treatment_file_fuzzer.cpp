@@ -2,6 +2,7 @@
 // "t-test" box and writes nothing; an accepted one gives a finite mean,
 // variance, S.E. and t-value, written to the comparison file and shown in
 // the box without inf or nan.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -23,6 +24,36 @@ void requireFiniteComparison(const ComparisonState& c) {
   const auto count = static_cast<long>(c.CompareValue.size());
   if (count < MinCompareCount || count > MaxCompareCount || c.CompareSampleSize < 1) {
     fuzzing::brokenRule("a count outside its bounds accepted");
+  }
+}
+
+// The mean and variance formed again in long double, the variance from the
+// deviations about the mean, and compared where rounding cannot explain a
+// difference: a value lost to an overflow would show here.
+void requireMeanAndVarianceOfTheValues(const ComparisonState& c) {
+  long double sum = 0;
+  long double largest = 0;
+  for (double v : c.CompareValue) {
+    sum += v;
+    largest = std::max(largest, std::fabs(static_cast<long double>(v)));
+  }
+  const auto n = static_cast<long double>(c.CompareValue.size());
+  const long double mean = sum / n;
+  long double deviations = 0;
+  for (double v : c.CompareValue) deviations += (v - mean) * (v - mean);
+  const long double variance = deviations / (n - 1);
+  // Below the normal doubles a mean keeps only a few digits.
+  if (std::fabs(c.CompareMean - mean) > 1e-9L * largest + 1e-300L) {
+    fuzzing::brokenRule("the mean of the values is " + fuzzing::exactText(c.CompareMean) + ", not " +
+                        fuzzing::exactText(static_cast<double>(mean)));
+  }
+  // Where the variance is small beside the squares of the values, the
+  // program's one-pass formula loses its digits to rounding; squares below
+  // the normal doubles lose them too.
+  const bool wellConditioned = variance > 1e-4L * largest * largest && variance > 1e-290L;
+  if (wellConditioned && std::fabs(c.CompareVar - variance) > 1e-6L * variance) {
+    fuzzing::brokenRule("the variance of the values is " + fuzzing::exactText(c.CompareVar) + ", not " +
+                        fuzzing::exactText(static_cast<double>(variance)));
   }
 }
 
@@ -54,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (!written) fuzzing::brokenRule("an accepted comparison wrote no file");
   requireFiniteComparison(state.comparison);
+  requireMeanAndVarianceOfTheValues(state.comparison);
   folder.requireNoNonNumberInOutputs(input);
   return 0;
 }
