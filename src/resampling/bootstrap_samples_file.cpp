@@ -19,26 +19,32 @@ struct Refusal {
 std::string sampleItem(std::int32_t b) { return "sample no. " + std::to_string(b); }
 
 // The fields of the file, each named in a refusal by what it should hold.
+// The name is formed only for a refusal: a file holds millions of fields.
 class SamplesFields {
  public:
   explicit SamplesFields(FieldReader& reader) : reader_(reader) {}
 
-  std::string text(const std::string& item) {
+  template <class Item>
+  std::string text(const Item& item) {
     auto next = reader_.next();
-    if (!next || next->unterminated) refuse("The bootstrap samples file ends before " + item + ".");
-    return next->text;
+    if (!next || next->unterminated) refuse("The bootstrap samples file ends before " + nameOf(item) + ".");
+    return std::move(next->text);
   }
-  double number(const std::string& item) {
+  template <class Item>
+  double number(const Item& item) {
     const std::string field = text(item);
     const auto value = parseNumber(field);
-    if (!value) refuse("In the bootstrap samples file, " + item + ", \"" + shownInMessage(field) + "\", is not a number.");
+    if (!value) {
+      refuse("In the bootstrap samples file, " + nameOf(item) + ", \"" + shownInMessage(field) + "\", is not a number.");
+    }
     return *value;
   }
-  long whole(const std::string& item) {
+  template <class Item>
+  long whole(const Item& item) {
     const std::string field = text(item);
     const auto value = parseNumber(field);
     if (!value || *value != std::floor(*value) || std::fabs(*value) > 2e9) {
-      refuse("In the bootstrap samples file, " + item + ", \"" + shownInMessage(field) +
+      refuse("In the bootstrap samples file, " + nameOf(item) + ", \"" + shownInMessage(field) +
              "\", is not a whole number.");
     }
     return static_cast<long>(*value);
@@ -46,6 +52,13 @@ class SamplesFields {
   void label(const std::string& before) { text("the label before " + before); }
 
  private:
+  static std::string nameOf(const std::string& item) { return item; }
+  static std::string nameOf(const char* item) { return item; }
+  template <class Item>
+  static std::string nameOf(const Item& item) {
+    return item();
+  }
+
   FieldReader& reader_;
 };
 
@@ -74,10 +87,10 @@ void readSample(SamplesFields& fields, BootstrapSamples& samples, std::int32_t b
   const std::string sample = sampleItem(b);
   fields.label(sample);
   for (int i = 1; i <= samples.sampleSize; ++i) {
-    const std::string position = sample + ", position " + std::to_string(i);
+    const auto position = [&sample, i] { return sample + ", position " + std::to_string(i); };
     const long k = fields.whole(position);
     if (k < 1 || k > samples.sampleSize) {
-      refuse("In the bootstrap samples file, " + position + " names individual no. " + std::to_string(k) +
+      refuse("In the bootstrap samples file, " + position() + " names individual no. " + std::to_string(k) +
              "; the cohort has individuals 1 to " + std::to_string(samples.sampleSize) + ".");
     }
     samples.individuals(b, i) = static_cast<std::int16_t>(k);
