@@ -163,10 +163,14 @@ void addConsumptionFiles(const AnalysisState& state, std::vector<StageMeanFile>&
                      st.StageConsSampleSize(j), stageTag(state, j), st.StageConsMean(j),
                      [&state, j](int b) { return state.bootstrap.BootStageConsMean(b, j); }});
   }
+  // Two sex lines whose names a file name cannot keep apart would share files.
+  std::vector<StageNamePart> sexNames;
+  for (int s = 1; s <= state.header.NumSexes; ++s) sexNames.push_back({s, state.header.SexName(s)});
+  const std::vector<std::string> sexPart = distinctStageParts(sexNames);
   for (int s = 1; s <= state.header.NumSexes; ++s) {
     for (int j = 1; j <= state.header.NumStages; ++j) {
       if (st.SexStageConsSampleSize(s, j) == 0 || st.SexStageConsMean(s, j) == 0) continue;
-      files.push_back({"_Effective Boots-Y_Mean consumption_" + fileNameSafe(state.header.SexName(s)) + "_" +
+      files.push_back({"_Effective Boots-Y_Mean consumption_" + sexPart[static_cast<std::size_t>(s - 1)] + "_" +
                            std::to_string(j) + "_" + stageNamePart(state, j),
                        st.SexStageConsSampleSize(s, j), stageTag(state, j), st.SexStageConsMean(s, j),
                        [&state, s, j](int b) { return state.bootstrap.BootSexStageConsMean(b, s, j); }});

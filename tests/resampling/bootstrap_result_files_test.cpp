@@ -218,6 +218,20 @@ TEST_F(StageMeanFilesTest, StageNamesMadeSafeForFileNames) {
   EXPECT_NE(file("_Effective Boots-X_L_1-to-Inst3_in column.txt").find("\"L/1-Inst\",3,6\r\n"), std::string::npos);
 }
 
+// Two sex lines whose names come out alike in a file name are kept apart by
+// their numbers, so that neither overwrites the other's files.
+TEST_F(StageMeanFilesTest, SexLinesOfLikeNamesKeptApart) {
+  state.header.NumSexes = 2;
+  state.header.SexName(1) = "F:";
+  state.header.SexName(2) = "F/";
+  state.stageStats.SexStageConsSampleSize(1, 4) = 3;
+  state.stageStats.SexStageConsMean(1, 4) = 15;
+  WriteBootstageMeaninColumn(state, platform);
+  const std::set<std::string> names = written();
+  EXPECT_TRUE(names.count("_Effective Boots-Y_Mean consumption_F_1_4_Adult_in column.txt"));
+  EXPECT_TRUE(names.count("_Effective Boots-Y_Mean consumption_F_2_4_Adult_in column.txt"));
+}
+
 // One file per stage column 1..m+1, the male adults' included.
 TEST_F(BootstrapResultFilesTest, StageDailyMeanConsumptionInRow) {
   testing::setUpBootstrapState(state, 2);
