@@ -20,19 +20,6 @@ void clearWorkingCohort(AnalysisState& state) {
   state.header.MaxAgeRead = 0;
 }
 
-// The header items, without the counts of the working cohort.
-void takeHeaderItems(const CohortHeader& read, CohortHeader& header) {
-  header.ProjectName = read.ProjectName;
-  header.ResearcherName = read.ResearcherName;
-  header.ExperimentDate = read.ExperimentDate;
-  header.NumSexes = read.NumSexes;
-  header.NumStages = read.NumStages;
-  header.SexName = read.SexName;
-  header.StageName = read.StageName;
-  header.StageNameAsRead = read.StageNameAsRead;
-  header.SpanStageName = read.SpanStageName;
-}
-
 }  // namespace
 
 void storeRecordInSource(const IndividualRecord& record, SourceCohort& source, int i, int numStages) {
@@ -48,7 +35,7 @@ void InputDataForBootstrap(AnalysisState& state, Platform& platform) {
   DataFields fields(reader, platform);
   CohortHeader read;
   readCohortHeader(fields, read);
-  takeHeaderItems(read, state.header);
+  copyHeaderItemsRead(read, state.header);
 
   SourceCohort& source = state.source;
   const int n = read.NumIndividualsInFile;

@@ -102,6 +102,7 @@ void storeLeaveOneOutCohort(AnalysisState& state, const LeaveOneOutSource& sourc
   const int n = static_cast<int>(source.records.size());
   if (omitted < 1 || omitted > n) throw std::out_of_range("no such individual to leave out");
   copyHeaderItemsRead(source.header, state.header);
+  state.header.NumIndividualsInFile = source.header.NumIndividualsInFile;
   state.cohort.resizeFor(n - 1);
   state.header.MaxAgeRead = 0;
   for (int i = 1; i <= n; ++i) {

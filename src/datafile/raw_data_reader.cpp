@@ -57,8 +57,6 @@ void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into) {
   into.ProjectName = read.ProjectName;
   into.ResearcherName = read.ResearcherName;
   into.ExperimentDate = read.ExperimentDate;
-  into.NumIndividuals = read.NumIndividuals;
-  into.NumIndividualsInFile = read.NumIndividualsInFile;
   into.NumSexes = read.NumSexes;
   into.NumStages = read.NumStages;
   for (int s = 1; s <= read.NumSexes; ++s) {

@@ -13,8 +13,9 @@ namespace vorelan {
 // beyond the limits of the analysis.
 void readCohortHeader(DataFields& fields, CohortHeader& header);
 
-// Copies into `into` exactly the items that readCohortHeader reads, leaving
-// the rest (such as the adult column renamed "Male") as it stands.
+// Copies into `into` the items of the header that readCohortHeader reads,
+// except the counts of individuals, which belong to the working cohort; the
+// rest (such as the adult column renamed "Male") stays as it stands.
 void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into);
 
 // Opens the data file named by DataFileName and reads the whole cohort.

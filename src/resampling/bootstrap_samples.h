@@ -13,7 +13,8 @@ namespace vorelan {
 // sample drawn at once into BootSample. One generator per run, seeded once
 // through the platform, draws the individuals 1..N (N = NumSourceIndividuals)
 // with equal chances, sample by sample and position by position, so that a
-// run's samples depend on its seed alone.
+// run's samples depend on its seed alone. Call it after InputDataForBootstrap,
+// which sets N and resets BootSampleSize to N.
 void drawBootstrapSamples(AnalysisState& state, const BootstrapSize& size, RandomNumbers& random);
 
 // The sample of replicate b: the drawn one, or the sibling program's.

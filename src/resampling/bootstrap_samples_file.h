@@ -52,7 +52,8 @@ std::optional<BootstrapSamples> readBootstrapSamplesFile(const std::string& path
                                                          Platform& platform);
 
 // A same-samples run from these samples: SameBootSamples "Yes", B, n, the
-// samples, Ro, lambda and the file's statistics into the state.
+// samples, Ro, lambda and the file's statistics into the state. Call it
+// after InputDataForBootstrap, which resets BootSampleSize to the cohort's N.
 void takeBootstrapSamples(AnalysisState& state, BootstrapSamples samples);
 
 }  // namespace vorelan

@@ -60,9 +60,11 @@ TEST(InputDataForBootstrap, FillsTheSourceCohortFromTheFile) {
     }
   }
 
-  // The header is read again, the counts of the working cohort are not touched.
+  // The header is read again, which restores the names as read; the male
+  // adult column, which no header line names, keeps "Male" for the
+  // bootstrap's tables; the counts of the working cohort are not touched.
   EXPECT_EQ(state.header.StageName(1, 4), "Female");
-  EXPECT_EQ(state.header.StageName(1, 5), "");
+  EXPECT_EQ(state.header.StageName(1, 5), "Male");
   EXPECT_EQ(state.header.NumIndividuals, 4);
   EXPECT_EQ(state.header.NumIndividualsInFile, 5);
   // The working cohort, T(x,j), c(x,j) and MaxAgeRead are cleared for the replicates.
