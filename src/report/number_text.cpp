@@ -16,68 +16,105 @@ constexpr int SignificantDigits = 15;
 constexpr int LowestPositionalExponent = -15;
 constexpr int HighestPositionalExponent = 14;
 
+// The significant digits of |value| and the decimal exponent of the first.
 struct DecimalForm {
   bool negative = false;
-  std::string digits;  // significant digits, no trailing zeros, at least one
-  int exponent = 0;    // decimal exponent of the first digit
+  std::array<char, 24> digits{};  // no trailing zeros, at least one
+  int length = 0;
+  int exponent = 0;
+
+  std::string_view digitView() const { return {digits.data(), static_cast<std::size_t>(length)}; }
 };
 
-DecimalForm decimalFormOf(double value) {
-  // Rounded correctly to 15 significant digits, d.dddddddddddddde±XX, as
-  // "%.14e" would, without the cost of printf (result files hold millions).
-  std::array<char, 40> buffer{};
-  const char* const begin = buffer.data();
-  const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                        std::chars_format::scientific, SignificantDigits - 1)
-                              .ptr;
+// Scientific text of to_chars, d[.ddd]e±XX, into the digits and the exponent.
+void takeScientific(const char* begin, const char* end, DecimalForm& form) {
   const char* const e = std::find(begin, end, 'e');
-  DecimalForm form;
-  form.negative = value < 0;
-  form.digits.reserve(SignificantDigits);
-  form.digits.push_back(buffer[0]);
-  if (e - begin > 2) form.digits.append(begin + 2, e);
+  form.length = 0;
+  for (const char* c = begin; c != e; ++c) {
+    if (*c != '.') form.digits[static_cast<std::size_t>(form.length++)] = *c;
+  }
   const char* exponent = e + 1;
   if (*exponent == '+') ++exponent;
   std::from_chars(exponent, end, form.exponent);
-  while (form.digits.size() > 1 && form.digits.back() == '0') form.digits.pop_back();
+  while (form.length > 1 && form.digits[static_cast<std::size_t>(form.length - 1)] == '0') --form.length;
+}
+
+DecimalForm decimalFormOf(double value) {
+  // Rounded correctly to 15 significant digits, as "%.14e" would, without the
+  // cost of printf (result files hold millions of numbers). The shortest
+  // digits that read back as the value are those digits whenever there are
+  // at most 15 of them: they lie within half a unit of the value's last bit,
+  // far nearer than half a step of the 15th digit, so no other 15-digit
+  // number is as near. Only longer ones are rounded to 15 digits.
+  std::array<char, 40> buffer{};
+  char* const begin = buffer.data();
+  const double magnitude = std::fabs(value);
+  DecimalForm form;
+  form.negative = value < 0;
+  const char* end = std::to_chars(begin, begin + buffer.size(), magnitude, std::chars_format::scientific).ptr;
+  takeScientific(begin, end, form);
+  if (form.length > SignificantDigits) {
+    end = std::to_chars(begin, begin + buffer.size(), magnitude, std::chars_format::scientific,
+                        SignificantDigits - 1)
+              .ptr;
+    takeScientific(begin, end, form);
+  }
   return form;
 }
 
-std::string positional(const DecimalForm& form, bool zeroBeforePoint) {
-  const std::string& d = form.digits;
-  const int length = static_cast<int>(d.size());
-  std::string text;
+void putPositional(const DecimalForm& form, bool zeroBeforePoint, FormedText& out) {
+  const std::string_view d = form.digitView();
   if (form.exponent < 0) {
-    text = zeroBeforePoint ? "0." : ".";
-    text += std::string(static_cast<std::size_t>(-form.exponent - 1), '0') + d;
-  } else if (length <= form.exponent + 1) {
-    text = d + std::string(static_cast<std::size_t>(form.exponent + 1 - length), '0');
+    if (zeroBeforePoint) out.put('0');
+    out.put('.');
+    out.zeros(-form.exponent - 1);
+    out.put(d);
+  } else if (form.length <= form.exponent + 1) {
+    out.put(d);
+    out.zeros(form.exponent + 1 - form.length);
   } else {
     const auto whole = static_cast<std::size_t>(form.exponent + 1);
-    text = d.substr(0, whole) + "." + d.substr(whole);
+    out.put(d.substr(0, whole));
+    out.put('.');
+    out.put(d.substr(whole));
   }
-  return text;
 }
 
-std::string exponential(const DecimalForm& form) {
-  std::string text = form.digits.substr(0, 1);
-  if (form.digits.size() > 1) text += "." + form.digits.substr(1);
+void putExponential(const DecimalForm& form, FormedText& out) {
+  const std::string_view d = form.digitView();
+  out.put(d[0]);
+  if (d.size() > 1) {
+    out.put('.');
+    out.put(d.substr(1));
+  }
   const int magnitude = std::abs(form.exponent);
-  text += form.exponent < 0 ? "E-" : "E+";
-  if (magnitude < 10) text += "0";
-  return text + std::to_string(magnitude);
+  out.put(form.exponent < 0 ? "E-" : "E+");
+  if (magnitude < 10) out.put('0');
+  std::array<char, 8> exponent{};
+  const char* end = std::to_chars(exponent.data(), exponent.data() + exponent.size(), magnitude).ptr;
+  out.put(std::string_view(exponent.data(), static_cast<std::size_t>(end - exponent.data())));
 }
 
-std::string digitsOf(double value, bool zeroBeforePoint) {
+void putDigits(double value, bool zeroBeforePoint, FormedText& out) {
   // A value that could not be formed (an overflow, 0/0) is shown as the
   // statistics show what needs more individuals, never as inf or NaN.
-  if (!std::isfinite(value)) return NotFormedText;
-  if (value == 0) return "0";  // also -0: no sign for a zero
+  if (!std::isfinite(value)) return out.put(NotFormedText);
+  if (value == 0) return out.put('0');  // also -0: no sign for a zero
   const DecimalForm form = decimalFormOf(value);
+  if (form.negative) out.put('-');
   const bool inRange =
       form.exponent >= LowestPositionalExponent && form.exponent <= HighestPositionalExponent;
-  const std::string text = inRange ? positional(form, zeroBeforePoint) : exponential(form);
-  return form.negative ? "-" + text : text;
+  if (inRange) {
+    putPositional(form, zeroBeforePoint, out);
+  } else {
+    putExponential(form, out);
+  }
+}
+
+// The sign position (a blank unless the minus sign stands there) and the digits.
+void putSigned(double value, FormedText& out) {
+  if (!(value < 0 && std::isfinite(value))) out.put(' ');
+  putDigits(value, false, out);
 }
 
 double powerOfTen(int decimals) {
@@ -99,13 +136,32 @@ double roundWholeHalfEven(double product) {
 
 }  // namespace
 
-std::string numberDigits(double value) { return digitsOf(value, false); }
-
-std::string signedText(double value) {
-  return (value < 0 && std::isfinite(value) ? "" : " ") + numberDigits(value);
+std::string numberDigits(double value) {
+  FormedText out;
+  putDigits(value, false, out);
+  return std::string(out.view());
 }
 
-std::string NumberText(double value) { return signedText(value) + " "; }
+std::string signedText(double value) {
+  FormedText out;
+  putSigned(value, out);
+  return std::string(out.view());
+}
+
+std::string NumberText(double value) { return std::string(formNumberText(value).view()); }
+
+FormedText formNumberText(double value) {
+  FormedText out;
+  putSigned(value, out);
+  out.put(' ');
+  return out;
+}
+
+FormedText formWriteNumberText(double value) {
+  FormedText out;
+  putDigits(value, true, out);
+  return out;
+}
 
 std::string wholeNumberText(double wholeValue) {
   constexpr double Beyond64Bits = 9223372036854775808.0;  // 2^63
@@ -114,7 +170,7 @@ std::string wholeNumberText(double wholeValue) {
   return (whole < 0 ? "" : " ") + std::to_string(whole) + " ";
 }
 
-std::string writeNumberText(double value) { return digitsOf(value, true); }
+std::string writeNumberText(double value) { return std::string(formWriteNumberText(value).view()); }
 
 double roundHalfEven(double value, int decimals) {
   const double scale = powerOfTen(decimals);

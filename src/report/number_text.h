@@ -8,11 +8,35 @@
 // exponent form is used, mantissa then "E", the sign and at least two exponent
 // digits (1E+15, -2.5E-16). Report texts have no zero before the decimal point
 // (.25, -.5); write records, which other programs read, have it (0.25, -0.5).
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "model/not_formed_text.h"
 
 namespace vorelan {
+
+// A number text formed in a buffer of its own, so that a writer puts it
+// into its file without building a string (result files hold millions).
+class FormedText {
+ public:
+  void put(char c) { text_[length_++] = c; }
+  void put(std::string_view part) {
+    std::copy(part.begin(), part.end(), text_.begin() + static_cast<std::ptrdiff_t>(length_));
+    length_ += part.size();
+  }
+  void zeros(int count) {
+    for (int i = 0; i < count; ++i) put('0');
+  }
+  std::string_view view() const { return {text_.data(), length_}; }
+
+ private:
+  // The longest text: sign, 15 zeros after the point, 15 digits, a blank.
+  std::array<char, 48> text_{};
+  std::size_t length_ = 0;
+};
 
 // The general number text without sign position: "3", ".25", "-1.5".
 std::string numberDigits(double value);
@@ -20,6 +44,10 @@ std::string numberDigits(double value);
 // A number item of a print record: the sign position (a blank, or the minus
 // sign), the digits and one trailing blank: " .25 ", " 3 ", "-1.5 ".
 std::string NumberText(double value);
+
+// NumberText and writeNumberText, formed without a string.
+FormedText formNumberText(double value);
+FormedText formWriteNumberText(double value);
 
 // A whole number printed as a Long in 64 bits: every digit, never the
 // exponent form: " 12345678901 ". A value beyond the 64-bit range keeps the

@@ -1,6 +1,8 @@
 #include "report/print_record.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "report/number_text.h"
 
@@ -11,7 +13,7 @@ PrintRecord& PrintRecord::text(std::string_view item) {
   return *this;
 }
 
-PrintRecord& PrintRecord::number(double item) { return text(NumberText(item)); }
+PrintRecord& PrintRecord::number(double item) { return text(formNumberText(item).view()); }
 
 PrintRecord& PrintRecord::rounded(double item, int decimals) { return number(roundHalfEven(item, decimals)); }
 
@@ -22,7 +24,14 @@ PrintRecord& PrintRecord::tab(int column) {
     endLine();
     position = 1;
   }
-  return text(std::string(target - position, ' '));
+  static constexpr std::string_view Blanks =
+      "                                                                ";
+  for (std::size_t left = target - position; left > 0;) {
+    const std::size_t piece = std::min(left, Blanks.size());
+    text(Blanks.substr(0, piece));
+    left -= piece;
+  }
+  return *this;
 }
 
 void PrintRecord::endLine() { file_.write("\r\n"); }

@@ -15,14 +15,22 @@ std::string WriteItem::text() const {
   return "\"" + quoted + "\"";
 }
 
-void writeRecord(TextOutputFile& file, std::initializer_list<WriteItem> items) {
-  std::string record;
-  for (const WriteItem& item : items) {
-    if (!record.empty()) record += ",";
-    record += item.text();
+void WriteItem::writeTo(TextOutputFile& file) const {
+  if (const auto* number = std::get_if<double>(&value_)) {
+    file.write(formWriteNumberText(*number).view());
+  } else {
+    file.write(text());
   }
-  record += "\r\n";
-  file.write(record);
+}
+
+void writeRecord(TextOutputFile& file, std::initializer_list<WriteItem> items) {
+  bool first = true;
+  for (const WriteItem& item : items) {
+    if (!first) file.write(",");
+    first = false;
+    item.writeTo(file);
+  }
+  file.write("\r\n");
 }
 
 }  // namespace vorelan

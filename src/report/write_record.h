@@ -27,6 +27,8 @@ class WriteItem {
 
   // The item as it stands in the record.
   std::string text() const;
+  // Writes text() to the file; a number without building a string.
+  void writeTo(TextOutputFile& file) const;
 
  private:
   std::variant<std::string, double> value_;

@@ -29,7 +29,8 @@ struct ReplicateEngine::Move {
   int moveColumn;
 };
 
-// Its daily values of ages firstAge..lastAge in stage column `column`, from `offset` on.
+// Its daily values of ages firstAge..lastAge in stage column `column`, from
+// `offset` on in dailyValues.
 struct ReplicateEngine::ValueRun {
   int column;
   int firstAge;
@@ -51,7 +52,8 @@ class ReplicateEngine::Workspace {
       : width(static_cast<std::size_t>(lastAge) + 2),
         stayDiff((static_cast<std::size_t>(numStages) + 2) * width),
         countDiff(stayDiff.size()),
-        moveCount(stayDiff.size()) {
+        moveCount(stayDiff.size()),
+        totals(stayDiff.size()) {
     cohort.numSexes = numSexes;
     cohort.numStages = numStages;
     cohort.timeUnit = timeUnit;
@@ -70,6 +72,9 @@ class ReplicateEngine::Workspace {
   // d(x, j). Changes are summed over the ages into the counts.
   std::size_t width;
   std::vector<int> stayDiff, countDiff, moveCount;
+  // T(x,j) by column and age, so that a run of an individual's daily values
+  // is added to consecutive places.
+  std::vector<double> totals;
 };
 
 namespace {
@@ -78,6 +83,11 @@ namespace {
 // male's maturation, recorded in the female adult column m, comes from stage m-1.
 int moveDivisorColumn(int moveColumn, int numStages) {
   return moveColumn == numStages ? numStages - 1 : moveColumn;
+}
+
+// Adds each value to its own sum: sums[x] += values[x].
+void addValues(double* __restrict sums, const double* __restrict values, int count) {
+  for (int x = 0; x < count; ++x) sums[x] += values[x];
 }
 
 }  // namespace
@@ -128,15 +138,19 @@ void ReplicateEngine::prepareIndividual(const AnalysisState& state, int k) {
   }
   const SourceCohort& source = state.source;
   const int lastAge = sourceLastAge(source);
+  // One run per column, from the first value other than 0 to the last: the
+  // zeros between them add nothing to a sum that starts at +0.
   for (int j = 1; j <= numStages_ + 1; ++j) {
+    int first = -1;
+    int last = -1;
     for (int x = 0; x <= lastAge; ++x) {
-      const double v = source.SourceStageDailyConsumption(k, x, j);
-      if (v == 0) continue;  // adding 0 leaves every sum as it is
-      if (ind.values.empty() || ind.values.back().column != j || ind.values.back().lastAge != x - 1)
-        ind.values.push_back({j, x, x - 1, ind.dailyValues.size()});
-      ind.values.back().lastAge = x;
-      ind.dailyValues.push_back(v);
+      if (source.SourceStageDailyConsumption(k, x, j) == 0) continue;
+      if (first < 0) first = x;
+      last = x;
     }
+    if (first < 0) continue;
+    ind.values.push_back({j, first, last, ind.dailyValues.size()});
+    for (int x = first; x <= last; ++x) ind.dailyValues.push_back(source.SourceStageDailyConsumption(k, x, j));
   }
 }
 
@@ -161,18 +175,15 @@ void ReplicateEngine::countMatrices(std::int32_t b, int maxAge, Workspace& work)
   std::fill_n(work.countDiff.begin(), used, 0);
   std::fill_n(work.stayDiff.begin(), used, 0);
   std::fill_n(work.moveCount.begin(), used, 0);
-  for (int x = 0; x <= maxAge; ++x) {
-    for (int j = 1; j <= columns; ++j) work.txj(x, j) = 0;
-  }
+  std::fill_n(work.totals.begin(), used, 0.0);
   const Array2<std::int16_t>& samples = replicateSamples(bootstrap_);
   for (int i = 1; i <= sampleSize_; ++i) {
     const SourceIndividual& ind = sources_[static_cast<std::size_t>(samples(b, i))];
     for (const ValueRun& run : ind.values) {
       if (run.firstAge > maxAge) continue;
       const int last = std::min(run.lastAge, maxAge);
-      double* t = &work.txj(run.firstAge, run.column);
-      const double* v = &ind.dailyValues[run.offset];
-      for (int x = 0; x <= last - run.firstAge; ++x) t[x * limits::StageColumns] += v[x];
+      addValues(&work.totals[static_cast<std::size_t>(run.column) * w + static_cast<std::size_t>(run.firstAge)],
+                &ind.dailyValues[run.offset], last - run.firstAge + 1);
     }
     for (const StayRun& stay : ind.stays) {
       if (stay.firstAge > maxAge) break;
@@ -191,6 +202,10 @@ void ReplicateEngine::countMatrices(std::int32_t b, int maxAge, Workspace& work)
       work.countDiff[static_cast<std::size_t>(move.column) * w + age + 1] -= 1;
       work.moveCount[static_cast<std::size_t>(move.moveColumn) * w + age - 1] += 1;
     }
+  }
+  for (int x = 0; x <= maxAge; ++x) {
+    for (int j = 1; j <= columns; ++j)
+      work.txj(x, j) = work.totals[static_cast<std::size_t>(j) * w + static_cast<std::size_t>(x)];
   }
 }
 

@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
+#include <cstring>
+#include <algorithm>
 
 namespace vorelan {
 namespace {
@@ -74,6 +77,45 @@ TEST(NumberDigits, FifteenSignificantDigitsCorrectlyRounded) {
     std::snprintf(reference.data(), reference.size(), "%.14e", v);
     ASSERT_EQ(std::strtod(writeNumberText(v).c_str(), nullptr), std::strtod(reference.data(), nullptr)) << v;
     ASSERT_EQ(std::strtod(numberDigits(v).c_str(), nullptr), std::strtod(reference.data(), nullptr)) << v;
+  }
+}
+
+// Values of few digits, as data and rounded table values are (whole numbers,
+// halves, hundredths, tenths of a power of ten), in every decimal position
+// of the positional range: the digits and the form are exactly those of
+// printf's correctly rounded 15 significant digits, written positionally
+// with trailing zeros and a bare point removed.
+std::string positionalReference(double v) {
+  std::array<char, 40> scientific{};
+  std::snprintf(scientific.data(), scientific.size(), "%.14e", v);
+  const int exponent = std::atoi(std::strchr(scientific.data(), 'e') + 1);
+  std::array<char, 64> fixed{};
+  std::snprintf(fixed.data(), fixed.size(), "%.*f", std::max(0, 14 - exponent), v);
+  std::string text = fixed.data();
+  if (text.find('.') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+  }
+  return text;
+}
+
+TEST(NumberDigits, ShortValuesInEveryPositionAreThoseOfFifteenDigitPrintf) {
+  std::mt19937_64 rng(7);
+  std::uniform_int_distribution<int> whole(1, 99999);
+  const std::array<double, 7> steps{1, 0.5, 0.25, 0.125, 0.1, 0.01, 0.001};
+  for (int e = -15; e <= 10; ++e) {
+    for (const double step : steps) {
+      for (int i = 0; i < 200; ++i) {
+        const double v = whole(rng) * step * std::pow(10.0, e);
+        const std::string want = positionalReference(v);
+        if (want.find('e') != std::string::npos || std::fabs(v) >= 1e15 || std::fabs(v) < 1e-15) continue;
+        ASSERT_EQ(writeNumberText(v), want) << v;
+        ASSERT_EQ(writeNumberText(-v), "-" + want) << -v;
+        const std::string printed = want.rfind("0.", 0) == 0 ? want.substr(1) : want;
+        ASSERT_EQ(NumberText(v), " " + printed + " ") << v;
+        ASSERT_EQ(NumberText(-v), "-" + printed + " ") << -v;
+      }
+    }
   }
 }
 
