@@ -1,6 +1,7 @@
 #include "datafile/data_file_checks.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "datafile/data_file_error.h"
@@ -123,13 +124,19 @@ void walkRecords(DataFields& fields, const CohortHeader& header, RecordRules& ru
 }  // namespace
 
 void CheckData2005(AnalysisState& state, Platform& platform) {
-  FieldReader reader = openDataFile(state, platform);
+  const std::string& path = state.report.DataFileName;
+  std::shared_ptr<const std::string> bytes = dataFileBytes(state, platform);
+  // The check reads nothing but the bytes: those that passed already pass again.
+  InputFileText& passed = state.files.checkedDataFile;
+  if (passed.isOpenFor(path) && *passed.bytes() == *bytes) return;
+  FieldReader reader(bytes);
   DataFields fields(reader, platform);
   CohortHeader header;  // scratch: the analysis keeps its own
   readCohortHeader(fields, header);
   refuseRepeatedSexLines(header, platform);
   StrictRules rules(platform, header);
   walkRecords(fields, header, rules);
+  passed.open(path, std::move(bytes));
 }
 
 void CheckDatafile(AnalysisState& state, Platform& platform) {

@@ -1,8 +1,10 @@
 #include "datafile/field_reader.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -112,6 +114,34 @@ std::size_t FieldReader::lineOfLastField() const {
   return line;
 }
 
+namespace {
+
+// Digits with or without a point, no exponent, at most 15 digits, as nearly
+// every daily value is: their whole number and the power of ten of the
+// decimals are both exact doubles, so one division gives the correctly
+// rounded value, the same double as from_chars, in a fraction of its time.
+std::optional<double> shortDecimal(std::string_view body, std::size_t digits) {
+  static constexpr std::array<double, 16> Powers{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (digits > 15) return std::nullopt;
+  std::uint64_t whole = 0;
+  std::size_t decimals = 0;
+  bool afterPoint = false;
+  for (const char c : body) {
+    if (c == '.') {
+      afterPoint = true;
+    } else if (c >= '0' && c <= '9') {
+      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+      if (afterPoint) ++decimals;
+    } else {
+      return std::nullopt;  // an exponent: left to from_chars
+    }
+  }
+  return static_cast<double>(whole) / Powers[decimals];
+}
+
+}  // namespace
+
 std::optional<double> parseNumber(std::string_view text) {
   std::size_t i = 0;
   const std::size_t n = text.size();
@@ -134,6 +164,7 @@ std::optional<double> parseNumber(std::string_view text) {
     i = j;
   }
   if (i != n) return std::nullopt;
+  if (const auto value = shortDecimal(text.substr(mantissaStart), digits)) return negative ? -*value : *value;
 
   // from_chars wants a digit before the point: ".5" is read as "0.5".
   std::string_view body = text.substr(mantissaStart);

@@ -70,12 +70,16 @@ void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into) {
   into.SpanStageName(2) = read.SpanStageName(2);
 }
 
-FieldReader openDataFile(const AnalysisState& state, Platform& platform) {
+std::shared_ptr<const std::string> dataFileBytes(const AnalysisState& state, Platform& platform) {
   const std::string& path = state.report.DataFileName;
-  if (state.files.file2.isOpenFor(path)) return FieldReader(state.files.file2.bytes());
-  auto reader = FieldReader::fromFile(path);
-  if (!reader) failDataFile(platform, "The data file " + path + " cannot be opened.");
-  return std::move(*reader);
+  if (state.files.file2.isOpenFor(path)) return state.files.file2.bytes();
+  auto bytes = readFileBytes(path);
+  if (!bytes) failDataFile(platform, "The data file " + path + " cannot be opened.");
+  return std::make_shared<const std::string>(std::move(*bytes));
+}
+
+FieldReader openDataFile(const AnalysisState& state, Platform& platform) {
+  return FieldReader(dataFileBytes(state, platform));
 }
 
 void InputData(AnalysisState& state, Platform& platform) {

@@ -1,6 +1,9 @@
 #pragma once
 // The reader of the raw data file: the header of the cohort, then one record
 // per individual with its sex, stage durations and daily consumption.
+#include <memory>
+#include <string>
+
 #include "datafile/data_fields.h"
 #include "datafile/field_reader.h"
 #include "datafile/record_grammar.h"
@@ -17,6 +20,11 @@ void readCohortHeader(DataFields& fields, CohortHeader& header);
 // except the counts of individuals, which belong to the working cohort; the
 // rest (such as the adult column renamed "Male") stays as it stands.
 void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into);
+
+// The bytes of the data file named by DataFileName: those held open for the
+// run, or else the file's as they are now. A file that cannot be read ends
+// the program with the data file error.
+std::shared_ptr<const std::string> dataFileBytes(const AnalysisState& state, Platform& platform);
 
 // Opens the data file named by DataFileName and reads the whole cohort.
 void InputData(AnalysisState& state, Platform& platform);

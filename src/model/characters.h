@@ -29,6 +29,10 @@ inline std::size_t characterLength(std::string_view text, std::size_t pos) {
 }
 
 inline std::size_t characterCount(std::string_view text) {
+  // Nearly every text written is ASCII: a character a byte.
+  bool ascii = true;
+  for (const char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return text.size();
   std::size_t count = 0;
   for (std::size_t pos = 0; pos < text.size(); pos += characterLength(text, pos)) ++count;
   return count;

@@ -97,9 +97,13 @@ struct OpenFiles {
   TextOutputFile file1;  // single output files
   TextOutputFile file3;  // the report of the current run and result files
   TextOutputFile file4;  // the bootstrap samples record
+  // The bytes of the data file that last passed the data file checks, from
+  // Open to the Basic Run: the same bytes need not be checked twice.
+  InputFileText checkedDataFile;
 
   void closeAll() {
     file2.close();
+    checkedDataFile.close();
     file1.close();
     file3.close();
     file4.close();

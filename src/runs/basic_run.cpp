@@ -85,6 +85,7 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
     holdDataFile(state);
     runSteps(basicRunOrder(), state, platform);
     state.files.file2.close();
+    state.files.checkedDataFile.close();
     KeepBasicRunResults(state);
     if (lifeTableReady) lifeTableReady();
     runSteps(basicRunClosingWrites(), state, platform);

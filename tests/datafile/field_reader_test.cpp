@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <random>
 #include <vector>
 
 namespace vorelan {
@@ -85,6 +89,27 @@ TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
       {"-", std::nullopt}, {"1 2", std::nullopt}, {"nan", std::nullopt}, {"1e999", std::nullopt}};
   for (const auto& c : cases) {
     EXPECT_EQ(parseNumber(c.text), c.value) << "text \"" << c.text << "\"";
+  }
+}
+
+// Numbers of up to 17 digits with and without a point, read as strtod reads
+// them: correctly rounded to the nearest double, sign and zero included.
+TEST(ParseNumber, ReadsEveryDecimalAsTheNearestDouble) {
+  std::mt19937_64 rng(11);
+  std::uniform_int_distribution<int> length(1, 17);
+  std::uniform_int_distribution<int> digit(0, 9);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = i % 2 == 0 ? "" : "-";
+    const int digits = length(rng);
+    const int point = std::uniform_int_distribution<int>(0, digits)(rng);
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && i % 3 != 0) text += '.';
+      text += static_cast<char>('0' + digit(rng));
+    }
+    const double want = std::strtod(text.c_str(), nullptr);
+    const auto got = parseNumber(text);
+    ASSERT_TRUE(got.has_value()) << text;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(*got), std::bit_cast<std::uint64_t>(want)) << text;
   }
 }
 
