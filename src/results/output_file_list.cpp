@@ -35,6 +35,7 @@ constexpr ListedFile BootstrapFiles[] = {
     {"The bootstrap values of C0, one a line:", "_4_Bootstrap_C0_in column.txt"},
     {"The bootstrap values of C0, five a line:", "_4_Bootstrap_C0-in Row.txt"},
     {"The frequency table of the bootstrap values of C0:", "_9_Bootstrap-Co frequency.txt"},
+    {"The normal density curve of C0 from the bootstrap:", "_22_Bootstrap-C0-Normal density.txt"},
     {"The bootstrap values of the finite predation rate:", "_4_Bootstrap_Omega_in column.txt"},
     {"The bootstrap values of the stable predation rate:", "_4_Bootstrap_Psi_in column.txt"},
     {"The bootstrap values of Qp:", "_4_Bootstrap_Qp_in column.txt"},
@@ -61,6 +62,12 @@ bool fileExists(const std::string& name) {
 
 OutputFileList doneformFiles(const AnalysisState& state) {
   OutputFileList list{state.report.ReportFileName, {}};
+  // After a resampling run the report box names that run's report; the
+  // Basic Run's report, with the life table itself, is still there to read.
+  const std::string& basicReport = state.basicRun.ReportFileName;
+  if (state.basicRun.kept && basicReport != list.reportFileName && fileExists(basicReport)) {
+    list.files.push_back({"The report of the Basic Run:", basicReport});
+  }
   for (std::span<const ListedFile> family : filesOfFinishedRuns(state)) {
     for (const ListedFile& file : family) {
       std::string name = state.report.BaseFileName + file.suffix;

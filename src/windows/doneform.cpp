@@ -1,7 +1,15 @@
 #include "windows/doneform.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "results/output_file_list.h"
@@ -9,11 +17,23 @@
 namespace vorelan {
 namespace {
 
+constexpr int ShortestBox = 420;
+
+// A box wide enough for its whole name: a path cut at the box's edge hides
+// the part that tells the files apart.
+void fitToName(QLineEdit* box) {
+  QStyleOptionFrame frame;
+  frame.initFrom(box);
+  const int textWidth = box->fontMetrics().horizontalAdvance(box->text()) + 2 * box->fontMetrics().averageCharWidth();
+  const QSize needed = box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(textWidth, 0), box);
+  box->setMinimumWidth(std::max(ShortestBox, needed.width()));
+  box->setCursorPosition(0);
+}
+
 QLineEdit* fileNameBox(QWidget* parent, const std::string& name) {
   auto* box = new QLineEdit(QString::fromStdString(name), parent);
   box->setReadOnly(true);
-  box->setMinimumWidth(420);
-  box->setCursorPosition(0);
+  fitToName(box);
   return box;
 }
 
@@ -40,24 +60,37 @@ void doneform::buildControls() {
   Command2 = new QPushButton("Print page", this);
   Command1 = new QPushButton("OK", this);
 
-  auto* listBox = new QWidget(this);
+  // The names and the list scroll when the longest path is wider than the
+  // window can be.
+  auto* page = new QWidget;
+  auto* listBox = new QWidget(page);
   list_ = new QGridLayout(listBox);
   list_->setContentsMargins(0, 0, 0, 0);
-  list_->setColumnStretch(1, 1);
+  list_->setColumnStretch(0, 1);
+  scroll_ = new QScrollArea(this);
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidget(page);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(Command3);
   buttons->addStretch(1);
   buttons->addWidget(Command2);
   buttons->addWidget(Command1);
+  auto* names = new QVBoxLayout(page);
+  names->setContentsMargins(0, 0, 0, 0);
+  Label2->setParent(page);
+  Text1[0]->setParent(page);
+  Label1[1]->setParent(page);
+  names->addWidget(Label2);
+  names->addWidget(Text1[0]);
+  names->addSpacing(12);
+  names->addWidget(Label1[1]);
+  names->addWidget(listBox);
+  names->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label3);
-  layout->addWidget(Label2);
-  layout->addWidget(Text1[0]);
-  layout->addSpacing(12);
-  layout->addWidget(Label1[1]);
-  layout->addWidget(listBox);
-  layout->addStretch(1);
+  layout->addWidget(scroll_, 1);
   layout->addLayout(buttons);
 
   onClick(Command1, this, &doneform::Command1_Click);
@@ -76,17 +109,31 @@ void doneform::Form_Load() {
   Command2->setEnabled(true);
   const OutputFileList files = doneformFiles(state_);
   Text1[0]->setText(QString::fromStdString(files.reportFileName));
-  Text1[0]->setCursorPosition(0);
+  fitToName(Text1[0]);
   clearList();
   QWidget* listBox = list_->parentWidget();
   int row = 0;
   for (const OutputFileEntry& file : files.files) {
     Label1.push_back(selectableLabel(listBox, QString::fromStdString(file.caption)));
     Text1.push_back(fileNameBox(listBox, file.fileName));
-    list_->addWidget(Label1.back(), row, 0);
-    list_->addWidget(Text1.back(), row, 1);
-    ++row;
+    // Each caption over its box, so that the name has the window's width.
+    list_->addWidget(Label1.back(), row++, 0);
+    list_->addWidget(Text1.back(), row++, 0);
   }
+  growToShowNames();
+}
+
+// Opens large enough for every name where the screen allows it.
+void doneform::growToShowNames() {
+  const QSize page = scroll_->widget()->sizeHint();
+  const QMargins margins = layout()->contentsMargins();
+  const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
+  const QSize wanted(page.width() + margins.left() + margins.right() + scrollBar,
+                     sizeHint().height() - scroll_->sizeHint().height() + page.height() + scrollBar);
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QSize available = screen ? screen->availableGeometry().size() : wanted;
+  resize(std::clamp(wanted.width(), width(), std::max(width(), available.width())),
+         std::clamp(wanted.height(), height(), std::max(height(), available.height())));
 }
 
 // "OK": back to the main window.

@@ -9,6 +9,7 @@
 #include "windows/result_window.h"
 
 class QGridLayout;
+class QScrollArea;
 
 namespace vorelan {
 
@@ -31,11 +32,13 @@ class doneform : public ResultWindow {
   void buildControls();
   void Form_Load() override;
   void clearList();
+  void growToShowNames();
   void Command1_Click();
   void Command2_Click();
   void Command3_Click();
 
   QGridLayout* list_;
+  QScrollArea* scroll_;
   std::function<void(QWidget&)> openPrintingHelp_;
 };
 

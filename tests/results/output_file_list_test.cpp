@@ -72,6 +72,28 @@ TEST(OutputFileList, ResamplingFilesOnceTheirRunHasFinished) {
                                                   f.name("_9_Bootstrap-Co frequency.txt")}));
 }
 
+// The report box names the last run's report; the Basic Run's report, kept
+// when that run ended, heads the list once a resampling run has replaced it.
+TEST(OutputFileList, TheBasicReportStaysListedAfterAResamplingRun) {
+  Folder f;
+  f.state.basicRun.kept = true;
+  f.state.basicRun.ReportFileName = f.name("_0_Basic_Output.txt");
+  for (const char* suffix : {"_0_Basic_Output.txt", "_0_Bootstrap_Output.txt", "_9_Bootstrap-Co frequency.txt",
+                             "_22_Bootstrap-C0-Normal density.txt", "_0_Bootstrap_samples.txt"}) {
+    f.write(suffix);
+  }
+  EXPECT_TRUE(f.listed().empty());  // the Basic Run's report is in the report box
+
+  f.state.run.ResamplingDone = "yes";
+  f.state.run.ResampleMethod = "b";
+  f.state.report.ReportFileName = f.name("_0_Bootstrap_Output.txt");
+  const OutputFileList list = doneformFiles(f.state);
+  EXPECT_EQ(list.reportFileName, f.name("_0_Bootstrap_Output.txt"));
+  EXPECT_EQ(f.listed(), (std::vector<std::string>{f.name("_0_Basic_Output.txt"), f.name("_9_Bootstrap-Co frequency.txt"),
+                                                  f.name("_22_Bootstrap-C0-Normal density.txt")}));
+  EXPECT_EQ(list.files.front().caption, "The report of the Basic Run:");
+}
+
 TEST(OutputFileList, BeforeAnyRunNothingIsListed) {
   Folder f;
   f.state.run.BasicRunDone.clear();

@@ -177,8 +177,27 @@ class ResultWindowsTest : public QObject {
     s.finishJackknife();
     s.open(window);
     QCOMPARE(window.Text1[0]->text(), QString::fromStdString(s.base() + "_0_Jackknife_Output.txt"));
-    QCOMPARE(window.Text1.size(), std::size_t(7));
-    QCOMPARE(window.Text1[6]->text(), QString::fromStdString(s.base() + "_5_Pseudo_Consumption_Rate_For_t-test.txt"));
+    // The Basic Run's report now heads the list, before the figure data files.
+    QCOMPARE(window.Text1.size(), std::size_t(8));
+    QCOMPARE(window.Text1[1]->text(), QString::fromStdString(s.base() + "_0_Basic_Output.txt"));
+    QCOMPARE(window.Text1[7]->text(), QString::fromStdString(s.base() + "_5_Pseudo_Consumption_Rate_For_t-test.txt"));
+  }
+
+  // Every name is shown whole, however deep the folder: the boxes are as
+  // wide as their names and the list scrolls when the screen is narrower.
+  void outputFilesShowLongNamesWhole() {
+    Session s;
+    s.state.report.ReportFileName =
+        s.base() + std::string(160, 'x') + "/a folder with a long name/cohort_0_Basic_Output.txt";
+    doneform window(s.switcher, s.state, s.platform, nullptr, nullptr);
+    s.open(window);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.Text1.size() > 1);
+    for (const QLineEdit* box : window.Text1) {
+      const int textWidth = box->fontMetrics().horizontalAdvance(box->text());
+      QVERIFY2(box->width() > textWidth, qPrintable(box->text()));
+      QCOMPARE(box->cursorPosition(), 0);
+    }
   }
 
   // After a later run the tables still show the Basic Run, though the
