@@ -1,7 +1,11 @@
 #include "windows/ResultFm.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "results/result_tables.h"
 
@@ -42,6 +46,18 @@ void ResultFm::Form_Load() {
     SSTab1->addTab(MSFlexGrid1[k], QString::fromStdString(tabs[k].caption));
   }
   SSTab1->setCurrentIndex(ResultFmOpeningTab);
+  widenToShowAllTabs();
+}
+
+// The window opens on the last tab; were the bar scrolled, the first tabs
+// would be out of sight and a user might not know the matrices are there.
+void ResultFm::widenToShowAllTabs() {
+  const QMargins margins = layout()->contentsMargins();
+  const int frame = 2 * SSTab1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, SSTab1);
+  const int wanted = SSTab1->tabBar()->sizeHint().width() + margins.left() + margins.right() + frame;
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const int available = screen ? screen->availableGeometry().width() : wanted;
+  if (width() < wanted) resize(std::min(wanted, std::max(width(), available)), height());
 }
 
 // "Back to the mainform".

@@ -22,6 +22,7 @@ class ResultFm : public ResultWindow {
  private:
   void buildControls();
   void Form_Load() override;
+  void widenToShowAllTabs();
   void Command1_Click();
 };
 
