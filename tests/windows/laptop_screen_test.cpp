@@ -7,34 +7,16 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "runs/basic_run.h"
-#include "runs/open_data_file.h"
-#include "support/fixture_path.h"
-#include "support/scripted_platform.h"
-#include "support/temp_dir.h"
+#include "basic_run_session.h"
 #include "windows/ResultFm.h"
 #include "windows/doneform.h"
 
 namespace vorelan {
 namespace {
 
-struct Session {
-  testing::TempDir dir;
-  AnalysisState state;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  QWidget mainWindow;
-  WindowSwitcher switcher{mainWindow};
-
-  Session() {
-    script.inputAnswers = {"1"};
-    script.chosenFiles = {dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")))};
-    OpenDataFile(state, platform);
-    BasicRun(state, platform);
-    mainWindow.show();
-  }
+struct Session : testing::BasicRunSession {
   void open(QWidget& window) {
-    switcher.open(mainWindow, window, SwitchOrder::HideThenShow);
+    BasicRunSession::open(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
   }
 };

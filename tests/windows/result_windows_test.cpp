@@ -7,11 +7,7 @@
 #include <filesystem>
 
 #include "results/result_tables.h"
-#include "runs/basic_run.h"
-#include "runs/open_data_file.h"
-#include "support/fixture_path.h"
-#include "support/scripted_platform.h"
-#include "support/temp_dir.h"
+#include "basic_run_session.h"
 #include "windows/JackBootform.h"
 #include "windows/ResultFm.h"
 #include "windows/doneform.h"
@@ -29,27 +25,8 @@ PrinterSource pdfFile(const std::string& path) {
   };
 }
 
-// A Basic Run of the three-individual example: a male, a female and an
-// unsexed individual that dies as a pupa; stages Egg, Larva, Pupa, adult.
-struct Session {
-  testing::TempDir dir;
-  AnalysisState state;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  QWidget mainWindow;
-  WindowSwitcher switcher{mainWindow};
+struct Session : testing::BasicRunSession {
   std::string pdf = (dir.path() / "page.pdf").string();
-
-  Session() {
-    const std::string data =
-        dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
-    script.inputAnswers = {"1"};
-    script.chosenFiles = {data};
-    OpenDataFile(state, platform);
-    BasicRun(state, platform);
-    mainWindow.show();
-  }
-  std::string base() const { return state.report.BaseFileName; }
 
   // What a finished jackknife leaves: the last pass in the shared matrices
   // and statistics, its report, its files and its results.
@@ -66,8 +43,6 @@ struct Session {
     state.run.ResampleMethod = "j";
     state.run.ResamplingDone = "yes";
   }
-  // Shows a window as the main window's buttons do.
-  void open(QWidget& window) { switcher.open(mainWindow, window, SwitchOrder::HideThenShow); }
 };
 
 bool isNonEmptyPdf(const std::string& path) {
