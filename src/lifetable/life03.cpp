@@ -30,15 +30,14 @@ void walkEveryIndividual(const CohortView& cohort, int maxAge, AgeStageMatrices&
 }  // namespace
 
 void clearAgeStageMatrices(AgeStageMatrices& mx, int maxAge, int numStages) {
-  for (int x = 0; x <= maxAge; ++x) {
-    for (int j = 1; j <= numStages + 1; ++j) {
-      mx.Gxj(x, j) = 0;
-      mx.Dxj(x, j) = 0;
-      mx.Nxj(x, j) = 0;
-      mx.Sxj(x, j) = 0;
-      mx.Cxj(x, j) = 0;
-    }
-  }
+  if (maxAge < 0) return;
+  const auto lastAge = static_cast<std::size_t>(maxAge);
+  const auto lastColumn = static_cast<std::size_t>(numStages) + 1;
+  mx.Gxj.fill(0, lastAge, 1, lastColumn, 0);
+  mx.Dxj.fill(0, lastAge, 1, lastColumn, 0);
+  mx.Nxj.fill(0, lastAge, 1, lastColumn, 0);
+  mx.Sxj.fill(0, lastAge, 1, lastColumn, 0);
+  mx.Cxj.fill(0, lastAge, 1, lastColumn, 0);
 }
 
 void consumptionRates(AgeStageMatrices& mx, const Array2<double>& txj, int maxAge, int numStages) {

@@ -2,6 +2,7 @@
 // Bounds-checked arrays of the analysis state. Each is sized to the data
 // actually read; an index outside its size is a programming fault and throws
 // std::out_of_range rather than touching memory that is not there.
+#include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -58,6 +59,16 @@ class Array2 {
     data_.assign(rows * cols, T{});
   }
   void clear() { data_.assign(data_.size(), T{}); }
+  // Sets rows firstRow..lastRow, columns firstCol..lastCol to `value`: the
+  // corners are checked once, not every element.
+  void fill(std::size_t firstRow, std::size_t lastRow, std::size_t firstCol, std::size_t lastCol, T value) {
+    if (firstRow > lastRow || firstCol > lastCol) return;
+    checked(lastRow, lastCol);
+    for (std::size_t r = firstRow; r <= lastRow; ++r) {
+      const auto row = data_.begin() + static_cast<std::ptrdiff_t>(r * cols_);
+      std::fill(row + static_cast<std::ptrdiff_t>(firstCol), row + static_cast<std::ptrdiff_t>(lastCol) + 1, value);
+    }
+  }
 
  private:
   std::size_t checked(std::size_t r, std::size_t c) const {

@@ -40,10 +40,9 @@ struct Accumulator {
     if (n == 0) {
       min = v;
       max = v;
-    } else if (v > max) {
-      max = v;
-    } else if (v < min) {
-      min = v;
+    } else {
+      min = v < min ? v : min;
+      max = v > max ? v : max;
     }
     ++n;
     sum += v;

@@ -39,6 +39,27 @@ void takeScientific(const char* begin, const char* end, DecimalForm& form) {
   while (form.length > 1 && form.digits[static_cast<std::size_t>(form.length - 1)] == '0') --form.length;
 }
 
+// A value of at most 4 decimals and 15 digits, as counts, data and rounded
+// table values are: m / 10^k giving the value back proves that the decimal
+// m·10^-k is nearer to it than to any other double, so, being of at most 15
+// digits, it is the value's 15-digit rounding (see decimalFormOf).
+bool takeFewDecimals(double magnitude, DecimalForm& form) {
+  static constexpr std::array<double, 5> Scales{1, 10, 100, 1000, 10000};
+  for (std::size_t k = 0; k < Scales.size(); ++k) {
+    const double m = magnitude * Scales[k];
+    if (!(m < 1e15)) return false;
+    if (m != std::floor(m) || m / Scales[k] != magnitude) continue;
+    const char* end = std::to_chars(form.digits.data(), form.digits.data() + form.digits.size(),
+                                    static_cast<std::uint64_t>(m))
+                          .ptr;
+    form.length = static_cast<int>(end - form.digits.data());
+    form.exponent = form.length - 1 - static_cast<int>(k);
+    while (form.length > 1 && form.digits[static_cast<std::size_t>(form.length - 1)] == '0') --form.length;
+    return true;
+  }
+  return false;
+}
+
 DecimalForm decimalFormOf(double value) {
   // Rounded correctly to 15 significant digits, as "%.14e" would, without the
   // cost of printf (result files hold millions of numbers). The shortest
@@ -51,6 +72,7 @@ DecimalForm decimalFormOf(double value) {
   const double magnitude = std::fabs(value);
   DecimalForm form;
   form.negative = value < 0;
+  if (takeFewDecimals(magnitude, form)) return form;
   const char* end = std::to_chars(begin, begin + buffer.size(), magnitude, std::chars_format::scientific).ptr;
   takeScientific(begin, end, form);
   if (form.length > SignificantDigits) {
