@@ -20,6 +20,7 @@ class TextOutputFile {
     close();
     path_ = path;
     failed_ = false;
+    scanned_ = 0;
     lineLength_ = 0;
     stream_.open(path, std::ios::binary | std::ios::trunc);
     failed_ = !stream_.is_open();
@@ -30,7 +31,19 @@ class TextOutputFile {
   bool failed() const { return failed_; }
   // Characters (not bytes: names may hold letters outside ASCII) written
   // since the last line end; the print columns of the report count from it.
-  std::size_t lineLength() const { return lineLength_; }
+  // Counted only when asked (for tabs), not on every small write, and only
+  // over what was written since the last time asked: report lines are long.
+  std::size_t lineLength() const {
+    const std::string_view unseen = std::string_view(pending_).substr(scanned_);
+    const std::size_t lastBreak = unseen.rfind('\n');
+    if (lastBreak == std::string_view::npos) {
+      lineLength_ += characterCount(unseen);
+    } else {
+      lineLength_ = characterCount(unseen.substr(lastBreak + 1));
+    }
+    scanned_ = pending_.size();
+    return lineLength_;
+  }
 
   // Writes text as it stands (line ends included by the caller).
   void write(std::string_view text) {
@@ -38,10 +51,6 @@ class TextOutputFile {
     // Gathered in large pieces: result files are written a number at a time.
     pending_.append(text);
     if (pending_.size() >= PendingLimit) writePending();
-    const std::size_t lastBreak = text.rfind('\n');
-    const std::size_t start = lastBreak == std::string::npos ? 0 : lastBreak + 1;
-    if (lastBreak != std::string::npos) lineLength_ = 0;
-    lineLength_ += characterCount(std::string_view(text).substr(start));
   }
   // Closes the file; false when any write or the final flush failed.
   bool close() {
@@ -60,16 +69,20 @@ class TextOutputFile {
   static constexpr std::size_t PendingLimit = 1 << 16;
 
   void writePending() {
+    lineLength();
     stream_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
     if (!stream_) failed_ = true;
     pending_.clear();
+    scanned_ = 0;
   }
 
   std::ofstream stream_;
   std::string pending_;
   std::string path_;
   bool failed_ = false;
-  std::size_t lineLength_ = 0;
+  // lineLength_ counts the current line up to byte scanned_ of pending_.
+  mutable std::size_t scanned_ = 0;
+  mutable std::size_t lineLength_ = 0;
 };
 
 // The data file held open for reading while a run goes: its bytes are read
