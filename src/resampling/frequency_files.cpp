@@ -47,7 +47,9 @@ void WriteJackknifeFrequency(AnalysisState& state, Platform& platform) {
   }
   writeFrequencyFile(state, platform, JackknifeFrequencySuffix, [&](TextOutputFile& out) {
     writeCohortLines(out, state.header);
-    writeRecord(out, {"Total individual =" + writeNumberText(state.header.NumIndividuals)});
+    // The cohort's N, one pseudo-value each: the working count is one less
+    // once the last pass has left its individual out.
+    writeRecord(out, {"Total individual =" + writeNumberText(state.header.NumIndividualsInFile)});
     writeRecord(out, {"Net predation rate (Co)"});
     writeRecord(out, {"Max of pseudo-Co =", classes.Max, ".  Min of pseudo-Co =", classes.Min});
     writeRecord(out, {"Sum of frequency of Co =", frequencySum(classes)});

@@ -42,14 +42,15 @@ TEST_F(FrequencyFiles, JackknifeFileOfTwentyOneEvenlySpreadPseudoValues) {
   std::vector<double> pseudo;
   for (int k = 1; k <= 21; ++k) pseudo.push_back(10.0 * k);
   classifyC0(state.jackknife.JackClasses, pseudo, C0ClassRule::Jackknife);
-  state.header.NumIndividuals = 20;  // the working count after the last pass
+  state.header.NumIndividualsInFile = 21;
+  state.header.NumIndividuals = 20;  // the working count after the last pass, not the cohort's
   WriteJackknifeFrequency(state, platform);
 
   std::vector<std::string> expected = {
       "\"Project: Mites\"",
       "\"User: Observer\"",
       "\"Date: 2015-06-01\"",
-      "\"Total individual =20\"",
+      "\"Total individual =21\"",
       "\"Net predation rate (Co)\"",
       "\"Max of pseudo-Co =\",210,\".  Min of pseudo-Co =\",10",
       "\"Sum of frequency of Co =\",21",

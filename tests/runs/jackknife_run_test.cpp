@@ -99,7 +99,7 @@ TEST(JackknifeRun, WritesTheReportTheTtestFileAndTheFrequencyFile) {
   // classes 2 and 3, 66 class 20.
   std::vector<std::string> frequency = {
       "\"Project: Test project\"", "\"User: Tester\"", "\"Date: 2026-01-01\"",
-      "\"Total individual =3\"", "\"Net predation rate (Co)\"",
+      "\"Total individual =4\"", "\"Net predation rate (Co)\"",
       "\"Max of pseudo-Co =\",66,\".  Min of pseudo-Co =\",6", "\"Sum of frequency of Co =\",4",
       "\"Class begin\",\"Class center\",\"Frequency\""};
   for (int i = 0; i <= 21; ++i) {
