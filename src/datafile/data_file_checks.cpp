@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "datafile/data_file_error.h"
 #include "datafile/raw_data_reader.h"
@@ -129,14 +130,20 @@ void CheckData2005(AnalysisState& state, Platform& platform) {
   // The check reads nothing but the bytes: those that passed already pass again.
   InputFileText& passed = state.files.checkedDataFile;
   if (passed.isOpenFor(path) && *passed.bytes() == *bytes) return;
+  state.files.forgetCheckedDataFile();
   FieldReader reader(bytes);
   DataFields fields(reader, platform);
   CohortHeader header;  // scratch: the analysis keeps its own
   readCohortHeader(fields, header);
   refuseRepeatedSexLines(header, platform);
   StrictRules rules(platform, header);
-  walkRecords(fields, header, rules);
+  auto records = std::make_shared<std::vector<IndividualRecord>>();
+  records->reserve(static_cast<std::size_t>(header.NumIndividuals));
+  for (int i = 1; i <= header.NumIndividuals; ++i) {
+    records->push_back(readIndividualRecord(fields, i, header.NumStages, rules));
+  }
   passed.open(path, std::move(bytes));
+  state.files.checkedRecords = std::move(records);
 }
 
 void CheckDatafile(AnalysisState& state, Platform& platform) {

@@ -1,7 +1,9 @@
 #include "datafile/raw_data_reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "datafile/data_file_error.h"
 #include "model/limits.h"
@@ -82,9 +84,34 @@ FieldReader openDataFile(const AnalysisState& state, Platform& platform) {
   return FieldReader(dataFileBytes(state, platform));
 }
 
+namespace {
+
+// The records the check read from these very bytes, or null: a file edited
+// since it was checked is read afresh.
+const std::vector<IndividualRecord>* recordsCheckedFrom(const AnalysisState& state, const std::string& bytes) {
+  const OpenFiles& files = state.files;
+  if (!files.checkedRecords || !files.checkedDataFile.isOpenFor(state.report.DataFileName)) return nullptr;
+  if (*files.checkedDataFile.bytes() != bytes) return nullptr;
+  return files.checkedRecords.get();
+}
+
+}  // namespace
+
 void InputData(AnalysisState& state, Platform& platform) {
-  FieldReader reader = openDataFile(state, platform);
-  InputDataA(state, reader, platform);
+  std::shared_ptr<const std::string> bytes = dataFileBytes(state, platform);
+  const auto* records = recordsCheckedFrom(state, *bytes);
+  FieldReader reader(std::move(bytes));
+  if (!records) {
+    InputDataA(state, reader, platform);
+    return;
+  }
+  // Those records passed stricter tests than the reader's own.
+  DataFields fields(reader, platform);
+  readCohortHeader(fields, state.header);
+  state.cohort.resizeFor(state.header.NumIndividuals);
+  for (int i = 1; i <= state.header.NumIndividuals; ++i) {
+    storeRecordInCohort((*records)[static_cast<std::size_t>(i - 1)], state, i);
+  }
 }
 
 void InputDataA(AnalysisState& state, FieldReader& reader, Platform& platform) {

@@ -6,8 +6,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/characters.h"
+#include "model/individual_record.h"
 
 namespace vorelan {
 
@@ -113,10 +115,17 @@ struct OpenFiles {
   // The bytes of the data file that last passed the data file checks, from
   // Open to the Basic Run: the same bytes need not be checked twice.
   InputFileText checkedDataFile;
+  // Its records as the check read them, so the reader can take them as they are.
+  std::shared_ptr<const std::vector<IndividualRecord>> checkedRecords;
+
+  void forgetCheckedDataFile() {
+    checkedDataFile.close();
+    checkedRecords.reset();
+  }
 
   void closeAll() {
     file2.close();
-    checkedDataFile.close();
+    forgetCheckedDataFile();
     file1.close();
     file3.close();
     file4.close();

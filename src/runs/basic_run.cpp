@@ -85,7 +85,7 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
     holdDataFile(state);
     runSteps(basicRunOrder(), state, platform);
     state.files.file2.close();
-    state.files.checkedDataFile.close();
+    state.files.forgetCheckedDataFile();
     KeepBasicRunResults(state);
     if (lifeTableReady) lifeTableReady();
     runSteps(basicRunClosingWrites(), state, platform);

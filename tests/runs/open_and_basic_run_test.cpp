@@ -3,6 +3,8 @@
 #include <chrono>
 #include <filesystem>
 
+#include "datafile/data_file_checks.h"
+#include "datafile/raw_data_reader.h"
 #include "runs/basic_run.h"
 #include "runs/handler_boundary.h"
 #include "runs/open_data_file.h"
@@ -191,6 +193,36 @@ TEST(BasicRun, AFileEditedAfterItWasOpenedIsCheckedAgain) {
   EXPECT_EQ(s.script.endProgramCalls, 1);
   EXPECT_EQ(s.state.header.NumIndividuals, 0);
   EXPECT_FALSE(s.state.files.file3.isOpen());
+}
+
+TEST(BasicRun, AFileEditedAfterItWasOpenedIsReadAsItNowStands) {
+  TempDir dir;
+  Session s;
+  s.openCopyOfExample(dir);
+  ASSERT_TRUE(OpenDataFile(s.state, s.platform));
+  // Still a sound file, but one daily value differs from what Open read.
+  std::string edited = testing::readFile(testing::fixturePath("three_individuals.txt"));
+  const std::string before = "1,M,2,3,6,2,-1,2,5,5,-1";
+  ASSERT_NE(edited.find(before), std::string::npos);
+  edited.replace(edited.find(before), before.size(), "1,M,2,3,6,2,-1,2,9,5,-1");
+  dir.write("cohort.txt", edited);
+
+  EXPECT_EQ(BasicRun(s.state, s.platform), BasicRunOutcome::Computed);
+  EXPECT_EQ(s.state.cohort.DailyConsumption(1, 3), 9);
+  EXPECT_EQ(s.state.cohort.DailyConsumption(1, 4), 5);
+  EXPECT_EQ(s.script.messages().size(), 0u);
+}
+
+TEST(InputData, TakesNoRecordsFromACheckOfOtherBytes) {
+  TempDir dir;
+  Session s;
+  const std::string data = s.openCopyOfExample(dir);
+  s.state.report.DataFileName = data;
+  CheckData2005(s.state, s.platform);
+  dir.write("cohort.txt", testing::cohortFile({"Egg", "Larva", "Pupa", "Adult"}, {"1,F,1,1,1,3,-1,-1,-1,5,-1"}));
+  InputData(s.state, s.platform);
+  EXPECT_EQ(s.state.header.NumIndividuals, 1);
+  EXPECT_EQ(s.state.cohort.Sex(1), "F");
 }
 
 TEST(BasicRun, TheLifeTableIsReadyBeforeTheFilesForStatisticsPackagesAreWritten) {
