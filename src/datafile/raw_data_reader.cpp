@@ -84,22 +84,11 @@ FieldReader openDataFile(const AnalysisState& state, Platform& platform) {
   return FieldReader(dataFileBytes(state, platform));
 }
 
-namespace {
-
-// The records the check read from these very bytes, or null: a file edited
-// since it was checked is read afresh.
-const std::vector<IndividualRecord>* recordsCheckedFrom(const AnalysisState& state, const std::string& bytes) {
-  const OpenFiles& files = state.files;
-  if (!files.checkedRecords || !files.checkedDataFile.isOpenFor(state.report.DataFileName)) return nullptr;
-  if (*files.checkedDataFile.bytes() != bytes) return nullptr;
-  return files.checkedRecords.get();
-}
-
-}  // namespace
-
 void InputData(AnalysisState& state, Platform& platform) {
   std::shared_ptr<const std::string> bytes = dataFileBytes(state, platform);
-  const auto* records = recordsCheckedFrom(state, *bytes);
+  // The records the check read from these very bytes, or null: a file
+  // edited since it was checked is read afresh.
+  const auto* records = state.files.checkedDataFile.recordsOf(state.report.DataFileName, bytes);
   FieldReader reader(std::move(bytes));
   if (!records) {
     InputDataA(state, reader, platform);

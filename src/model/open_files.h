@@ -107,21 +107,31 @@ class InputFileText {
   std::shared_ptr<const std::string> bytes_;
 };
 
+// The data file that last passed the data file checks, from Open to the
+// Basic Run: its bytes, so the same bytes need not be checked twice, and its
+// records as the check read them, so the reader can take them as they are.
+struct CheckedDataFile {
+  std::string path;
+  std::shared_ptr<const std::string> bytes;
+  std::shared_ptr<const std::vector<IndividualRecord>> records;
+
+  // The records, when these bytes of this file are those that passed; else null.
+  const std::vector<IndividualRecord>* recordsOf(const std::string& filePath,
+                                                 const std::shared_ptr<const std::string>& fileBytes) const {
+    if (!records || !bytes || !fileBytes || path != filePath) return nullptr;
+    if (bytes != fileBytes && *bytes != *fileBytes) return nullptr;
+    return records.get();
+  }
+};
+
 struct OpenFiles {
   InputFileText file2;   // the data file being read
   TextOutputFile file1;  // single output files
   TextOutputFile file3;  // the report of the current run and result files
   TextOutputFile file4;  // the bootstrap samples record
-  // The bytes of the data file that last passed the data file checks, from
-  // Open to the Basic Run: the same bytes need not be checked twice.
-  InputFileText checkedDataFile;
-  // Its records as the check read them, so the reader can take them as they are.
-  std::shared_ptr<const std::vector<IndividualRecord>> checkedRecords;
+  CheckedDataFile checkedDataFile;
 
-  void forgetCheckedDataFile() {
-    checkedDataFile.close();
-    checkedRecords.reset();
-  }
+  void forgetCheckedDataFile() { checkedDataFile = {}; }
 
   void closeAll() {
     file2.close();
