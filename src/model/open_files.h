@@ -2,7 +2,6 @@
 // The files the program holds open between steps, by their fixed numbers.
 // Formatting of what goes into them belongs to the report writer.
 #include <cstddef>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 
 #include "model/characters.h"
 #include "model/individual_record.h"
+#include "model/rewritten_file.h"
 
 namespace vorelan {
 
@@ -17,18 +17,18 @@ namespace vorelan {
 // tell the user instead of reporting success for a file it could not write.
 class TextOutputFile {
  public:
-  // Creates (or empties) the file. False when it cannot be created.
+  // Starts the file anew (an earlier file of the name is replaced). False
+  // when it cannot be created.
   bool open(const std::string& path) {
     close();
     path_ = path;
     failed_ = false;
     scanned_ = 0;
     lineLength_ = 0;
-    stream_.open(path, std::ios::binary | std::ios::trunc);
-    failed_ = !stream_.is_open();
+    failed_ = !file_.open(path);
     return !failed_;
   }
-  bool isOpen() const { return stream_.is_open(); }
+  bool isOpen() const { return file_.isOpen(); }
   const std::string& path() const { return path_; }
   bool failed() const { return failed_; }
   // Characters (not bytes: names may hold letters outside ASCII) written
@@ -49,21 +49,17 @@ class TextOutputFile {
 
   // Writes text as it stands (line ends included by the caller).
   void write(std::string_view text) {
-    if (!stream_.is_open()) return;
+    if (!file_.isOpen()) return;
     // Gathered in large pieces: result files are written a number at a time.
     pending_.append(text);
     if (pending_.size() >= PendingLimit) writePending();
   }
   // Closes the file; false when any write or the final flush failed.
   bool close() {
-    if (stream_.is_open()) {
+    if (file_.isOpen()) {
       writePending();
-      stream_.flush();
-      if (!stream_) failed_ = true;
-      stream_.close();
-      if (stream_.fail()) failed_ = true;
+      if (!file_.close()) failed_ = true;
     }
-    stream_.clear();
     return !failed_;
   }
 
@@ -72,13 +68,12 @@ class TextOutputFile {
 
   void writePending() {
     lineLength();
-    stream_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    if (!stream_) failed_ = true;
+    file_.write(pending_.data(), pending_.size());
     pending_.clear();
     scanned_ = 0;
   }
 
-  std::ofstream stream_;
+  RewrittenFile file_;
   std::string pending_;
   std::string path_;
   bool failed_ = false;
