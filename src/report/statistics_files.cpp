@@ -1,12 +1,14 @@
 #include "report/statistics_files.h"
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
-#include "report/single_output_file.h"
+#include "report/output_files_in_parallel.h"
 
 namespace vorelan {
 namespace {
@@ -76,20 +78,8 @@ std::string stageLabel(const AnalysisState& state, const Group& group, int j) {
   return state.header.StageName(1, j) + group.afterStageName;
 }
 
-void printProject(TextOutputFile& out, const AnalysisState& state) {
-  printTo(out).text("Project: ").text(state.header.ProjectName).endLine();
-}
-
-// Writes the file under ResultFileName, which names the file being written.
-template <class Fill>
-void writeResultFile(AnalysisState& state, Platform& platform, const std::string& suffix,
-                     Fill&& fill) {
-  state.report.ResultFileName = state.report.BaseFileName + suffix;
-  writeSingleFile(state.files.file1, state.report.ResultFileName, platform,
-                  [&](TextOutputFile& out) {
-                    printProject(out, state);
-                    fill(out);
-                  });
+void printProject(TextOutputFile& out, const std::string& projectName) {
+  printTo(out).text("Project: ").text(projectName).endLine();
 }
 
 // The two layouts of a file: two columns (individual, value) under a head
@@ -106,16 +96,23 @@ struct Listed {
   double value;
 };
 
+// What one file holds: everything it needs is copied in, so that the files
+// can be filled side by side while the state is left alone.
+struct ListFile {
+  std::string heading;
+  std::optional<std::string> stageLabel;  // two columns only
+  std::vector<Listed> listed;
+};
+
 // The head, the stage label (two columns only) and the listed values.
-void writeList(TextOutputFile& out, const ListLayout& layout, const std::string& heading,
-               const std::string* stageLabel, const std::vector<Listed>& listed) {
+void writeList(TextOutputFile& out, const ListLayout& layout, const ListFile& file) {
   if (layout.twoColumns) {
-    writeRecord(out, {"Ind. no.", heading});
-    if (stageLabel != nullptr) writeRecord(out, {*stageLabel});
+    writeRecord(out, {"Ind. no.", file.heading});
+    if (file.stageLabel) writeRecord(out, {*file.stageLabel});
   } else {
-    writeRecord(out, {heading});
+    writeRecord(out, {file.heading});
   }
-  for (const Listed& item : listed) {
+  for (const Listed& item : file.listed) {
     if (layout.twoColumns) {
       writeRecord(out, {item.individual, item.value});
     } else {
@@ -125,37 +122,60 @@ void writeList(TextOutputFile& out, const ListLayout& layout, const std::string&
   if (!layout.twoColumns) writeRecord(out, {-1});
 }
 
+// The files of one procedure, written at once: each begins with the project
+// line. The name of the file being written (ResultFileName) then holds the
+// last file's, as if they had been written one after another.
+class ListFiles {
+ public:
+  ListFiles(const AnalysisState& state, const ListLayout& layout) : state_(state), layout_(layout) {}
+
+  const ListLayout& layout() const { return layout_; }
+
+  void add(const std::string& suffix, ListFile file) {
+    auto shared = std::make_shared<const ListFile>(std::move(file));
+    jobs_.push_back({state_.report.BaseFileName + suffix,
+                     [project = state_.header.ProjectName, layout = layout_, shared](TextOutputFile& out) {
+                       printProject(out, project);
+                       writeList(out, layout, *shared);
+                     }});
+  }
+
+  void write(AnalysisState& state, Platform& platform) const {
+    writeOutputFiles(jobs_, platform);
+    if (!jobs_.empty()) state.report.ResultFileName = jobs_.back().path;
+  }
+
+ private:
+  const AnalysisState& state_;
+  ListLayout layout_;
+  std::vector<OutputFileJob> jobs_;
+};
+
 // Every file of each stage with consumption, for all sexes, for the
 // females, for the males; then the adult male and adult female files.
-void writeStageAndAdultFiles(AnalysisState& state, Platform& platform, const ListLayout& layout) {
+void addStageAndAdultFiles(const AnalysisState& state, ListFiles& files) {
+  const ListLayout& layout = files.layout();
   const CohortRecords& cohort = state.cohort;
-  const StageFiles files = stageFiles(state);
+  const StageFiles stages = stageFiles(state);
   for (const Group& group : StageGroups) {
-    for (int j : files.stages) {
-      std::vector<Listed> listedIndividuals;
+    for (int j : stages.stages) {
+      ListFile file{"Consumption rate", std::nullopt, {}};
       for (int i = 1; i <= individuals(state); ++i) {
-        if (listed(state, group, i, j))
-          listedIndividuals.push_back({i, cohort.StageConsumption(i, j)});
+        if (listed(state, group, i, j)) file.listed.push_back({i, cohort.StageConsumption(i, j)});
       }
-      const std::string label = stageLabel(state, group, j);
-      writeResultFile(
-          state, platform,
-          "_W_" + files.part.at(j) + group.inFileName + "_consumption" + layout.nameEnd + ".txt",
-          [&](TextOutputFile& out) {
-            writeList(out, layout, "Consumption rate", &label, listedIndividuals);
-          });
+      if (layout.twoColumns) file.stageLabel = stageLabel(state, group, j);
+      files.add("_W_" + stages.part.at(j) + group.inFileName + "_consumption" + layout.nameEnd + ".txt",
+                std::move(file));
     }
   }
   const int m = adultStage(state);
   const auto adultFile = [&](const char* sex, const std::string& name, const char* heading) {
     if (!someOfSexConsumedAsAdult(state, sex)) return;
-    std::vector<Listed> listedIndividuals;
+    ListFile file{heading, std::nullopt, {}};
     for (int i = 1; i <= individuals(state); ++i) {
-      if (cohort.Sex(i) == sex) listedIndividuals.push_back({i, cohort.StageConsumption(i, m)});
+      if (cohort.Sex(i) == sex) file.listed.push_back({i, cohort.StageConsumption(i, m)});
     }
-    writeResultFile(state, platform, name + layout.nameEnd + ".txt", [&](TextOutputFile& out) {
-      writeList(out, layout, heading, nullptr, listedIndividuals);
-    });
+    files.add(name + layout.nameEnd + ".txt", std::move(file));
   };
   adultFile("M", "_W_Male adult consumption", "Male adult consumption rate");
   adultFile("F", "_W_Female adult consumption", "Female adult consumption rate");
@@ -164,18 +184,20 @@ void writeStageAndAdultFiles(AnalysisState& state, Platform& platform, const Lis
 }  // namespace
 
 void WriteStageConsumptionRawDataInColumnForStatistics(AnalysisState& state, Platform& platform) {
-  writeStageAndAdultFiles(state, platform, TwoColumns);
+  ListFiles files(state, TwoColumns);
+  addStageAndAdultFiles(state, files);
+  files.write(state, platform);
 }
 
 void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& platform) {
-  std::vector<Listed> everyIndividual;
+  ListFiles files(state, OneColumn);
+  ListFile lifelong{"Lifelong consumption rate", std::nullopt, {}};
   for (int i = 1; i <= individuals(state); ++i) {
-    everyIndividual.push_back({i, state.longevity.TotalConsumption(i)});
+    lifelong.listed.push_back({i, state.longevity.TotalConsumption(i)});
   }
-  writeResultFile(state, platform, "_Lifelong consumption_All sexes.txt", [&](TextOutputFile& out) {
-    writeList(out, OneColumn, "Lifelong consumption rate", nullptr, everyIndividual);
-  });
-  writeStageAndAdultFiles(state, platform, OneColumn);
+  files.add("_Lifelong consumption_All sexes.txt", std::move(lifelong));
+  addStageAndAdultFiles(state, files);
+  files.write(state, platform);
 }
 
 }  // namespace vorelan
