@@ -9,6 +9,7 @@
 #include "runs/open_data_file.h"
 #include "lifetable/life01.h"
 #include "lifetable/life03.h"
+#include "report/life12.h"
 #include "support/life_table_run.h"
 #include "support/cohort_generator.h"
 #include "support/scripted_platform.h"
@@ -93,6 +94,50 @@ void OpenAndBasicRunIntoEmptyFolder(benchmark::State& bench) {
   }
 }
 BENCHMARK(OpenAndBasicRunIntoEmptyFolder)->Unit(benchmark::kMillisecond);
+
+// The Basic Run's report tables alone, printed from a computed cohort at the
+// limits into a temporary report file: the cost of forming and writing cells.
+class ComputedCohortReport {
+ public:
+  ComputedCohortReport() : platform_(script_.platform()) {
+    testing::cohortAtTheLimits().loadInto(state_, platform_);
+    testing::runLifeTableSteps(state_, script_);
+  }
+  AnalysisState& state() { return state_; }
+  Platform& platform() { return platform_; }
+  void openReport() { state_.files.file3.open((folder_.path() / "report.txt").string()); }
+  void closeReport(benchmark::State& bench) {
+    if (!state_.files.file3.close()) bench.SkipWithError("the report was not written");
+  }
+
+ private:
+  testing::TempDir folder_;
+  testing::ScriptedPlatform script_;
+  Platform platform_;
+  AnalysisState state_;
+};
+
+void ReportTables(benchmark::State& bench) {
+  ComputedCohortReport report;
+  for (auto _ : bench) {
+    report.openReport();
+    for (const NamedStep& step : basicRunOrder())
+      if (step.role == StepRole::Prints) step.run(report.state(), report.platform());
+    report.closeReport(bench);
+  }
+}
+BENCHMARK(ReportTables)->Unit(benchmark::kMillisecond);
+
+// The largest table: the daily consumption of every individual at every age.
+void ReportTableLife12(benchmark::State& bench) {
+  ComputedCohortReport report;
+  for (auto _ : bench) {
+    report.openReport();
+    life12(report.state(), report.platform());
+    report.closeReport(bench);
+  }
+}
+BENCHMARK(ReportTableLife12)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorelan

@@ -25,10 +25,11 @@ class TextOutputFile {
     failed_ = false;
     scanned_ = 0;
     lineLength_ = 0;
-    failed_ = !file_.open(path);
+    open_ = file_.open(path);
+    failed_ = !open_;
     return !failed_;
   }
-  bool isOpen() const { return file_.isOpen(); }
+  bool isOpen() const { return open_; }
   const std::string& path() const { return path_; }
   bool failed() const { return failed_; }
   // Characters (not bytes: names may hold letters outside ASCII) written
@@ -36,6 +37,54 @@ class TextOutputFile {
   // Counted only when asked (for tabs), not on every small write, and only
   // over what was written since the last time asked: report lines are long.
   std::size_t lineLength() const {
+    if (scanned_ == pending_.size()) return lineLength_;
+    return scanLineLength();
+  }
+
+  // Writes text as it stands (line ends included by the caller).
+  void write(std::string_view text) {
+    if (!open_) return;
+    // Gathered in large pieces: result files are written a number at a time.
+    pending_.append(text);
+    flushWhenFull();
+  }
+  // Writes text the writer formed itself, ASCII without a line end (number
+  // text, blanks): its characters are its bytes, so the line is counted on
+  // without reading it again. Tables hold hundreds of thousands of cells.
+  void writeAscii(std::string_view text) {
+    if (!open_) return;
+    countAscii(text.size());
+    pending_.append(text);
+    flushWhenFull();
+  }
+  void writeBlanks(std::size_t count) {
+    if (!open_) return;
+    countAscii(count);
+    pending_.append(count, ' ');
+    flushWhenFull();
+  }
+  // Ends the line (carriage return and line feed): the next one starts at 0.
+  void writeLineEnd() {
+    if (!open_) return;
+    pending_.append("\r\n");
+    scanned_ = pending_.size();
+    lineLength_ = 0;
+    flushWhenFull();
+  }
+  // Closes the file; false when any write or the final flush failed.
+  bool close() {
+    if (open_) {
+      open_ = false;
+      writePending();
+      if (!file_.close()) failed_ = true;
+    }
+    return !failed_;
+  }
+
+ private:
+  static constexpr std::size_t PendingLimit = 1 << 16;
+
+  std::size_t scanLineLength() const {
     const std::string_view unseen = std::string_view(pending_).substr(scanned_);
     const std::size_t lastBreak = unseen.rfind('\n');
     if (lastBreak == std::string_view::npos) {
@@ -47,24 +96,17 @@ class TextOutputFile {
     return lineLength_;
   }
 
-  // Writes text as it stands (line ends included by the caller).
-  void write(std::string_view text) {
-    if (!file_.isOpen()) return;
-    // Gathered in large pieces: result files are written a number at a time.
-    pending_.append(text);
-    if (pending_.size() >= PendingLimit) writePending();
-  }
-  // Closes the file; false when any write or the final flush failed.
-  bool close() {
-    if (file_.isOpen()) {
-      writePending();
-      if (!file_.close()) failed_ = true;
-    }
-    return !failed_;
+  // Counts ASCII about to be appended, when all before it is counted already;
+  // otherwise the next lineLength() reads it with the rest.
+  void countAscii(std::size_t characters) {
+    if (scanned_ != pending_.size()) return;
+    lineLength_ += characters;
+    scanned_ += characters;
   }
 
- private:
-  static constexpr std::size_t PendingLimit = 1 << 16;
+  void flushWhenFull() {
+    if (pending_.size() >= PendingLimit) writePending();
+  }
 
   void writePending() {
     lineLength();
@@ -74,6 +116,7 @@ class TextOutputFile {
   }
 
   RewrittenFile file_;
+  bool open_ = false;  // asked on every write, so kept apart from the file
   std::string pending_;
   std::string path_;
   bool failed_ = false;

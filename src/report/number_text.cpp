@@ -149,11 +149,33 @@ double powerOfTen(int decimals) {
 }
 
 // Nearest whole number, halfway to the even neighbour, in double precision.
+// Below 2^52 adding 2^52 leaves no bits for a fraction, so the addition itself
+// rounds, half to even as every IEEE sum does; from 2^52 up doubles are whole.
+// A negative product that rounds to zero gives +0, as floor(p) + 1 did.
 double roundWholeHalfEven(double product) {
-  double whole = std::floor(product);
-  const double fraction = product - whole;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
-  return whole;
+  constexpr double TwoPower52 = 4503599627370496.0;
+  const double magnitude = std::fabs(product);
+  if (!(magnitude < TwoPower52)) return product;
+  const double whole = (magnitude + TwoPower52) - TwoPower52;
+  if (whole == 0) return product == 0 ? product : 0.0;
+  return std::copysign(whole, product);
+}
+
+// Positional digits of scaled / 10^decimals, scaled being 1 to 10^15 - 1:
+// the whole part without a leading zero, the fraction without trailing zeros.
+void putScaledDigits(std::uint64_t scaled, int decimals, FormedText& out) {
+  std::array<char, 24> buffer;  // NOLINT: to_chars writes what is read
+  const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled).ptr;
+  const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  const auto places = static_cast<std::size_t>(decimals);
+  const std::size_t wholeLength = digits.size() > places ? digits.size() - places : 0;
+  out.put(digits.substr(0, wholeLength));
+  std::string_view fraction = digits.substr(wholeLength);
+  while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+  if (fraction.empty()) return;
+  out.put('.');
+  out.zeros(static_cast<int>(places - (digits.size() - wholeLength)));
+  out.put(fraction);
 }
 
 }  // namespace
@@ -175,6 +197,25 @@ std::string NumberText(double value) { return std::string(formNumberText(value).
 FormedText formNumberText(double value) {
   FormedText out;
   putSigned(value, out);
+  out.put(' ');
+  return out;
+}
+
+FormedText formRoundedNumberText(double value, int decimals) {
+  const double product = value * powerOfTen(decimals);
+  if (!std::isfinite(product)) return formNumberText(value);
+  const double scaled = roundWholeHalfEven(product);
+  // The rounded value lies within half a unit of its last bit of the decimal
+  // scaled / 10^decimals; of at most 15 digits, that decimal is the value's
+  // 15-digit rounding, which is what formNumberText would find again.
+  if (!(std::fabs(scaled) < 1e15)) return formNumberText(scaled / powerOfTen(decimals));
+  FormedText out;
+  if (scaled == 0) {
+    out.put(" 0 ");
+    return out;
+  }
+  out.put(scaled < 0 ? '-' : ' ');
+  putScaledDigits(static_cast<std::uint64_t>(std::fabs(scaled)), decimals, out);
   out.put(' ');
   return out;
 }

@@ -34,7 +34,7 @@ class FormedText {
 
  private:
   // The longest text: sign, 15 zeros after the point, 15 digits, a blank.
-  std::array<char, 48> text_{};
+  std::array<char, 48> text_;  // only the first length_ are written and read
   std::size_t length_ = 0;
 };
 
@@ -48,6 +48,9 @@ std::string NumberText(double value);
 // NumberText and writeNumberText, formed without a string.
 FormedText formNumberText(double value);
 FormedText formWriteNumberText(double value);
+// formNumberText(roundHalfEven(value, decimals)), formed from the digits of
+// the rounded whole number instead of searching the double's digits again.
+FormedText formRoundedNumberText(double value, int decimals);
 
 // A whole number printed as a Long in 64 bits: every digit, never the
 // exponent form: " 12345678901 ". A value beyond the 64-bit range keeps the

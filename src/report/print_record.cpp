@@ -1,6 +1,5 @@
 #include "report/print_record.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -13,9 +12,15 @@ PrintRecord& PrintRecord::text(std::string_view item) {
   return *this;
 }
 
-PrintRecord& PrintRecord::number(double item) { return text(formNumberText(item).view()); }
+PrintRecord& PrintRecord::number(double item) {
+  file_.writeAscii(formNumberText(item).view());
+  return *this;
+}
 
-PrintRecord& PrintRecord::rounded(double item, int decimals) { return number(roundHalfEven(item, decimals)); }
+PrintRecord& PrintRecord::rounded(double item, int decimals) {
+  file_.writeAscii(formRoundedNumberText(item, decimals).view());
+  return *this;
+}
 
 PrintRecord& PrintRecord::tab(int column) {
   const auto target = static_cast<std::size_t>(column < 1 ? 1 : column);
@@ -24,16 +29,10 @@ PrintRecord& PrintRecord::tab(int column) {
     endLine();
     position = 1;
   }
-  static constexpr std::string_view Blanks =
-      "                                                                ";
-  for (std::size_t left = target - position; left > 0;) {
-    const std::size_t piece = std::min(left, Blanks.size());
-    text(Blanks.substr(0, piece));
-    left -= piece;
-  }
+  file_.writeBlanks(target - position);
   return *this;
 }
 
-void PrintRecord::endLine() { file_.write("\r\n"); }
+void PrintRecord::endLine() { file_.writeLineEnd(); }
 
 }  // namespace vorelan

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "report/print_record.h"
 #include "report/write_record.h"
 #include "support/written_text.h"
@@ -68,6 +71,58 @@ TEST(PrintRecord, TabAfterALineEndStartsAtColumnOne) {
               printTo(f).tab(3).text("x").endLine();
             }),
             "abcdefghijkl\r\n  x\r\n");
+}
+
+// Numbers and blanks are counted as they are written, text items are read
+// for their characters: a tab after any mix of them finds the column.
+struct MixedLineCase {
+  const char* name;
+  std::function<void(TextOutputFile&)> write;
+  const char* result;
+};
+
+class MixedLineCases : public ::testing::TestWithParam<MixedLineCase> {};
+
+TEST_P(MixedLineCases, TabFindsTheColumnAfterNumbersTextAndLineEnds) {
+  EXPECT_EQ(writtenText(GetParam().write), GetParam().result) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, MixedLineCases,
+    ::testing::Values(
+        MixedLineCase{"letter outside ASCII, then a number",
+                      [](TextOutputFile& f) { printTo(f).text("\xC3\xA4").number(1).tab(8).text("#"); },
+                      "\xC3\xA4 1    #"},
+        MixedLineCase{"number, then a letter outside ASCII",
+                      [](TextOutputFile& f) { printTo(f).rounded(2.5, 0).text("\xC3\xA4").tab(6).text("#"); },
+                      " 2 \xC3\xA4 #"},
+        MixedLineCase{"line end inside a text item",
+                      [](TextOutputFile& f) { printTo(f).number(12345).text("x\r\nab").rounded(1, 0).tab(7).text("#"); },
+                      " 12345 x\r\nab 1  #"},
+        MixedLineCase{"line end written as text, then numbers",
+                      [](TextOutputFile& f) {
+                        printTo(f).tab(9).text("\r\n").number(7).tab(6).rounded(-0.25, 1).tab(4).text("#");
+                      },
+                      "        \r\n 7   -.2 \r\n   #"},
+        MixedLineCase{"tab to the column reached",
+                      [](TextOutputFile& f) { printTo(f).tab(3).number(5).tab(6).text("#"); },
+                      "   5 #"}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// The file is written out in pieces of many lines: the count of the line
+// being written goes on across a piece's end.
+TEST(PrintRecord, ColumnsHoldAcrossTheFilesPieces) {
+  const std::string text = writtenText([](TextOutputFile& f) {
+    for (int row = 0; row < 9000; ++row) {
+      printTo(f).tab(3).number(row).tab(12).text("\xC3\xA4").rounded(row / 8.0, 2).tab(22).text("|").endLine();
+    }
+  });
+  const auto lines = testing::crlfLinesOf(text);
+  ASSERT_EQ(lines.size(), 9000u);
+  for (std::size_t row = 0; row < lines.size(); ++row) {
+    // Every bar stands after 21 characters; the letter is two bytes.
+    ASSERT_EQ(lines[row].find('|'), 22u) << "row " << row << ": " << lines[row];
+  }
 }
 
 TEST(WriteRecord, CommaSeparatedQuotedStringsAndPlainNumbers) {
