@@ -101,6 +101,9 @@ class ComputedCohortReport {
  public:
   ComputedCohortReport() : platform_(script_.platform()) {
     testing::cohortAtTheLimits().loadInto(state_, platform_);
+    // The figure files of the print steps go beside the report, not into
+    // the folder the benchmark is started from.
+    state_.report.BaseFileName = (folder_.path() / "limits").string();
     testing::runLifeTableSteps(state_, script_);
   }
   AnalysisState& state() { return state_; }
