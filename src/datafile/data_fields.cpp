@@ -8,48 +8,48 @@
 
 namespace vorelan {
 
-Field DataFields::field(const std::string& item) {
-  auto next = reader_.next();
-  if (!next) failDataFile(platform_, "The data file ends before " + item + ".");
+std::string_view DataFields::field(const std::string& item) {
+  FieldView next;
+  if (!reader_.nextView(next)) failDataFile(platform_, "The data file ends before " + item + ".");
   // Taking the rest of the file as one text would shift every later field.
-  if (next->unterminated) {
+  if (next.unterminated) {
     failDataFile(platform_, "The data file ends inside the quoted text of " + item + ".");
   }
-  if (next->tooLong) {
+  if (next.tooLong) {
     failDataFile(platform_, "In " + item + ", a field on line " + std::to_string(reader_.lineOfLastField()) +
                                 " of the file is longer than " + std::to_string(MaxFieldBytes) +
                                 " bytes; no name or number is that long.");
   }
-  return *next;
+  return next.text;
 }
 
-std::string DataFields::text(const std::string& item) { return field(item).text; }
+std::string DataFields::text(const std::string& item) { return std::string(field(item)); }
 
 double DataFields::number(const std::string& item) {
   return number(item, std::numeric_limits<double>::infinity(), "");
 }
 
 double DataFields::number(const std::string& item, double maxSize, const std::string& limitText) {
-  const Field f = field(item);
-  const auto value = parseNumber(f.text);
-  if (!value) {
-    failDataFile(platform_, "In " + item + ", \"" + shownInMessage(f.text) + "\" is not a number.");
+  const std::string_view text = field(item);
+  double value = 0;
+  if (!parseNumber(text, value)) {
+    failDataFile(platform_, "In " + item + ", \"" + shownInMessage(text) + "\" is not a number.");
   }
-  if (std::fabs(*value) > maxSize) refuseOutOfRange(item, f.text, limitText);
-  return *value;
+  if (std::fabs(value) > maxSize) refuseOutOfRange(item, text, limitText);
+  return value;
 }
 
 long DataFields::whole(const std::string& item, long min, long max, const std::string& limitText) {
-  const Field f = field(item);
-  const auto value = parseNumber(f.text);
-  if (!value || *value != std::floor(*value)) {
-    failDataFile(platform_, "In " + item + ", \"" + shownInMessage(f.text) + "\" is not a whole number.");
+  const std::string_view text = field(item);
+  double value = 0;
+  if (!parseNumber(text, value) || value != std::floor(value)) {
+    failDataFile(platform_, "In " + item + ", \"" + shownInMessage(text) + "\" is not a whole number.");
   }
-  if (*value < min || *value > max) refuseOutOfRange(item, f.text, limitText);
-  return static_cast<long>(*value);
+  if (value < min || value > max) refuseOutOfRange(item, text, limitText);
+  return static_cast<long>(value);
 }
 
-void DataFields::refuseOutOfRange(const std::string& item, const std::string& text,
+void DataFields::refuseOutOfRange(const std::string& item, std::string_view text,
                                   const std::string& limitText) {
   failDataFile(platform_, "In " + item + ", " + shownInMessage(text) + " is out of range: " + limitText + ".");
 }

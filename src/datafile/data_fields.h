@@ -2,6 +2,7 @@
 // Typed fields of the data file. A field that is missing or cannot be read as
 // its type is refused with a message naming the item and what is wrong.
 #include <string>
+#include <string_view>
 
 #include "datafile/field_reader.h"
 #include "platform/user_interface.h"
@@ -23,8 +24,10 @@ class DataFields {
   Platform& platform() { return platform_; }
 
  private:
-  Field field(const std::string& item);
-  [[noreturn]] void refuseOutOfRange(const std::string& item, const std::string& text,
+  // The text of the next field, refused when missing, unterminated or too
+  // long: a view into the reader's bytes.
+  std::string_view field(const std::string& item);
+  [[noreturn]] void refuseOutOfRange(const std::string& item, std::string_view text,
                                      const std::string& limitText);
 
   FieldReader& reader_;

@@ -18,10 +18,10 @@ std::string recordErrorLine(long individual) {
          std::to_string(individual);
 }
 
-std::string shownInMessage(const std::string& text) {
+std::string shownInMessage(std::string_view text) {
   constexpr std::size_t longestShown = 40;
   const auto isUtf8Continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
-  std::string shown = text;
+  std::string shown(text);
   if (shown.size() > longestShown) {
     std::size_t cut = longestShown;
     while (cut > 0 && isUtf8Continuation(shown[cut])) --cut;

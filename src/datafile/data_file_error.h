@@ -2,6 +2,7 @@
 // The messages by which a fault in the data file is reported. Each ends the
 // program: the box is shown, then ProgramTermination unwinds to the handler.
 #include <string>
+#include <string_view>
 
 #include "platform/user_interface.h"
 
@@ -19,7 +20,7 @@ std::string recordErrorLine(long individual);
 
 // A text of the file as shown in a message: a long one cut short, control
 // characters shown as "?", so that a damaged file cannot fill the box with its bytes.
-std::string shownInMessage(const std::string& text);
+std::string shownInMessage(std::string_view text);
 
 // Joins a number into a message text without blanks (12, 0.5, -3); one that
 // cannot be formed shows as "-".

@@ -1,13 +1,12 @@
 #include "datafile/field_reader.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace vorelan {
 namespace {
@@ -38,10 +37,22 @@ std::optional<std::string> readFileBytes(const std::string& path) {
   if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
+  // Read straight into the text. The size on disk is only a first guess (a
+  // file may grow meanwhile, a device tells none): one byte more than it lets
+  // the first read come up short at the end, and a full buffer grows.
+  constexpr std::uintmax_t largestGuess = std::uintmax_t{1} << 26;
+  const std::uintmax_t size = std::filesystem::file_size(path, ignored);
+  std::string text(ignored ? 4096 : static_cast<std::size_t>(std::min(size, largestGuess)) + 1, '\0');
+  std::size_t used = 0;
+  for (;;) {
+    in.read(text.data() + used, static_cast<std::streamsize>(text.size() - used));
+    used += static_cast<std::size_t>(in.gcount());
+    if (used < text.size()) break;
+    text.resize(text.size() * 2);
+  }
   if (in.bad()) return std::nullopt;
-  return std::move(text).str();
+  text.resize(used);
+  return text;
 }
 
 std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
@@ -67,16 +78,22 @@ void FieldReader::skipToDelimiter() {
 }
 
 std::optional<Field> FieldReader::next() {
+  FieldView view;
+  if (!nextView(view)) return std::nullopt;
+  return Field{std::string(view.text), view.quoted, view.unterminated, view.tooLong};
+}
+
+bool FieldReader::nextView(FieldView& field) {
   // Blanks and line ends before a field (empty lines included) are skipped.
   for (;;) {
     skipBlanks();
     if (!atLineEnd()) break;
     skipLineEnd();
   }
-  if (pos_ >= content_.size()) return std::nullopt;
+  if (pos_ >= content_.size()) return false;
 
   lastFieldStart_ = pos_;
-  Field field;
+  field = FieldView{};
   std::size_t start = pos_;
   std::size_t end = pos_;
   if (content_[pos_] == '"') {
@@ -100,7 +117,7 @@ std::optional<Field> FieldReader::next() {
   } else {
     skipLineEnd();
   }
-  return field;
+  return true;
 }
 
 std::size_t FieldReader::lineOfLastField() const {
@@ -116,67 +133,90 @@ std::size_t FieldReader::lineOfLastField() const {
 
 namespace {
 
-// Digits with or without a point, no exponent, at most 15 digits, as nearly
-// every daily value is: their whole number and the power of ten of the
-// decimals are both exact doubles, so one division gives the correctly
-// rounded value, the same double as from_chars, in a fraction of its time.
-std::optional<double> shortDecimal(std::string_view body, std::size_t digits) {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A sign and digits with or without a point, no exponent, at most 15 digits,
+// as nearly every daily value is, read in one pass. Their whole number and
+// the power of ten of the decimals are both exact doubles, so one division
+// gives the correctly rounded value, the same double as from_chars, in a
+// fraction of its time. False for any other text.
+bool shortDecimal(std::string_view text, double& value) {
   static constexpr std::array<double, 16> Powers{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  if (digits > 15) return std::nullopt;
-  std::uint64_t whole = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  std::uint64_t whole = 0;  // wraps past 19 digits, but then it is not used
+  std::size_t digits = 0;
   std::size_t decimals = 0;
   bool afterPoint = false;
-  for (const char c : body) {
-    if (c == '.') {
-      afterPoint = true;
-    } else if (c >= '0' && c <= '9') {
-      whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+  for (; p != end; ++p) {
+    if (isDigit(*p)) {
+      whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+      ++digits;
       if (afterPoint) ++decimals;
+    } else if (*p == '.' && !afterPoint) {
+      afterPoint = true;
     } else {
-      return std::nullopt;  // an exponent: left to from_chars
+      return false;  // an exponent, or no number at all
     }
   }
-  return static_cast<double>(whole) / Powers[decimals];
+  if (digits == 0 || digits > 15) return false;
+  value = static_cast<double>(whole) / Powers[decimals];
+  if (negative) value = -value;
+  return true;
+}
+
+// The end of the number's grammar from `i` on: a mantissa of digits with an
+// optional point, then an optional exponent; npos when the text there is not one.
+std::size_t endOfDecimal(std::string_view text, std::size_t i) {
+  const std::size_t n = text.size();
+  std::size_t digits = 0;
+  while (i < n && isDigit(text[i])) ++i, ++digits;
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && isDigit(text[i])) ++i, ++digits;
+  }
+  if (digits == 0) return std::string_view::npos;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
+    const std::size_t expDigitsStart = j;
+    while (j < n && isDigit(text[j])) ++j;
+    if (j == expDigitsStart) return std::string_view::npos;
+    i = j;
+  }
+  return i;
 }
 
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
+  double value = 0;
+  if (!parseNumber(text, value)) return std::nullopt;
+  return value;
+}
+
+bool parseNumber(std::string_view text, double& value) {
+  if (shortDecimal(text, value)) return true;
   bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  const std::size_t mantissaStart = i;
-  std::size_t digits = 0;
-  while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
-  if (i < n && text[i] == '.') {
-    ++i;
-    while (i < n && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
-  }
-  if (digits == 0) return std::nullopt;
-  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-    std::size_t j = i + 1;
-    if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
-    const std::size_t expDigitsStart = j;
-    while (j < n && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
-    if (j == expDigitsStart) return std::nullopt;
-    i = j;
-  }
-  if (i != n) return std::nullopt;
-  if (const auto value = shortDecimal(text.substr(mantissaStart), digits)) return negative ? -*value : *value;
+  std::size_t mantissaStart = 0;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) negative = text[mantissaStart++] == '-';
+  if (endOfDecimal(text, mantissaStart) != text.size()) return false;
 
   // from_chars wants a digit before the point: ".5" is read as "0.5".
   std::string_view body = text.substr(mantissaStart);
   std::string withLeadingZero;
-  if (!body.empty() && body[0] == '.') {
+  if (body[0] == '.') {
     withLeadingZero = "0" + std::string(body);
     body = withLeadingZero;
   }
-  double value = 0;
-  const auto result = std::from_chars(body.data(), body.data() + body.size(), value);
-  if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
-  return negative ? -value : value;
+  double read = 0;
+  const auto result = std::from_chars(body.data(), body.data() + body.size(), read);
+  if (result.ec != std::errc() || !std::isfinite(read)) return false;
+  value = negative ? -read : read;
+  return true;
 }
 
 }  // namespace vorelan

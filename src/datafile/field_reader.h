@@ -24,6 +24,15 @@ struct Field {
   bool tooLong = false;
 };
 
+// A field as it stands in the reader's bytes, copied nowhere: valid while
+// the reader (or another holder of its bytes) lives.
+struct FieldView {
+  std::string_view text;  // as in Field; empty when tooLong
+  bool quoted = false;
+  bool unterminated = false;
+  bool tooLong = false;
+};
+
 class FieldReader {
  public:
   explicit FieldReader(std::string content);
@@ -35,6 +44,9 @@ class FieldReader {
   // The next field, or nothing at the end of the file. Empty lines between
   // fields are skipped; a comma followed by a line end ends the line's last field.
   std::optional<Field> next();
+  // Reads into `field` the same field as next() gives, without copying its
+  // text; false at the end of the file.
+  bool nextView(FieldView& field);
   // The line (from 1) on which the field last returned begins.
   std::size_t lineOfLastField() const;
 
@@ -56,5 +68,8 @@ std::optional<std::string> readFileBytes(const std::string& path);
 // A decimal number with optional sign, decimal point with fraction and
 // exponent, as the whole of the text. Nothing when the text is not one.
 std::optional<double> parseNumber(std::string_view text);
+// The same into `value`, false when the text is not one: the form for reading
+// many numbers, as it returns in registers.
+bool parseNumber(std::string_view text, double& value);
 
 }  // namespace vorelan

@@ -49,6 +49,11 @@ void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages
   static const std::string limitText =
       "a daily value must lie within -" + messageNumber(limits::MaxDailyValue) + " and " +
       messageNumber(limits::MaxDailyValue);
+  // Each stage takes at most d+1 values, and the durations were found to add
+  // up to a life within the limit: room for every day at once.
+  std::size_t mostDays = 0;
+  for (int j = 1; j <= numStages; ++j) mostDays += static_cast<std::size_t>(std::fabs(record.duration[j])) + 1;
+  record.days.reserve(mostDays);
   int age = 0;
   for (int j = 1; j <= numStages; ++j) {
     // Named once a stage, not for every value read.

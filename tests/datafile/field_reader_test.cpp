@@ -8,6 +8,8 @@
 #include <random>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 namespace vorelan {
 namespace {
 
@@ -92,6 +94,59 @@ TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
   }
 }
 
+// Texts at the edges of the quick path for short decimals and of the full
+// reading: each gives the double its literal gives, bit for bit (the sign of
+// zero included), or is refused.
+TEST(ParseNumber, ReadsAwkwardTextsBitForBit) {
+  const std::vector<NumberCase> cases = {
+      {"-0", -0.0},
+      {"+0", 0.0},
+      {"-0.000", -0.0},
+      {".5", 0.5},
+      {"-.5", -0.5},
+      {"+.5", 0.5},
+      {"5.", 5.0},
+      {"+5.", 5.0},
+      {"123456789012345", 123456789012345.0},
+      {"1234567890123456", 1234567890123456.0},
+      {"9007199254740993", 9007199254740992.0},
+      {"0.000000000000001", 1e-15},
+      {"0.1234567890123456", 0.1234567890123456},
+      {"99999999999999.9", 99999999999999.9},
+      {"000000000000000000001", 1.0},
+      {"1e308", 1e308},
+      {"-1.7976931348623157e308", -1.7976931348623157e308},
+      {"4.9e-324", 4.9e-324},
+      {"1E+2", 100.0},
+      {"1e309", std::nullopt},
+      {"-1e309", std::nullopt},
+      {"+", std::nullopt},
+      {".", std::nullopt},
+      {"-.", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"..5", std::nullopt},
+      {"--1", std::nullopt},
+      {"+-1", std::nullopt},
+      {"1e+", std::nullopt},
+      {"e5", std::nullopt},
+      {".e5", std::nullopt},
+      {" 1", std::nullopt},
+      {"1 ", std::nullopt},
+      {"0x10", std::nullopt},
+      {"1/2", std::nullopt},
+      {"inf", std::nullopt}};
+  for (const auto& c : cases) {
+    const auto got = parseNumber(c.text);
+    ASSERT_EQ(got.has_value(), c.value.has_value()) << "text \"" << c.text << "\"";
+    if (got) {
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*got), std::bit_cast<std::uint64_t>(*c.value))
+          << "text \"" << c.text << "\"";
+    }
+  }
+  // A text with a zero byte inside is no number, though it reads as one up to it.
+  EXPECT_FALSE(parseNumber(std::string_view("12\0", 3)));
+}
+
 // Numbers of up to 17 digits with and without a point, read as strtod reads
 // them: correctly rounded to the nearest double, sign and zero included.
 TEST(ParseNumber, ReadsEveryDecimalAsTheNearestDouble) {
@@ -111,6 +166,28 @@ TEST(ParseNumber, ReadsEveryDecimalAsTheNearestDouble) {
     ASSERT_TRUE(got.has_value()) << text;
     ASSERT_EQ(std::bit_cast<std::uint64_t>(*got), std::bit_cast<std::uint64_t>(want)) << text;
   }
+}
+
+// The reading of a whole file gives its bytes as they are, whatever its size
+// against the buffer it is read into.
+TEST(ReadFileBytes, GivesEveryByteOfTheFile) {
+  const testing::TempDir folder;
+  std::mt19937 rng(5);
+  for (const std::size_t size : {0u, 1u, 4095u, 4096u, 4097u, 300001u}) {
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(rng());
+    const auto read = readFileBytes(folder.write("f" + std::to_string(size), bytes));
+    ASSERT_TRUE(read) << size;
+    EXPECT_TRUE(*read == bytes) << size;
+  }
+  // A device tells no size: it is read to its end all the same.
+  EXPECT_EQ(readFileBytes("/dev/null"), std::optional<std::string>(""));
+}
+
+TEST(ReadFileBytes, GivesNothingForAFolderOrAMissingFile) {
+  const testing::TempDir folder;
+  EXPECT_FALSE(readFileBytes(folder.path().string()));
+  EXPECT_FALSE(readFileBytes((folder.path() / "missing.txt").string()));
 }
 
 }  // namespace
