@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +14,24 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEndChar(char c) { return c == '\n' || c == '\r'; }
+
+// Each skip returns where it ends, never beyond `end`.
+const char* skipBlanks(const char* p, const char* end) {
+  while (p != end && isBlank(*p)) ++p;
+  return p;
+}
+
+const char* skipLineEnd(const char* p, const char* end) {
+  if (p != end && *p == '\r') ++p;
+  if (p != end && *p == '\n') ++p;
+  return p;
+}
+
+// Also after a quoted text: anything up to the delimiter is not part of the field.
+const char* skipToDelimiter(const char* p, const char* end) {
+  while (p != end && *p != ',' && !isLineEndChar(*p)) ++p;
+  return p;
+}
 
 std::string_view withoutByteOrderMark(std::string_view content) {
   if (content.size() >= 3 && static_cast<unsigned char>(content[0]) == 0xEF &&
@@ -61,22 +80,6 @@ std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
   return FieldReader(std::move(*bytes));
 }
 
-bool FieldReader::atLineEnd() const { return pos_ < content_.size() && isLineEndChar(content_[pos_]); }
-
-void FieldReader::skipBlanks() {
-  while (pos_ < content_.size() && isBlank(content_[pos_])) ++pos_;
-}
-
-void FieldReader::skipLineEnd() {
-  if (pos_ < content_.size() && content_[pos_] == '\r') ++pos_;
-  if (pos_ < content_.size() && content_[pos_] == '\n') ++pos_;
-}
-
-// After a quoted text: anything up to the delimiter is not part of the field.
-void FieldReader::skipToDelimiter() {
-  while (pos_ < content_.size() && content_[pos_] != ',' && !isLineEndChar(content_[pos_])) ++pos_;
-}
-
 std::optional<Field> FieldReader::next() {
   FieldView view;
   if (!nextView(view)) return std::nullopt;
@@ -84,39 +87,42 @@ std::optional<Field> FieldReader::next() {
 }
 
 bool FieldReader::nextView(FieldView& field) {
+  // Walked with pointers held in locals, as this runs for every field of a
+  // file of a million bytes.
+  const char* const begin = content_.data();
+  const char* const end = begin + content_.size();
+  const char* p = begin + pos_;
   // Blanks and line ends before a field (empty lines included) are skipped.
   for (;;) {
-    skipBlanks();
-    if (!atLineEnd()) break;
-    skipLineEnd();
+    p = skipBlanks(p, end);
+    if (p == end || !isLineEndChar(*p)) break;
+    p = skipLineEnd(p, end);
   }
-  if (pos_ >= content_.size()) return false;
+  pos_ = static_cast<std::size_t>(p - begin);
+  if (p == end) return false;
 
   lastFieldStart_ = pos_;
   field = FieldView{};
-  std::size_t start = pos_;
-  std::size_t end = pos_;
-  if (content_[pos_] == '"') {
+  const char* start = p;
+  const char* stop = p;
+  if (*p == '"') {
     field.quoted = true;
-    const std::size_t close = content_.find('"', pos_ + 1);
-    field.unterminated = close == std::string::npos;
-    start = pos_ + 1;
-    end = field.unterminated ? content_.size() : close;
-    pos_ = field.unterminated ? content_.size() : close + 1;
-    skipToDelimiter();
+    start = p + 1;
+    const auto* close = static_cast<const char*>(std::memchr(start, '"', static_cast<std::size_t>(end - start)));
+    field.unterminated = close == nullptr;
+    stop = field.unterminated ? end : close;
+    p = skipToDelimiter(field.unterminated ? end : close + 1, end);
   } else {
-    skipToDelimiter();
-    end = pos_;
-    while (end > start && isBlank(content_[end - 1])) --end;
+    p = skipToDelimiter(p, end);
+    stop = p;
+    while (stop > start && isBlank(stop[-1])) --stop;
   }
-  field.tooLong = end - start > MaxFieldBytes;
-  if (!field.tooLong) field.text = content_.substr(start, end - start);
+  const auto length = static_cast<std::size_t>(stop - start);
+  field.tooLong = length > MaxFieldBytes;
+  if (!field.tooLong) field.text = std::string_view(start, length);
   // The delimiter belongs to the field it ends.
-  if (pos_ < content_.size() && content_[pos_] == ',') {
-    ++pos_;
-  } else {
-    skipLineEnd();
-  }
+  p = (p != end && *p == ',') ? p + 1 : skipLineEnd(p, end);
+  pos_ = static_cast<std::size_t>(p - begin);
   return true;
 }
 

@@ -51,11 +51,6 @@ class FieldReader {
   std::size_t lineOfLastField() const;
 
  private:
-  bool atLineEnd() const;
-  void skipBlanks();
-  void skipLineEnd();
-  void skipToDelimiter();
-
   std::shared_ptr<const std::string> bytes_;
   std::string_view content_;  // the bytes after a byte order mark
   std::size_t pos_ = 0;

@@ -12,6 +12,8 @@ namespace {
 // The durations, up to the first negative one or stage K.
 void readDurations(DataFields& fields, IndividualRecord& record, int numStages, RecordRules& rules) {
   const int i = record.position;
+  const std::string ofIndividual = " of " + individualItem(i);
+  std::string item;  // named anew for each stage in the same room
   double life = 0;
   for (int j = 1; j <= numStages; ++j) {
     if (record.sex == "N" && j == numStages) {
@@ -19,7 +21,7 @@ void readDurations(DataFields& fields, IndividualRecord& record, int numStages, 
       throw std::logic_error("an unsexed record reaching the adult stage must be refused");
     }
     const double d =
-        fields.number("the duration of stage " + std::to_string(j) + " of " + individualItem(i));
+        fields.number(item.assign("the duration of stage ").append(std::to_string(j)).append(ofIndividual));
     record.duration[j] = d;
     rules.durationRead(record, j);
     life += std::fabs(d);
@@ -54,11 +56,11 @@ void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages
   std::size_t mostDays = 0;
   for (int j = 1; j <= numStages; ++j) mostDays += static_cast<std::size_t>(std::fabs(record.duration[j])) + 1;
   record.days.reserve(mostDays);
+  const std::string ofIndividual = " of " + individualItem(record.position);
+  std::string item;  // named once a stage, not for every value read, in the same room
   int age = 0;
   for (int j = 1; j <= numStages; ++j) {
-    // Named once a stage, not for every value read.
-    const std::string item =
-        "the daily values of stage " + std::to_string(j) + " of " + individualItem(record.position);
+    item.assign("the daily values of stage ").append(std::to_string(j)).append(ofIndividual);
     const double duration = record.duration[j];
     const double d = std::fabs(duration);
     bool closed = false;
@@ -95,11 +97,12 @@ IndividualRecord readIndividualRecord(DataFields& fields, int position, int numS
                                       RecordRules& rules) {
   IndividualRecord record;
   record.position = position;
-  record.serialNo = fields.whole("the serial number of " + individualItem(position),
-                                 -limits::MaxSerialNumber - 1, limits::MaxSerialNumber,
-                                 "it must be a whole number up to " +
-                                     std::to_string(limits::MaxSerialNumber));
-  record.sex = fields.text("the sex of " + individualItem(position));
+  static const std::string serialLimitText =
+      "it must be a whole number up to " + std::to_string(limits::MaxSerialNumber);
+  const std::string individual = individualItem(position);
+  record.serialNo = fields.whole("the serial number of " + individual, -limits::MaxSerialNumber - 1,
+                                 limits::MaxSerialNumber, serialLimitText);
+  record.sex = fields.text("the sex of " + individual);
   rules.serialAndSex(record);
   readDurations(fields, record, numStages, rules);
   readDailyValues(fields, record, numStages, rules);
