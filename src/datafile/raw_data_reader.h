@@ -3,6 +3,7 @@
 // per individual with its sex, stage durations and daily consumption.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "datafile/data_fields.h"
 #include "datafile/field_reader.h"
@@ -58,11 +59,20 @@ void storeRecordRows(const IndividualRecord& record, int numStages, IndividualRo
   rows.sex(index) = record.sex;
   for (int j = 1; j <= numStages; ++j) rows.stageDuration(index, j) = record.duration[j];
   // The entry at the final age itself is left as it stands.
-  for (int x = 0; x < record.finalAge; ++x) rows.dailyConsumption(index, x) = 0;
-  for (const DayRead& day : record.days) {
-    rows.dailyConsumption(index, day.age) = day.value;
-    rows.stageConsumption(index, day.stage) += day.value;
-    fileDay(day, consumptionColumn(record, day.stage, numStages));
+  if (record.finalAge > 0) rows.dailyConsumption.fill(index, index, 0, record.finalAge - 1, 0.0);
+  // The days of a stage stand together: their sum is carried along and
+  // stored once, added in the same order as day by day.
+  const std::vector<DayRead>& days = record.days;
+  for (std::size_t k = 0; k < days.size();) {
+    const int stage = days[k].stage;
+    const int column = consumptionColumn(record, stage, numStages);
+    double sum = rows.stageConsumption(index, stage);
+    for (; k < days.size() && days[k].stage == stage; ++k) {
+      rows.dailyConsumption(index, days[k].age) = days[k].value;
+      sum += days[k].value;
+      fileDay(days[k], column);
+    }
+    rows.stageConsumption(index, stage) = sum;
   }
   rows.dailyConsumption(index, record.finalAge + 1) = -1;
 }
