@@ -18,23 +18,43 @@
 
 namespace vorelan {
 
+// Puts text one character after another from where the caller says: into a
+// buffer of its own, or straight into a file's pending text.
+class TextCursor {
+ public:
+  explicit TextCursor(char* at) : at_(at) {}
+  void put(char c) { *at_++ = c; }
+  void put(std::string_view part) { at_ = std::copy(part.begin(), part.end(), at_); }
+  void zeros(int count) {
+    for (int i = 0; i < count; ++i) put('0');
+  }
+  char* end() const { return at_; }
+  void moveTo(char* end) { at_ = end; }
+
+ private:
+  char* at_;
+};
+
+// The longest number text, with room to spare: sign, 15 zeros after the
+// point, 15 digits, a blank.
+inline constexpr std::size_t MaxNumberTextLength = 48;
+
 // A number text formed in a buffer of its own, so that a writer puts it
 // into its file without building a string (result files hold millions).
 class FormedText {
  public:
-  void put(char c) { text_[length_++] = c; }
-  void put(std::string_view part) {
-    std::copy(part.begin(), part.end(), text_.begin() + static_cast<std::ptrdiff_t>(length_));
-    length_ += part.size();
-  }
-  void zeros(int count) {
-    for (int i = 0; i < count; ++i) put('0');
+  template <class Put>
+  static FormedText of(Put&& put) {
+    FormedText text;
+    TextCursor out(text.text_.data());
+    put(out);
+    text.length_ = static_cast<std::size_t>(out.end() - text.text_.data());
+    return text;
   }
   std::string_view view() const { return {text_.data(), length_}; }
 
  private:
-  // The longest text: sign, 15 zeros after the point, 15 digits, a blank.
-  std::array<char, 48> text_;  // only the first length_ are written and read
+  std::array<char, MaxNumberTextLength> text_;  // only the first length_ are written and read
   std::size_t length_ = 0;
 };
 
@@ -51,6 +71,11 @@ FormedText formWriteNumberText(double value);
 // formNumberText(roundHalfEven(value, decimals)), formed from the digits of
 // the rounded whole number instead of searching the double's digits again.
 FormedText formRoundedNumberText(double value, int decimals);
+
+// The same texts put from `at` (room for MaxNumberTextLength characters), for
+// a writer that forms them in its file's buffer; each returns their end.
+char* putNumberText(double value, char* at);
+char* putRoundedNumberText(double value, int decimals, char* at);
 
 // A whole number printed as a Long in 64 bits: every digit, never the
 // exponent form: " 12345678901 ". A value beyond the 64-bit range keeps the

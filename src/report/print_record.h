@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/open_files.h"
+#include "report/number_text.h"
 
 namespace vorelan {
 
@@ -18,17 +19,38 @@ class PrintRecord {
  public:
   explicit PrintRecord(TextOutputFile& file) : file_(file) {}
 
+  // Defined here, to be inlined: a table writes them for each of its cells.
+
   // A string item: its characters as they stand.
-  PrintRecord& text(std::string_view item);
+  PrintRecord& text(std::string_view item) {
+    file_.write(item);
+    return *this;
+  }
   // A number item in NumberText form: sign position, digits, trailing blank.
-  PrintRecord& number(double item);
+  PrintRecord& number(double item) {
+    file_.writeFormedAscii(MaxNumberTextLength, [item](char* at) { return putNumberText(item, at); });
+    return *this;
+  }
   // A number item rounded half to even to `decimals` first.
-  PrintRecord& rounded(double item, int decimals);
+  PrintRecord& rounded(double item, int decimals) {
+    file_.writeFormedAscii(MaxNumberTextLength,
+                           [item, decimals](char* at) { return putRoundedNumberText(item, decimals, at); });
+    return *this;
+  }
   // Tab(column): blanks up to the column (counted from 1). When the line is
   // already past it, the line is ended first and the new line padded.
-  PrintRecord& tab(int column);
+  PrintRecord& tab(int column) {
+    const auto target = static_cast<std::size_t>(column < 1 ? 1 : column);
+    std::size_t position = file_.lineLength() + 1;
+    if (position > target) {
+      endLine();
+      position = 1;
+    }
+    file_.writeBlanks(target - position);
+    return *this;
+  }
   // Ends the line (carriage return and line feed).
-  void endLine();
+  void endLine() { file_.writeLineEnd(); }
 
  private:
   TextOutputFile& file_;
