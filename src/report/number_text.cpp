@@ -28,14 +28,15 @@ struct DecimalForm {
 
 // Scientific text of to_chars, d[.ddd]e±XX, into the digits and the exponent.
 void takeScientific(const char* begin, const char* end, DecimalForm& form) {
-  const char* const e = std::find(begin, end, 'e');
   form.length = 0;
-  for (const char* c = begin; c != e; ++c) {
+  const char* c = begin;
+  for (; *c != 'e'; ++c) {
     if (*c != '.') form.digits[static_cast<std::size_t>(form.length++)] = *c;
   }
-  const char* exponent = e + 1;
-  if (*exponent == '+') ++exponent;
-  std::from_chars(exponent, end, form.exponent);
+  const bool negativeExponent = *++c == '-';
+  int exponent = 0;
+  for (++c; c != end; ++c) exponent = exponent * 10 + (*c - '0');
+  form.exponent = negativeExponent ? -exponent : exponent;
   while (form.length > 1 && form.digits[static_cast<std::size_t>(form.length - 1)] == '0') --form.length;
 }
 
@@ -229,8 +230,14 @@ FormedText formRoundedNumberText(double value, int decimals) {
       [=](TextCursor& out) { out.moveTo(putRoundedNumberText(value, decimals, out.end())); });
 }
 
+char* putWriteNumberText(double value, char* at) {
+  TextCursor out(at);
+  putDigits(value, true, out);
+  return out.end();
+}
+
 FormedText formWriteNumberText(double value) {
-  return FormedText::of([value](TextCursor& out) { putDigits(value, true, out); });
+  return FormedText::of([value](TextCursor& out) { out.moveTo(putWriteNumberText(value, out.end())); });
 }
 
 std::string wholeNumberText(double wholeValue) {

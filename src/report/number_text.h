@@ -76,6 +76,7 @@ FormedText formRoundedNumberText(double value, int decimals);
 // a writer that forms them in its file's buffer; each returns their end.
 char* putNumberText(double value, char* at);
 char* putRoundedNumberText(double value, int decimals, char* at);
+char* putWriteNumberText(double value, char* at);
 
 // A whole number printed as a Long in 64 bits: every digit, never the
 // exponent form: " 12345678901 ". A value beyond the 64-bit range keeps the

@@ -17,7 +17,7 @@ std::string WriteItem::text() const {
 
 void WriteItem::writeTo(TextOutputFile& file) const {
   if (const auto* number = std::get_if<double>(&value_)) {
-    file.write(formWriteNumberText(*number).view());
+    file.writeFormedAscii(MaxNumberTextLength, [number](char* at) { return putWriteNumberText(*number, at); });
   } else {
     file.write(text());
   }
@@ -30,7 +30,7 @@ void writeRecord(TextOutputFile& file, std::initializer_list<WriteItem> items) {
     first = false;
     item.writeTo(file);
   }
-  file.write("\r\n");
+  file.writeLineEnd();
 }
 
 }  // namespace vorelan
