@@ -10,17 +10,20 @@ namespace vorelan {
 
 std::string_view DataFields::field(const std::string& item) {
   FieldView next;
-  if (!reader_.nextView(next)) failDataFile(platform_, "The data file ends before " + item + ".");
+  const bool read = reader_.nextView(next);
+  if (!read || next.unterminated || next.tooLong) refuseField(item, read, next);
+  return next.text;
+}
+
+void DataFields::refuseField(const std::string& item, bool read, const FieldView& field) {
+  if (!read) failDataFile(platform_, "The data file ends before " + item + ".");
   // Taking the rest of the file as one text would shift every later field.
-  if (next.unterminated) {
+  if (field.unterminated) {
     failDataFile(platform_, "The data file ends inside the quoted text of " + item + ".");
   }
-  if (next.tooLong) {
-    failDataFile(platform_, "In " + item + ", a field on line " + std::to_string(reader_.lineOfLastField()) +
-                                " of the file is longer than " + std::to_string(MaxFieldBytes) +
-                                " bytes; no name or number is that long.");
-  }
-  return next.text;
+  failDataFile(platform_, "In " + item + ", a field on line " + std::to_string(reader_.lineOfLastField()) +
+                              " of the file is longer than " + std::to_string(MaxFieldBytes) +
+                              " bytes; no name or number is that long.");
 }
 
 std::string DataFields::text(const std::string& item) { return std::string(field(item)); }

@@ -27,6 +27,8 @@ class DataFields {
   // The text of the next field, refused when missing, unterminated or too
   // long: a view into the reader's bytes.
   std::string_view field(const std::string& item);
+  // The refusal of a field that is missing (not `read`), unterminated or too long.
+  [[noreturn]] void refuseField(const std::string& item, bool read, const FieldView& field);
   [[noreturn]] void refuseOutOfRange(const std::string& item, std::string_view text,
                                      const std::string& limitText);
 

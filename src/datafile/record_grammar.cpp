@@ -35,12 +35,14 @@ void readDurations(DataFields& fields, IndividualRecord& record, int numStages, 
 }
 
 // Moves the running age on by one time unit, refusing a life beyond the limit.
+[[noreturn]] void refuseLifeBeyondLimit(DataFields& fields, int individual, int stage) {
+  failDataFile(fields.platform(), "The daily values of stage " + std::to_string(stage) + " of " +
+                                      individualItem(individual) + " run beyond " +
+                                      std::to_string(limits::MaxLifeTimeUnits) + " time units.");
+}
+
 void advanceAge(DataFields& fields, int individual, int stage, int& age) {
-  if (age >= limits::MaxLifeTimeUnits) {
-    failDataFile(fields.platform(), "The daily values of stage " + std::to_string(stage) + " of " +
-                                        individualItem(individual) + " run beyond " +
-                                        std::to_string(limits::MaxLifeTimeUnits) + " time units.");
-  }
+  if (age >= limits::MaxLifeTimeUnits) refuseLifeBeyondLimit(fields, individual, stage);
   ++age;
 }
 
@@ -86,8 +88,6 @@ void readDailyValues(DataFields& fields, IndividualRecord& record, int numStages
 }
 
 }  // namespace
-
-bool ValueRead::isLastAllowed() const { return ordinal > std::fabs(duration); }
 
 bool isSexLetter(const std::string& letter) { return letter == "F" || letter == "M" || letter == "N"; }
 

@@ -6,6 +6,7 @@
 // d+1 values. What is read is returned as a record; where it is stored is the
 // caller's business, and what is refused is decided by the caller's rules.
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ struct ValueRead {
 
   bool inDeathStage() const { return duration < 0; }
   // The (d+1)-th value of the stage: the last the stage may take.
-  bool isLastAllowed() const;
+  bool isLastAllowed() const { return ordinal > std::fabs(duration); }
 };
 
 // The tests applied while a record is read. A test that fails shows its
