@@ -95,7 +95,8 @@ class TextOutputFile {
     if (pending_.size() < used_ + length) grow(length);
     return pending_.data() + used_;
   }
-  void grow(std::size_t length) {
+  // Rare (a few times a file): kept out of line, so that room() is inlined.
+  [[gnu::noinline, gnu::cold]] void grow(std::size_t length) {
     pending_.resize(std::max({used_ + length, 2 * pending_.size(), std::size_t{256}}));
   }
 

@@ -166,11 +166,7 @@ double roundWholeHalfEven(double product) {
 // the whole part without a leading zero, the fraction without trailing zeros.
 void putScaledDigits(std::uint64_t scaled, int decimals, TextCursor& out) {
   std::array<char, 24> buffer;  // NOLINT: to_chars writes what is read
-  char* const begin = buffer.data();
-  // Table values mostly fit 32 bits, whose digits come cheaper.
-  const char* end = scaled <= UINT32_MAX
-                        ? std::to_chars(begin, begin + buffer.size(), static_cast<std::uint32_t>(scaled)).ptr
-                        : std::to_chars(begin, begin + buffer.size(), scaled).ptr;
+  const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled).ptr;
   const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
   const auto places = static_cast<std::size_t>(decimals);
   const std::size_t wholeLength = digits.size() > places ? digits.size() - places : 0;
@@ -181,6 +177,38 @@ void putScaledDigits(std::uint64_t scaled, int decimals, TextCursor& out) {
   out.put('.');
   out.zeros(static_cast<int>(places - (digits.size() - wholeLength)));
   out.put(fraction);
+}
+
+// The same for the few decimals of the tables and a value within 32 bits,
+// with the divisions by a constant the compiler turns into multiplications.
+template <std::uint32_t Decimals>
+void putFewScaledDigits(std::uint32_t scaled, TextCursor& out) {
+  std::uint32_t scale = 1;
+  for (std::uint32_t k = 0; k < Decimals; ++k) scale *= 10;
+  char* at = out.end();
+  if (const std::uint32_t whole = scaled / scale; whole != 0) at = std::to_chars(at, at + 10, whole).ptr;
+  if (std::uint32_t fraction = scaled % scale; fraction != 0) {
+    *at++ = '.';
+    for (std::uint32_t k = Decimals; k-- > 0; fraction /= 10) at[k] = static_cast<char>('0' + fraction % 10);
+    at += Decimals;
+    while (at[-1] == '0') --at;
+  }
+  out.moveTo(at);
+}
+
+void putScaled(std::uint64_t scaled, int decimals, TextCursor& out) {
+  if (scaled <= UINT32_MAX) {
+    const auto few = static_cast<std::uint32_t>(scaled);
+    switch (decimals) {
+      case 0: return putFewScaledDigits<0>(few, out);
+      case 1: return putFewScaledDigits<1>(few, out);
+      case 2: return putFewScaledDigits<2>(few, out);
+      case 3: return putFewScaledDigits<3>(few, out);
+      case 4: return putFewScaledDigits<4>(few, out);
+      default: break;
+    }
+  }
+  putScaledDigits(scaled, decimals, out);
 }
 
 }  // namespace
@@ -216,7 +244,7 @@ char* putRoundedNumberText(double value, int decimals, char* at) {
     return out.end();
   }
   out.put(scaled < 0 ? '-' : ' ');
-  putScaledDigits(static_cast<std::uint64_t>(std::fabs(scaled)), decimals, out);
+  putScaled(static_cast<std::uint64_t>(std::fabs(scaled)), decimals, out);
   out.put(' ');
   return out.end();
 }

@@ -61,6 +61,9 @@ const double AwkwardValues[] = {
     // Around the end of the positional range and of the whole doubles.
     1e15, -1e15, 999999999999999.5, 1e13 - 0.005, 1e13 + 0.005, 9999999999999.995, 1e-15,
     -1e-15, TwoPower52 - 0.5, TwoPower52 + 1, -TwoPower52 - 2, 9007199254740993.0, 1e17,
+    // Around the largest scaled value of 32 bits, 4294967295, at 0 to 4 decimals.
+    4294967295.0, 4294967295.5, 4294967296.0, 429496729.55, 42949672.95, 42949672.96, 4294967.295,
+    4294967.2955, 429496.7295, 429496.72955, 42949.67296, -42949672.95,
     // Huge values, whose product overflows, and values that are no number.
     1e300, -1e300, 1.7976931348623157e308, Inf, -Inf, NaN};
 
