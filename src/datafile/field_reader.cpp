@@ -1,6 +1,5 @@
 #include "datafile/field_reader.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace vorelan {
 namespace {
