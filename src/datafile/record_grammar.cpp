@@ -34,13 +34,13 @@ void readDurations(DataFields& fields, IndividualRecord& record, int numStages, 
   }
 }
 
-// Moves the running age on by one time unit, refusing a life beyond the limit.
 [[noreturn]] void refuseLifeBeyondLimit(DataFields& fields, int individual, int stage) {
   failDataFile(fields.platform(), "The daily values of stage " + std::to_string(stage) + " of " +
                                       individualItem(individual) + " run beyond " +
                                       std::to_string(limits::MaxLifeTimeUnits) + " time units.");
 }
 
+// Moves the running age on by one time unit, refusing a life beyond the limit.
 void advanceAge(DataFields& fields, int individual, int stage, int& age) {
   if (age >= limits::MaxLifeTimeUnits) refuseLifeBeyondLimit(fields, individual, stage);
   ++age;

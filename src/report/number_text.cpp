@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace vorelan {
 namespace {
@@ -211,17 +212,25 @@ void putScaled(std::uint64_t scaled, int decimals, TextCursor& out) {
   putScaledDigits(scaled, decimals, out);
 }
 
+// The text `put` forms, as a string: for the few numbers of titles and messages.
+template <class Put>
+std::string textOf(Put&& put) {
+  return std::string(FormedText::of(std::forward<Put>(put)).view());
+}
+
 }  // namespace
 
 std::string numberDigits(double value) {
-  return std::string(FormedText::of([value](TextCursor& out) { putDigits(value, false, out); }).view());
+  return textOf([value](TextCursor& out) { putDigits(value, false, out); });
 }
 
 std::string signedText(double value) {
-  return std::string(FormedText::of([value](TextCursor& out) { putSigned(value, out); }).view());
+  return textOf([value](TextCursor& out) { putSigned(value, out); });
 }
 
-std::string NumberText(double value) { return std::string(formNumberText(value).view()); }
+std::string NumberText(double value) {
+  return textOf([value](TextCursor& out) { out.moveTo(putNumberText(value, out.end())); });
+}
 
 char* putNumberText(double value, char* at) {
   TextCursor out(at);
@@ -249,10 +258,6 @@ char* putRoundedNumberText(double value, int decimals, char* at) {
   return out.end();
 }
 
-FormedText formNumberText(double value) {
-  return FormedText::of([value](TextCursor& out) { out.moveTo(putNumberText(value, out.end())); });
-}
-
 FormedText formRoundedNumberText(double value, int decimals) {
   return FormedText::of(
       [=](TextCursor& out) { out.moveTo(putRoundedNumberText(value, decimals, out.end())); });
@@ -264,10 +269,6 @@ char* putWriteNumberText(double value, char* at) {
   return out.end();
 }
 
-FormedText formWriteNumberText(double value) {
-  return FormedText::of([value](TextCursor& out) { out.moveTo(putWriteNumberText(value, out.end())); });
-}
-
 std::string wholeNumberText(double wholeValue) {
   constexpr double Beyond64Bits = 9223372036854775808.0;  // 2^63
   if (!(std::fabs(wholeValue) < Beyond64Bits)) return NumberText(wholeValue);
@@ -275,7 +276,9 @@ std::string wholeNumberText(double wholeValue) {
   return (whole < 0 ? "" : " ") + std::to_string(whole) + " ";
 }
 
-std::string writeNumberText(double value) { return std::string(formWriteNumberText(value).view()); }
+std::string writeNumberText(double value) {
+  return textOf([value](TextCursor& out) { putDigits(value, true, out); });
+}
 
 double roundHalfEven(double value, int decimals) {
   const double scale = powerOfTen(decimals);

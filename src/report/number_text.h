@@ -39,8 +39,8 @@ class TextCursor {
 // point, 15 digits, a blank.
 inline constexpr std::size_t MaxNumberTextLength = 48;
 
-// A number text formed in a buffer of its own, so that a writer puts it
-// into its file without building a string (result files hold millions).
+// A number text formed in a buffer of its own, where no file's buffer takes
+// it (writers form their numbers straight into the file: see put* below).
 class FormedText {
  public:
   template <class Put>
@@ -65,11 +65,8 @@ std::string numberDigits(double value);
 // sign), the digits and one trailing blank: " .25 ", " 3 ", "-1.5 ".
 std::string NumberText(double value);
 
-// NumberText and writeNumberText, formed without a string.
-FormedText formNumberText(double value);
-FormedText formWriteNumberText(double value);
-// formNumberText(roundHalfEven(value, decimals)), formed from the digits of
-// the rounded whole number instead of searching the double's digits again.
+// NumberText(roundHalfEven(value, decimals)), formed from the digits of the
+// rounded whole number instead of searching the double's digits again.
 FormedText formRoundedNumberText(double value, int decimals);
 
 // The same texts put from `at` (room for MaxNumberTextLength characters), for
