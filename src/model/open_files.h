@@ -1,10 +1,8 @@
 #pragma once
 // The files the program holds open between steps, by their fixed numbers.
 // Formatting of what goes into them belongs to the report writer.
-#include <cstddef>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/individual_record.h"
