@@ -47,21 +47,36 @@ struct CheckedDataFile {
   }
 };
 
+// An output file that could not be written, and why (an error number).
+struct UnwrittenFile {
+  std::string path;
+  int error = 0;
+};
+
 struct OpenFiles {
   InputFileText file2;   // the data file being read
   TextOutputFile file1;  // single output files
   TextOutputFile file3;  // the report of the current run and result files
   TextOutputFile file4;  // the bootstrap samples record
   CheckedDataFile checkedDataFile;
+  // The files of the current run or step that could not be written, told to
+  // the user once, at its end.
+  std::vector<UnwrittenFile> unwritten;
+  // Set by tests only: makes the writes of every output file fail as a
+  // full or broken disk would.
+  WriteFault writeFault;
 
   void forgetCheckedDataFile() { checkedDataFile = {}; }
 
+  // Ends every file. An output file still open here was never finished
+  // (the program ends before its run did): the earlier file of its name is
+  // kept as it was.
   void closeAll() {
     file2.close();
     forgetCheckedDataFile();
-    file1.close();
-    file3.close();
-    file4.close();
+    file1.discard();
+    file3.discard();
+    file4.discard();
   }
 };
 

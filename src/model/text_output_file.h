@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/characters.h"
-#include "model/rewritten_file.h"
+#include "model/replaced_file.h"
 
 namespace vorelan {
 
@@ -15,14 +15,15 @@ namespace vorelan {
 // reporting success for a file it could not write.
 class TextOutputFile {
  public:
-  // Starts the file anew (an earlier file of the name is replaced). False
-  // when it cannot be created.
-  bool open(const std::string& path) {
-    close();
+  // Starts the file anew; an earlier file of the name is replaced only when
+  // this one is closed whole. False when it cannot be begun.
+  bool open(const std::string& path, const WriteFault* fault = nullptr) {
+    discard();
     path_ = path;
+    used_ = 0;
     scanned_ = 0;
     lineLength_ = 0;
-    open_ = file_.open(path);
+    open_ = file_.open(path, fault);
     failed_ = !open_;
     return !failed_;
   }
@@ -74,15 +75,27 @@ class TextOutputFile {
     scanned_ = used_;
     lineLength_ = 0;
   }
-  // Closes the file; false when any write or the final flush failed.
+  // Closes the file and puts it in the place of the earlier one; false, with
+  // the earlier file kept, when any write, the final flush or the
+  // replacement failed.
   bool close() {
     if (open_) {
       open_ = false;
       writePending();
-      if (!file_.close()) failed_ = true;
+      if (!file_.commit()) failed_ = true;
     }
     return !failed_;
   }
+  // Gives the file up unfinished: an earlier file of the name stays as it was.
+  void discard() {
+    if (!open_) return;
+    open_ = false;
+    used_ = 0;
+    file_.discard();
+  }
+  // Why it failed, as an error number (0: it has not failed, or the cause is
+  // not known).
+  int error() const { return file_.error(); }
 
  private:
   // Gathered in large pieces: result files are written a number at a time.
@@ -137,7 +150,7 @@ class TextOutputFile {
     scanned_ = 0;
   }
 
-  RewrittenFile file_;
+  ReplacedFile file_;
   bool open_ = false;  // asked on every write, so kept apart from the file
   std::string pending_;  // its first used_ bytes are waiting to be written
   std::size_t used_ = 0;

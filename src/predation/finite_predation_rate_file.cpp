@@ -110,9 +110,9 @@ void fillFinitePredationRateFile(TextOutputFile& out, const AnalysisState& state
 
 }  // namespace
 
-bool WriteFinitePredationRateFile(AnalysisState& state, Platform& platform) {
+bool WriteFinitePredationRateFile(AnalysisState& state, Platform& /*platform*/) {
   state.report.OutputFileName = state.report.BaseFileName + FinitePredationRateSuffix;
-  return writeSingleFile(state.files.file1, state.report.OutputFileName, platform,
+  return writeSingleFile(state.files.file1, state.report.OutputFileName, state.files,
                          [&state](TextOutputFile& out) { fillFinitePredationRateFile(out, state); });
 }
 

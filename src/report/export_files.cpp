@@ -207,9 +207,9 @@ struct Exporter {
 };
 
 template <class Fill>
-void writeExportFile(AnalysisState& state, Platform& platform, const char* suffix, Fill&& fill) {
+void writeExportFile(AnalysisState& state, const char* suffix, Fill&& fill) {
   state.report.ExportFileName = state.report.BaseFileName + suffix;
-  writeSingleFile(state.files.file1, state.report.ExportFileName, platform,
+  writeSingleFile(state.files.file1, state.report.ExportFileName, state.files,
                   [&](TextOutputFile& out) {
                     Exporter exporter{state, out};
                     fill(exporter);
@@ -218,31 +218,31 @@ void writeExportFile(AnalysisState& state, Platform& platform, const char* suffi
 
 }  // namespace
 
-void WritePredatorDataFile(AnalysisState& state, Platform& platform) {
-  writeExportFile(state, platform, PredatorFileSuffix, [](Exporter& e) {
+void WritePredatorDataFile(AnalysisState& state, Platform& /*platform*/) {
+  writeExportFile(state, PredatorFileSuffix, [](Exporter& e) {
     e.writeLifeTable(PredatorOrPrey);
     e.writeConsumptionRates();
     e.writeInitialPopulation();
   });
 }
 
-void WritePreyDataFile(AnalysisState& state, Platform& platform) {
-  writeExportFile(state, platform, PreyFileSuffix, [](Exporter& e) {
+void WritePreyDataFile(AnalysisState& state, Platform& /*platform*/) {
+  writeExportFile(state, PreyFileSuffix, [](Exporter& e) {
     e.writeLifeTable(PredatorOrPrey);
     e.writeInitialPopulation();
   });
 }
 
-void WriteDataFileForBrusko(AnalysisState& state, Platform& platform) {
-  writeExportFile(state, platform, BruskoFileSuffix, [](Exporter& e) {
+void WriteDataFileForBrusko(AnalysisState& state, Platform& /*platform*/) {
+  writeExportFile(state, BruskoFileSuffix, [](Exporter& e) {
     e.writeLifeTable(Brusko);
     e.writeInitialPopulation();
     e.writeBruskoSettings();
   });
 }
 
-void WriteDatafileForLorvimente(AnalysisState& state, Platform& platform) {
-  writeExportFile(state, platform, LorvimenteFileSuffix, [](Exporter& e) {
+void WriteDatafileForLorvimente(AnalysisState& state, Platform& /*platform*/) {
+  writeExportFile(state, LorvimenteFileSuffix, [](Exporter& e) {
     e.writeLifeTable(Lorvimente);
     e.writeInitialPopulation();
     e.writeLorvimenteMortality();

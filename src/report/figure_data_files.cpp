@@ -84,25 +84,25 @@ void life07(AnalysisState& state, Platform& platform) {
   const std::string& base = state.report.BaseFileName;
 
   state.report.OutputFileName = base + AgeSurvivalConsumptionSuffix;
-  writeSingleFile(file1, state.report.OutputFileName, platform,
+  writeSingleFile(file1, state.report.OutputFileName, state.files,
                   [&](TextOutputFile& out) { writeAgeSurvivalAndConsumption(out, state); });
 
   state.report.ExportFileName = base + AgeStageConsumptionRateSuffix;
-  writeSingleFile(file1, state.report.ExportFileName, platform,
+  writeSingleFile(file1, state.report.ExportFileName, state.files,
                   [&](TextOutputFile& out) { writeAgeStageTable(out, state, state.matrices.Cxj); });
 
-  writeSingleFile(file1, base + CxjForPredationSuffix, platform,
+  writeSingleFile(file1, base + CxjForPredationSuffix, state.files,
                   [&](TextOutputFile& out) { writeCxjForPredation(out, state); });
 
   WriteAgeTotalConsumption(state, platform);
 
-  writeSingleFile(file1, base + AgeStageTotalConsumptionSuffix, platform,
+  writeSingleFile(file1, base + AgeStageTotalConsumptionSuffix, state.files,
                   [&](TextOutputFile& out) { writeAgeStageTable(out, state, state.cohort.Txj); });
 }
 
-void WriteAgeTotalConsumption(AnalysisState& state, Platform& platform) {
+void WriteAgeTotalConsumption(AnalysisState& state, Platform& /*platform*/) {
   state.report.OutputFileName = state.report.BaseFileName + AgeTotalConsumptionSuffix;
-  writeSingleFile(state.files.file1, state.report.OutputFileName, platform,
+  writeSingleFile(state.files.file1, state.report.OutputFileName, state.files,
                   [&](TextOutputFile& out) {
                     writeTitleRecords(out, state.header);
                     for (int x = 0; x <= maxAge(state); ++x) {

@@ -1,11 +1,67 @@
 #include "report/file_failure.h"
 
-namespace vorelan {
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
 
-void reportUnwritableFile(Platform& platform, const std::string& path) {
-  platform.message.show("The file " + path +
-                            " cannot be written. Check that its folder exists, is writable and "
-                            "has free space.",
+#include "model/replaced_file.h"
+
+namespace vorelan {
+namespace {
+
+std::string folderOf(const std::string& path) {
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  return folder.empty() ? std::string(".") : folder.string();
+}
+
+std::string nameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// The line of one file: its name in the message's folder, else its whole path;
+// its own reason when it differs from the message's.
+std::string fileLine(const UnwrittenFile& file, const std::string& folder, int reasonShown) {
+  std::string line = folderOf(file.path) == folder ? nameOf(file.path) : file.path;
+  if (file.error != reasonShown) line += " (" + unwrittenReason(file.error) + ")";
+  return line;
+}
+
+}  // namespace
+
+std::string unwrittenReason(int error) {
+  const std::error_condition cause = std::generic_category().default_error_condition(error);
+  if (error == 0) return "the cause is not known";
+  if (cause == std::errc::no_space_on_device) return "the disk is full";
+  if (cause == std::errc::permission_denied || cause == std::errc::operation_not_permitted) {
+    return "there is no permission to write there";
+  }
+  if (cause == std::errc::read_only_file_system) return "the disk is read-only";
+  if (cause == std::errc::no_such_file_or_directory) return "the folder does not exist";
+  if (cause == std::errc::not_a_directory) return "a part of the folder's path is not a folder";
+  if (cause == std::errc::is_a_directory) return "a folder of that name stands in the way";
+  if (cause == std::errc::filename_too_long) return "the file name is too long";
+  if (error == NotAPlainFile) return "something other than a file stands in its place";
+  return std::generic_category().message(error);
+}
+
+std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::string& reportPath) {
+  std::stable_partition(files.begin(), files.end(),
+                        [&reportPath](const UnwrittenFile& file) { return file.path == reportPath; });
+  const std::string folder = folderOf(files.front().path);
+  const int reason = files.front().error;
+  std::string text = files.size() == 1 ? "This file could not be written" : "These files could not be written";
+  text += " in the folder " + folder + " (" + unwrittenReason(reason) + "):\n";
+  const std::size_t listed = std::min(files.size(), ListedUnwrittenFiles);
+  for (std::size_t k = 0; k < listed; ++k) text += fileLine(files[k], folder, reason) + "\n";
+  if (files.size() > listed) text += "and " + std::to_string(files.size() - listed) + " more\n";
+  text += files.size() == 1 ? "\nIf it existed before, its earlier version was kept unchanged."
+                            : "\nWhere they existed before, their earlier versions were kept unchanged.";
+  return text;
+}
+
+void tellUnwrittenFiles(AnalysisState& state, Platform& platform) {
+  std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
+  state.files.unwritten.clear();
+  if (files.empty()) return;
+  platform.message.show(unwrittenFilesMessage(std::move(files), state.report.ReportFileName),
                         OutputFileErrorTitle);
 }
 

@@ -1,13 +1,28 @@
 #pragma once
-// Telling the user that an output file could not be created or written.
+// Telling the user, once at the end of a run or step, which of its output
+// files could not be written, why, and that their earlier versions are kept.
 #include <string>
+#include <vector>
 
+#include "model/analysis_state.h"
 #include "platform/user_interface.h"
 
 namespace vorelan {
 
 inline constexpr const char* OutputFileErrorTitle = "Error in output file";
+// More names than this are counted, not listed.
+inline constexpr std::size_t ListedUnwrittenFiles = 10;
 
-void reportUnwritableFile(Platform& platform, const std::string& path);
+// Why a file could not be written, in the user's words, from its error number.
+std::string unwrittenReason(int error);
+
+// The message for these files: the folder, the reason, the names with
+// `reportPath` first (when it is among them), and that nothing earlier was lost.
+std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::string& reportPath);
+
+// Shows one message for every file noted in state.files.unwritten since the
+// last time, the current report first, and forgets them. Nothing when all
+// were written.
+void tellUnwrittenFiles(AnalysisState& state, Platform& platform);
 
 }  // namespace vorelan

@@ -1,19 +1,17 @@
 #include "report/output_file.h"
 
-#include "report/file_failure.h"
-
 namespace vorelan {
 
-bool openOutputFile(TextOutputFile& file, const std::string& path, Platform& platform) {
-  if (file.open(path)) return true;
-  reportUnwritableFile(platform, path);
+bool openOutputFile(TextOutputFile& file, const std::string& path, OpenFiles& files) {
+  if (file.open(path, &files.writeFault)) return true;
+  files.unwritten.push_back({path, file.error()});
   return false;
 }
 
-bool closeOutputFile(TextOutputFile& file, Platform& platform) {
+bool closeOutputFile(TextOutputFile& file, OpenFiles& files) {
   const bool wasOpen = file.isOpen();
   const bool written = file.close();
-  if (!written && wasOpen) reportUnwritableFile(platform, file.path());
+  if (!written && wasOpen) files.unwritten.push_back({file.path(), file.error()});
   return written;
 }
 

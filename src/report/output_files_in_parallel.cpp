@@ -6,7 +6,6 @@
 #include <mutex>
 #include <thread>
 
-#include "report/file_failure.h"
 
 namespace vorelan {
 namespace {
@@ -18,8 +17,8 @@ int threadCount(int asked, std::size_t jobs) {
 
 }  // namespace
 
-bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, Platform& platform, int threads) {
-  std::vector<char> written(jobs.size(), 0);
+bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, int threads) {
+  std::vector<int> errors(jobs.size(), 0);
   std::atomic<std::size_t> next{0};
   std::atomic<bool> failed{false};
   std::exception_ptr firstError;
@@ -28,9 +27,11 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, Platform& platform
     for (std::size_t k; !failed && (k = next++) < jobs.size();) {
       try {
         TextOutputFile out;
-        if (!out.open(jobs[k].path)) continue;
-        jobs[k].fill(out);
-        written[k] = out.close() ? 1 : 0;
+        if (out.open(jobs[k].path, &files.writeFault)) {
+          jobs[k].fill(out);
+          out.close();
+        }
+        if (out.failed()) errors[k] = out.error() != 0 ? out.error() : -1;
       } catch (...) {
         const std::lock_guard lock(errorLock);
         if (!firstError) firstError = std::current_exception();
@@ -47,8 +48,8 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, Platform& platform
 
   bool all = true;
   for (std::size_t k = 0; k < jobs.size(); ++k) {
-    if (written[k]) continue;
-    reportUnwritableFile(platform, jobs[k].path);
+    if (errors[k] == 0) continue;
+    files.unwritten.push_back({jobs[k].path, errors[k] > 0 ? errors[k] : 0});
     all = false;
   }
   return all;

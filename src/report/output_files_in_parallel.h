@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "model/open_files.h"
-#include "platform/user_interface.h"
 
 namespace vorelan {
 
@@ -19,10 +18,10 @@ struct OutputFileJob {
 };
 
 // Writes every job's file on up to `threads` threads (0: one per processor).
-// A file that cannot be created or written is named to the user afterwards,
-// from the calling thread, in the order of the list. The first exception of
-// a fill is thrown again here once every thread has ended. False when any
-// file failed.
-bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, Platform& platform, int threads = 0);
+// A file that cannot be begun or written is noted in `files.unwritten`
+// afterwards, in the order of the list, and its earlier file stays. The first
+// exception of a fill is thrown again here once every thread has ended (no
+// file of a failed fill replaces its earlier one). False when any file failed.
+bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, int threads = 0);
 
 }  // namespace vorelan

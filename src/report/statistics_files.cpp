@@ -140,8 +140,8 @@ class ListFiles {
                      }});
   }
 
-  void write(AnalysisState& state, Platform& platform) const {
-    writeOutputFiles(jobs_, platform);
+  void write(AnalysisState& state, Platform& /*platform*/) const {
+    writeOutputFiles(jobs_, state.files);
     if (!jobs_.empty()) state.report.ResultFileName = jobs_.back().path;
   }
 

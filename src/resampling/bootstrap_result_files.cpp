@@ -67,8 +67,8 @@ void addResultFile(const AnalysisState& state, ResultFileJobs& jobs, const std::
                   }});
 }
 
-void writeResultFiles(AnalysisState& state, Platform& platform, const ResultFileJobs& jobs) {
-  writeOutputFiles(jobs, platform);
+void writeResultFiles(AnalysisState& state, Platform& /*platform*/, const ResultFileJobs& jobs) {
+  writeOutputFiles(jobs, state.files);
   if (!jobs.empty()) state.report.OutputFileName = jobs.back().path;
 }
 

@@ -31,11 +31,11 @@ void writeClassRows(TextOutputFile& out, const C0FrequencyClasses& classes) {
   }
 }
 
-bool writeFrequencyFile(AnalysisState& state, Platform& platform, const char* suffix,
+bool writeFrequencyFile(AnalysisState& state, Platform& /*platform*/, const char* suffix,
                         const std::function<void(TextOutputFile&)>& fill) {
   state.report.OutFileSuffix = suffix;
   state.report.ResultFileName = state.report.BaseFileName + suffix;
-  return writeSingleFile(state.files.file1, state.report.ResultFileName, platform, fill);
+  return writeSingleFile(state.files.file1, state.report.ResultFileName, state.files, fill);
 }
 
 }  // namespace

@@ -53,10 +53,11 @@ void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
   if (sum.HasQp) writeIfFormed(state, platform, {"Qp", sum.Qp, sum.BootQpStats.SE});
   writeIfFormed(state, platform, {"Stable Predation Rate", state.predation.Psi, sum.BootPsiStats.SE});
   writeIfFormed(state, platform, {"Finite Predation Rate", state.predation.Omega, sum.BootOmegaStats.SE});
+  tellUnwrittenFiles(state, platform);
   platform.message.show("Congratulation!", "Task completed");
 }
 
-void WriteNormalDensityCurveForXstage(AnalysisState& state, Platform& platform, const DensityCurve& curve) {
+void WriteNormalDensityCurveForXstage(AnalysisState& state, Platform& /*platform*/, const DensityCurve& curve) {
   const double m = curve.DensityMean;
   const double s = curve.DensitySE;
   const double first = m - 3.5 * s;
@@ -70,7 +71,7 @@ void WriteNormalDensityCurveForXstage(AnalysisState& state, Platform& platform, 
   report.ResultFileName = report.BaseFileName + report.OutFileSuffix;
   const CohortHeader& header = state.header;
   const std::int32_t b = state.bootstrap.NumBootstrap;
-  writeSingleFile(state.files.file1, report.ResultFileName, platform, [&](TextOutputFile& out) {
+  writeSingleFile(state.files.file1, report.ResultFileName, state.files, [&](TextOutputFile& out) {
     writeRecord(out, {header.ProjectName});
     writeRecord(out, {header.ResearcherName});
     writeRecord(out, {header.ExperimentDate});

@@ -5,9 +5,9 @@
 
 namespace vorelan {
 
-void WritePseudoValueForTtest(AnalysisState& state, Platform& platform) {
+void WritePseudoValueForTtest(AnalysisState& state, Platform& /*platform*/) {
   state.report.OutputFileName = state.report.BaseFileName + PseudoValueFileSuffix;
-  writeSingleFile(state.files.file3, state.report.OutputFileName, platform, [&](TextOutputFile& out) {
+  writeSingleFile(state.files.file3, state.report.OutputFileName, state.files, [&](TextOutputFile& out) {
     writeRecord(out, {state.header.ProjectName});
     writeRecord(out, {state.header.ExperimentDate});
     writeRecord(out, {state.header.ResearcherName});

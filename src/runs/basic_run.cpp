@@ -15,6 +15,7 @@
 #include "lifetable/stage_daily_mean_consumption.h"
 #include "report/figure_data_files.h"
 #include "report/file_failure.h"
+#include "report/output_file.h"
 #include "report/life06.h"
 #include "report/life11.h"
 #include "report/life12.h"
@@ -66,10 +67,14 @@ void holdDataFile(AnalysisState& state) {
   }
 }
 
-void closeReport(AnalysisState& state, Platform& platform) {
-  TextOutputFile& report = state.files.file3;
-  const bool wasOpen = report.isOpen();
-  if (!report.close() && wasOpen) reportUnwritableFile(platform, report.path());
+// The report replaces an earlier one only when the life table was computed
+// into it.
+void closeReport(AnalysisState& state, BasicRunOutcome outcome) {
+  if (outcome == BasicRunOutcome::Computed) {
+    closeOutputFile(state.files.file3, state.files);
+  } else {
+    state.files.file3.discard();
+  }
 }
 
 }  // namespace
@@ -94,7 +99,8 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
   }
   state.run.BasicRunDone = "yes";
   state.run.DataFileAwaitingRun = false;
-  closeReport(state, platform);
+  closeReport(state, outcome);
+  tellUnwrittenFiles(state, platform);
   return outcome;
 }
 

@@ -1,6 +1,5 @@
 #include "runs/bootstrap_run.h"
 
-#include <filesystem>
 #include <optional>
 
 #include "datafile/bootstrap_reader.h"
@@ -52,17 +51,19 @@ std::optional<BootstrapChoice> askEverything(AnalysisState& state, Platform& pla
   return BootstrapChoice{std::move(samples), {}};
 }
 
-// The report (file 3) and, for new samples, the empty record of sampled
-// individuals. False when one cannot be created (the user has been told).
+// Begins the report (file 3) and, for new samples, the empty record of
+// sampled individuals (file 4); both replace their earlier files only when
+// the run has ended. False when one cannot be begun (the user has been told).
 bool createRunFiles(AnalysisState& state, Platform& platform, bool sameSamples) {
   ReportState& report = state.report;
-  if (!sameSamples &&
-      !writeSingleFile(state.files.file4, report.BaseFileName + BootstrapSamplesRecordSuffix, platform,
-                       [](TextOutputFile&) {})) {
-    return false;
-  }
   report.ReportFileName = report.BaseFileName + BootstrapReportSuffix;
-  return openOutputFile(state.files.file3, report.ReportFileName, platform);
+  const bool begun =
+      (sameSamples || openOutputFile(state.files.file4, report.BaseFileName + BootstrapSamplesRecordSuffix, state.files)) &&
+      openOutputFile(state.files.file3, report.ReportFileName, state.files);
+  if (begun) return true;
+  state.files.file4.discard();
+  tellUnwrittenFiles(state, platform);
+  return false;
 }
 
 // Qp of the whole cohort needs Ro of all individuals, which only the
@@ -111,23 +112,30 @@ WorkOutcome runReplicates(AnalysisState& state, BackgroundWork& background) {
   return background.run([&state](WorkProgress& progress) { runBootstrapReplicates(state, progress); });
 }
 
-// A run stopped half way leaves no report that could pass for a finished one.
+// A run stopped half way leaves every earlier file as it was and no report
+// that could pass for a finished one.
 void abandonRun(AnalysisState& state) {
-  state.files.file3.close();
-  std::error_code ignored;
-  std::filesystem::remove(state.report.ReportFileName, ignored);
+  state.files.file3.discard();
+  state.files.file4.discard();
   state.run.ResamplingRunning = false;
 }
 
-void writeResults(AnalysisState& state, Platform& platform) {
+// False when the report could not be written: the run's results are then
+// not written either, and it ends as a stopped run does.
+bool writeResults(AnalysisState& state, Platform& platform) {
   if (state.bootstrap.SameBootSamples == "Yes") {
     Boot01Same(state);
   } else {
     Boot01(state);
   }
-  closeOutputFile(state.files.file3, platform);
+  if (!closeOutputFile(state.files.file3, state.files)) {
+    abandonRun(state);
+    return false;
+  }
+  closeOutputFile(state.files.file4, state.files);
   WriteBootstrapResultFiles(state, platform);
   WriteBootstrapFrequency(state, platform);
+  return true;
 }
 
 }  // namespace
@@ -149,7 +157,9 @@ BootstrapOutcome cmdBootstrap_Click(AnalysisState& state, Platform& platform, Ba
     return BootstrapOutcome::Stopped;
   }
 
-  writeResults(state, platform);
+  const bool written = writeResults(state, platform);
+  tellUnwrittenFiles(state, platform);
+  if (!written) return BootstrapOutcome::Stopped;
   state.run.ResamplingRunning = false;
   state.run.ResamplingDone = "yes";
   state.bootSummary.BootEndText = "Bootstrap ended at:\n" + window.now();

@@ -34,7 +34,7 @@ struct BootstrapRunWindow {
 
 enum class BootstrapOutcome {
   NotStarted,  // a Cancel or a refusal: nothing changed
-  Stopped,     // the program is ending: no report is left behind
+  Stopped,     // stopped, or its report could not be written: every earlier file stays
   Done,
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "datafile/data_file_error.h"
+#include "report/file_failure.h"
 #include "report/number_text.h"
 #include "resampling/compare_two_bootstraps.h"
 #include "resampling/second_treatment_file.h"
@@ -55,6 +56,7 @@ bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform) {
   }
   keep(state.comparison, path, std::move(*second), *result);
   printComparison(state, platform);
+  tellUnwrittenFiles(state, platform);
   platform.message.show("The t-value = " + writeNumberText(result->CompareT), CompareTitle);
   return true;
 }

@@ -6,6 +6,7 @@
 #include "model/analysis_state.h"
 #include "platform/program_termination.h"
 #include "platform/user_interface.h"
+#include "report/file_failure.h"
 
 namespace vorelan {
 
@@ -14,6 +15,9 @@ template <class Work>
 bool runHandler(AnalysisState& state, Platform& platform, Work&& work) {
   try {
     std::forward<Work>(work)();
+    // The runs tell their unwritten files at their ends; a step that wrote
+    // files outside a run is told here, at the end of its handler.
+    tellUnwrittenFiles(state, platform);
     return true;
   } catch (const ProgramTermination&) {
     state.files.closeAll();

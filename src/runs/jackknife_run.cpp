@@ -1,6 +1,5 @@
 #include "runs/jackknife_run.h"
 
-#include <filesystem>
 #include <string>
 
 #include "predation/sasd_tables.h"
@@ -25,15 +24,14 @@ bool refuseTooFew(int n, Platform& platform) {
 
 bool openJackknifeReport(AnalysisState& state, Platform& platform) {
   state.report.ReportFileName = state.report.BaseFileName + JackknifeReportSuffix;
-  return openOutputFile(state.files.file3, state.report.ReportFileName, platform);
+  if (openOutputFile(state.files.file3, state.report.ReportFileName, state.files)) return true;
+  tellUnwrittenFiles(state, platform);
+  return false;
 }
 
-// A report begun by a run that did not end would look like a finished one.
-void abandonJackknifeReport(AnalysisState& state) {
-  state.files.file3.close();
-  std::error_code ignored;
-  std::filesystem::remove(state.report.ReportFileName, ignored);
-}
+// A report begun by a run that did not end would look like a finished one:
+// it is given up, and an earlier report stays as it was.
+void abandonJackknifeReport(AnalysisState& state) { state.files.file3.discard(); }
 
 // Marks the run as going for as long as the passes run, whatever ends them.
 struct ResamplingRunningFlag {
@@ -66,12 +64,18 @@ std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& 
   return source;
 }
 
-void endJackknife(AnalysisState& state, Platform& platform) {
+// False when the report could not be written: the run then writes nothing
+// more and ends as a stopped run does.
+bool endJackknife(AnalysisState& state, Platform& platform) {
   jack01(state, platform);
-  closeOutputFile(state.files.file3, platform);
-  WritePseudoValueForTtest(state, platform);
-  WriteJackknifeFrequency(state, platform);
-  state.run.ResamplingDone = "yes";
+  const bool reported = closeOutputFile(state.files.file3, state.files);
+  if (reported) {
+    WritePseudoValueForTtest(state, platform);
+    WriteJackknifeFrequency(state, platform);
+    state.run.ResamplingDone = "yes";
+  }
+  tellUnwrittenFiles(state, platform);
+  return reported;
 }
 
 bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background) {
@@ -87,8 +91,7 @@ bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork
     abandonJackknifeReport(state);
     return false;
   }
-  endJackknife(state, platform);
-  return true;
+  return endJackknife(state, platform);
 }
 
 }  // namespace vorelan

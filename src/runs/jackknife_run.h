@@ -30,7 +30,8 @@ std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& 
 
 // After the passes: the statistics and table of the pseudo-values, the
 // report closed, the t-test and frequency files; the resampling is done.
-void endJackknife(AnalysisState& state, Platform& platform);
+// False when its report could not be written.
+bool endJackknife(AnalysisState& state, Platform& platform);
 
 // The whole run, its passes through `background` while ResamplingRunning is
 // set. A run stopped before its end (the program is being closed) leaves

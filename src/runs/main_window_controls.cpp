@@ -31,14 +31,15 @@ MainWindowControls whileResampling(const AnalysisState& state) {
   return c;
 }
 
-// One resampling run per run of the program: afterwards only opening another
-// data file, the result windows and, after a bootstrap, the comparison of two
-// bootstrap results remain.
+// One analysis per run of the program: after its resampling run only the
+// result windows and, after a bootstrap, the comparison of two bootstrap
+// results remain. Another data file is analysed by starting the program
+// again, as the closing text says: a file opened now could only lead to a
+// Basic Run that computes nothing.
 MainWindowControls afterResampling(const AnalysisState& state) {
   MainWindowControls c = whileResampling(state);
   c.Command2 = c.Command23 = c.Command27 = c.Command28 = true;
   c.replicateProgressShown = false;
-  c.cmdOpenDataFile = true;
   c.histogramShown = true;
   c.cmdCompare2boots = state.run.ResampleMethod == "b" && !state.comparison.ComparisonDone;
   return c;
@@ -63,9 +64,6 @@ MainWindowControls mainWindowControls(const AnalysisState& state) {
   switch (mainWindowPhase(state)) {
     case MainWindowPhase::Start: break;
     case MainWindowPhase::FileOpened:
-      c = state.run.ResamplingDone == "yes" ? afterResampling(state)
-          : state.run.BasicRunDone == "yes" ? afterBasicRun()
-                                            : MainWindowControls{};
       c.cmdOpenDataFile = false;
       c.cmdBasicRun = true;
       c.cmdJackknife = false;

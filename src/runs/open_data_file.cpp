@@ -1,11 +1,13 @@
 #include "runs/open_data_file.h"
 
 #include <cctype>
+#include <filesystem>
 
 #include "datafile/data_file_checks.h"
 #include "datafile/field_reader.h"
 #include "model/characters.h"
 #include "report/file_failure.h"
+#include "report/output_file.h"
 
 namespace vorelan {
 namespace {
@@ -67,6 +69,9 @@ std::string baseFileNameOf(const std::string& dataFileName) {
 }
 
 bool OpenDataFile(AnalysisState& state, Platform& platform) {
+  // One analysis per run of the program: a data file opened after it could
+  // only lead to a Basic Run that computes nothing.
+  if (state.run.BasicRunDone == "yes") return false;
   const auto timeUnit = askTimeUnit(platform);
   if (!timeUnit) return false;
   state.run.TimeUnit = *timeUnit;
@@ -78,10 +83,12 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   state.report.BaseFileName = baseFileNameOf(path);
   state.report.ReportFileName = state.report.BaseFileName + BasicReportSuffix;
 
-  // The report of an earlier good run is only replaced once this file has passed.
   CheckData2005(state, platform);
-  if (!state.files.file3.open(state.report.ReportFileName)) {
-    reportUnwritableFile(platform, state.report.ReportFileName);
+  // What a killed run left beside the data file goes; the report is begun
+  // beside it, and replaces an earlier report only when the Basic Run ends.
+  removeLeftTemporaryFiles(std::filesystem::path(path).parent_path());
+  if (!openOutputFile(state.files.file3, state.report.ReportFileName, state.files)) {
+    tellUnwrittenFiles(state, platform);
     return false;
   }
   state.run.DataFileAwaitingRun = true;

@@ -6,6 +6,7 @@
 #include "predation/finite_predation_rate_file.h"
 #include "predation/predation_rates.h"
 #include "predation/sasd_file.h"
+#include "report/file_failure.h"
 
 namespace vorelan {
 namespace {
@@ -32,6 +33,7 @@ bool ReadDataFileForSASD2(AnalysisState& state, Platform& platform) {
   CalculatePredationRates(state);
   state.run.SASDRead = "Yes";
   WriteFinitePredationRateFile(state, platform);
+  tellUnwrittenFiles(state, platform);
   platform.message.show(finitePredationRateMessage(state.predation.Psi, state.predation.Omega),
                         FinitePredationRateTitle);
   return true;

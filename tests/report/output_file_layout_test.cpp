@@ -5,6 +5,8 @@
 // cannot be written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -70,6 +72,11 @@ struct Session {
   }
   std::string file(const std::string& suffix) const {
     return readFile((dir.path() / ("c" + suffix)).string());
+  }
+  // The boxes shown once the step has ended and told what it could not write.
+  std::vector<testing::ShownBox> toldAtTheEnd() {
+    tellUnwrittenFiles(state, platform);
+    return script.messages();
   }
 };
 
@@ -353,35 +360,57 @@ TEST(OutputFiles, AFileInAFolderThatDoesNotExistIsNamedToTheUser) {
   Session s(2);
   s.state.report.BaseFileName = (s.dir.path() / "gone" / "c").string();
   WritePredatorDataFile(s.state, s.platform);
-  const auto boxes = s.script.messages();
+  const auto boxes = s.toldAtTheEnd();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
-  EXPECT_NE(boxes[0].text.find((s.dir.path() / "gone" / "c_predator.txt").string()),
+  EXPECT_NE(boxes[0].text.find((s.dir.path() / "gone").string() + " (the folder does not exist):\nc_predator.txt\n"),
             std::string::npos)
       << boxes[0].text;
   EXPECT_FALSE(std::filesystem::exists(s.dir.path() / "gone"));
 }
 
-TEST(OutputFiles, AFileThatCannotBeWrittenToTheEndIsNamedToTheUser) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device to write to";
+TEST(OutputFiles, AFileThatCannotBeWrittenToTheEndIsNamedAndTheEarlierOneKept) {
   Session s(2);
-  // Every write to the full device fails, as on a full disk.
-  std::filesystem::create_symlink("/dev/full", s.dir.path() / "c_Brusko.txt");
+  const std::string earlier = s.dir.write("c_Brusko.txt", "an earlier export");
+  // The disk fills after the first bytes.
+  s.state.files.writeFault = [](const std::string&, std::uintmax_t offset, std::size_t& size) {
+    size = offset < 10 ? 10 - static_cast<std::size_t>(offset) : 0;
+    return ENOSPC;
+  };
   WriteDataFileForBrusko(s.state, s.platform);
-  const auto boxes = s.script.messages();
+  const auto boxes = s.toldAtTheEnd();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
-  EXPECT_NE(boxes[0].text.find((s.dir.path() / "c_Brusko.txt").string()), std::string::npos);
+  EXPECT_NE(boxes[0].text.find(s.dir.path().string() + " (the disk is full):\nc_Brusko.txt\n"), std::string::npos)
+      << boxes[0].text;
+  EXPECT_EQ(readFile(earlier), "an earlier export");
+}
+
+// A device (here one on which every write fails) is never taken for a file to
+// replace: it is named, and stays the device it was.
+TEST(OutputFiles, ADeviceInAResultsPlaceIsNamedAndLeftAlone) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device";
+  Session s(2);
+  std::filesystem::create_symlink("/dev/full", s.dir.path() / "c_Brusko.txt");
+  WriteDataFileForBrusko(s.state, s.platform);
+  const auto boxes = s.toldAtTheEnd();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("(something other than a file stands in its place):\nc_Brusko.txt\n"),
+            std::string::npos)
+      << boxes[0].text;
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
 TEST(OutputFiles, ANameTakenByAFolderFailsThatFileAloneAndTheOthersAreWritten) {
   Session s(2);
   std::filesystem::create_directory(s.dir.path() / "c_1_Fig_Cxj.txt");
   life07(s.state, s.platform);
-  const auto boxes = s.script.messages();
+  const auto boxes = s.toldAtTheEnd();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
-  EXPECT_NE(boxes[0].text.find((s.dir.path() / "c_1_Fig_Cxj.txt").string()), std::string::npos);
+  EXPECT_NE(boxes[0].text.find(s.dir.path().string() + " (a folder of that name stands in the way):\nc_1_Fig_Cxj.txt\n"),
+            std::string::npos)
+      << boxes[0].text;
   for (const char* suffix :
        {"_2_Fig_Age_lx_Kx_qx.txt", "_17_Cxj_For_Predation_Prog.txt", "_Age_Total_Consumption.txt",
         "_3_Fig_Total_age-stage consumption.txt"}) {
@@ -395,10 +424,13 @@ TEST(OutputFiles, EveryStatisticsFileThatCannotBeWrittenIsNamed) {
   fillFemalesAndUnsexed(s.state);
   s.state.report.BaseFileName = (s.dir.path() / "gone" / "c").string();
   WriteStageConsumptionForTukeyKramer(s.state, s.platform);
-  const auto boxes = s.script.messages();
-  ASSERT_EQ(boxes.size(), 8u);  // lifelong, 2 stages x 3 groups, adult females
-  EXPECT_NE(boxes[0].text.find("c_Lifelong consumption_All sexes.txt"), std::string::npos);
-  EXPECT_NE(boxes[7].text.find("c_W_Female adult consumption_in column.txt"), std::string::npos);
+  const auto boxes = s.toldAtTheEnd();
+  ASSERT_EQ(boxes.size(), 1u);  // one box for lifelong, 2 stages x 3 groups, adult females
+  const std::string& text = boxes[0].text;
+  EXPECT_NE(text.find("(the folder does not exist):\nc_Lifelong consumption_All sexes.txt\n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\nc_W_Female adult consumption_in column.txt\n\n"), std::string::npos) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 8 + 1);
 }
 
 }  // namespace

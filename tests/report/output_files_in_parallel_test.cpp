@@ -1,14 +1,16 @@
 // Many files written at once: each holds what its own fill wrote, whatever
-// the number of threads; a file that cannot be created is named afterwards,
-// in the order of the list, and the others are still written.
+// the number of threads; a file that cannot be begun or written is noted
+// afterwards, in the order of the list, its earlier file kept, and the others
+// are still written.
 #include "report/output_files_in_parallel.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <stdexcept>
 
 #include "report/report_writer.h"
-#include "support/scripted_platform.h"
 #include "support/temp_dir.h"
 
 namespace vorelan {
@@ -36,38 +38,50 @@ std::string expectedText(int k) {
 TEST(WriteOutputFiles, EachFileHoldsItsOwnTextWhateverTheThreads) {
   for (int threads : {1, 3, 0}) {
     const testing::TempDir dir;
-    testing::ScriptedPlatform script;
-    Platform platform = script.platform();
+    OpenFiles files;
     const auto jobs = numberedFiles(dir, 40);
-    EXPECT_TRUE(writeOutputFiles(jobs, platform, threads));
+    EXPECT_TRUE(writeOutputFiles(jobs, files, threads));
     for (int k = 1; k <= 40; ++k) EXPECT_EQ(readFile(jobs[k - 1].path), expectedText(k)) << k << " " << threads;
-    EXPECT_TRUE(script.messages().empty());
+    EXPECT_TRUE(files.unwritten.empty());
   }
 }
 
-TEST(WriteOutputFiles, FilesThatCannotBeCreatedAreNamedInOrder) {
+TEST(WriteOutputFiles, FilesThatCannotBeWrittenAreNotedInOrderAndKeepTheirEarlierText) {
   const testing::TempDir dir;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
+  OpenFiles files;
   auto jobs = numberedFiles(dir, 6);
   jobs[1].path = (dir.path() / "missing" / "b.txt").string();
-  jobs[4].path = (dir.path() / "missing" / "e.txt").string();
-  EXPECT_FALSE(writeOutputFiles(jobs, platform, 4));
-  const auto boxes = script.messages();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_NE(boxes[0].text.find("b.txt"), std::string::npos);
-  EXPECT_NE(boxes[1].text.find("e.txt"), std::string::npos);
-  EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
+  jobs[4].path = dir.write("e.txt", "an earlier result");
+  files.writeFault = [e = jobs[4].path](const std::string& target, std::uintmax_t, std::size_t& size) {
+    if (target != e) return 0;
+    size /= 2;
+    return ENOSPC;
+  };
+  EXPECT_FALSE(writeOutputFiles(jobs, files, 4));
+  ASSERT_EQ(files.unwritten.size(), 2u);
+  EXPECT_EQ(files.unwritten[0].path, jobs[1].path);
+  EXPECT_EQ(files.unwritten[0].error, ENOENT);
+  EXPECT_EQ(files.unwritten[1].path, jobs[4].path);
+  EXPECT_EQ(files.unwritten[1].error, ENOSPC);
+  EXPECT_EQ(readFile(jobs[4].path), "an earlier result");
   for (int k : {1, 3, 4, 6}) EXPECT_EQ(readFile(jobs[k - 1].path), expectedText(k)) << k;
 }
 
+// A fill that fails leaves no new file of its own, and nothing half written.
 TEST(WriteOutputFiles, AFaultInAFillIsThrownOnTheCallingThread) {
   const testing::TempDir dir;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
+  OpenFiles files;
   auto jobs = numberedFiles(dir, 8);
-  jobs[5].fill = [](TextOutputFile&) { throw std::runtime_error("fill failed"); };
-  EXPECT_THROW(writeOutputFiles(jobs, platform, 3), std::runtime_error);
+  jobs[5].path = dir.write("file6.txt", "an earlier result");
+  jobs[5].fill = [](TextOutputFile& out) {
+    out.write(std::string(1 << 17, 'x'));
+    throw std::runtime_error("fill failed");
+  };
+  EXPECT_THROW(writeOutputFiles(jobs, files, 3), std::runtime_error);
+  EXPECT_EQ(readFile(jobs[5].path), "an earlier result");
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_FALSE(isTemporaryFileName(entry.path().filename().string())) << entry.path();
+  }
 }
 
 }  // namespace

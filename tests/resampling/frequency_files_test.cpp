@@ -113,8 +113,8 @@ TEST_F(FrequencyFiles, BootstrapFileOfTwoReplicates) {
 TEST_F(FrequencyFiles, AFileThatCannotBeWrittenIsNamedToTheUser) {
   state.report.BaseFileName = (dir.path() / "no such folder" / "cohort").string();
   WriteJackknifeFrequency(state, platform);
-  ASSERT_EQ(script.messages().size(), 1u);
-  EXPECT_NE(script.messages()[0].text.find("no such folder"), std::string::npos);
+  ASSERT_EQ(state.files.unwritten.size(), 1u);
+  EXPECT_NE(state.files.unwritten[0].path.find("no such folder"), std::string::npos);
 }
 
 }  // namespace

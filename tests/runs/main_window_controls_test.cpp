@@ -41,9 +41,10 @@ const MainWindowControls AfterBasicRun = controls([](MainWindowControls& c) {
   c.Command6 = c.Command4 = c.Command23 = c.Command27 = c.Command28 = true;
 });
 
+// One analysis per run of the program: no other data file can be opened.
 MainWindowControls afterResampling(bool bootstrap) {
   MainWindowControls c = AfterBasicRun;
-  c.cmdOpenDataFile = true;
+  c.cmdOpenDataFile = false;
   c.cmdBasicRun = c.cmdBootstrap = c.cmdJackknife = false;
   c.Command6 = c.Command4 = false;
   c.Frame1 = c.figureButtons = false;
@@ -84,27 +85,15 @@ const PhaseCase Cases[] = {
      afterResampling(true)},
     {"jackknife done", [](AnalysisState& s) { resamplingDone(s, "j"); }, MainWindowPhase::ResamplingDone,
      afterResampling(false)},
-    {"second file opened after a resampling run",
-     [](AnalysisState& s) {
-       resamplingDone(s, "j");
-       opened(s);
-     },
-     MainWindowPhase::FileOpened,
-     controls([](MainWindowControls& c) {
-       c = afterResampling(false);
-       c.cmdOpenDataFile = false;
-       c.cmdBasicRun = true;
-     })},
+    // Stopped, or its report could not be written: as before the run.
+    {"bootstrap stopped", [](AnalysisState& s) { basicRunDone(s), s.run.ResampleMethod = "b"; },
+     MainWindowPhase::BasicRunDone, AfterBasicRun},
     {"analysis closed from the result window",
      [](AnalysisState& s) {
        resamplingDone(s, "b");
        s.run.AnalysisClosed = true;
      },
-     MainWindowPhase::ResamplingDone,
-     controls([](MainWindowControls& c) {
-       c = afterResampling(true);
-       c.cmdOpenDataFile = false;
-     })},
+     MainWindowPhase::ResamplingDone, afterResampling(true)},
 };
 
 class MainWindowControlsTest : public ::testing::TestWithParam<PhaseCase> {};

@@ -47,7 +47,8 @@ TEST(OpenDataFile, OpenAndBasicRunReadTheCohortAndCreateTheReport) {
   EXPECT_EQ(s.state.report.DataFileName, data);
   EXPECT_EQ(s.state.report.BaseFileName, (dir.path() / "cohort").string());
   EXPECT_EQ(s.state.report.ReportFileName, (dir.path() / "cohort_0_Basic_Output.txt").string());
-  EXPECT_TRUE(std::filesystem::exists(s.state.report.ReportFileName));
+  // The report replaces nothing until the Basic Run has written it.
+  EXPECT_FALSE(std::filesystem::exists(s.state.report.ReportFileName));
   EXPECT_EQ(s.state.run.TimeUnit, 1);
   // Opening only checks: the cohort is read by the Basic Run.
   EXPECT_EQ(s.state.header.NumIndividuals, 0);
@@ -57,6 +58,7 @@ TEST(OpenDataFile, OpenAndBasicRunReadTheCohortAndCreateTheReport) {
   EXPECT_EQ(s.state.run.BasicRunDone, "yes");
   EXPECT_EQ(s.state.run.ResampleMethod, "j");
   EXPECT_FALSE(s.state.files.file3.isOpen());
+  EXPECT_TRUE(std::filesystem::exists(s.state.report.ReportFileName));
   EXPECT_EQ(s.script.messages().size(), 0u);
 }
 

@@ -33,7 +33,7 @@ class MainWindowWalkTest : public QObject {
     QVERIFY(!s.form.cmdOpenDataFile->isEnabled());
     QVERIFY(s.form.Label2->isEnabled());
     QCOMPARE(s.form.focusWidget(), s.form.cmdBasicRun);
-    QVERIFY(std::filesystem::exists(s.dir.path() / "cohort_0_Basic_Output.txt"));
+    QVERIFY(!std::filesystem::exists(s.dir.path() / "cohort_0_Basic_Output.txt"));  // until the Basic Run
 
     QTest::mouseClick(s.form.cmdBasicRun, Qt::LeftButton);
     QVERIFY(s.script.messages().empty());

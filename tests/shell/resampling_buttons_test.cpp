@@ -135,12 +135,12 @@ class ResamplingButtonsTest : public QObject {
     QCOMPARE(total, 5);
     Session::screenshot(s.form, "main_window_after_jackknife");
 
-    // One resampling run per run of the program.
-    const QWidget* const off[] = {s.form.cmdJackknife, s.form.cmdBootstrap, s.form.cmdBasicRun, s.form.Command6,
-                                  s.form.Command4,     s.form.Frame1,      s.form.cmdCompare2boots};
+    // One analysis per run of the program: no other data file either.
+    const QWidget* const off[] = {s.form.cmdJackknife, s.form.cmdBootstrap, s.form.cmdBasicRun,
+                                  s.form.Command6,     s.form.Command4,     s.form.Frame1,
+                                  s.form.cmdCompare2boots, s.form.cmdOpenDataFile};
     for (const QWidget* w : off) QVERIFY(!w->isEnabled());
-    const QWidget* const on[] = {s.form.cmdOpenDataFile, s.form.Command2, s.form.Command23, s.form.Command27,
-                                 s.form.Command28};
+    const QWidget* const on[] = {s.form.Command2, s.form.Command23, s.form.Command27, s.form.Command28};
     for (const QWidget* w : on) QVERIFY(w->isEnabled());
   }
 
