@@ -2,6 +2,7 @@
 // dedication window, whose button ends the program. Files stay open until
 // the program really ends.
 #include <QLabel>
+#include <filesystem>
 
 #include "guidance/notice_texts.h"
 #include "shell/copyrigh.h"
@@ -15,9 +16,12 @@ namespace {
 
 using testing::ShellSession;
 
-// A session with the data file opened, so that the basic report is open.
+// A session with the data file opened, so that the basic report is open,
+// beside the report of an earlier run.
 struct OpenedSession : ShellSession {
+  static constexpr const char* EarlierReport = "the report of an earlier run";
   OpenedSession() {
+    dir.write("cohort_0_Basic_Output.txt", EarlierReport);
     form.show();
     script.inputAnswers.push_back("1");
     script.chosenFiles.push_back(
@@ -25,6 +29,15 @@ struct OpenedSession : ShellSession {
     click(form.cmdOpenDataFile);
   }
   copyrigh* notice() { return loaded<copyrigh>(ShellWindowKind::copyrigh); }
+  // Leaving before the Basic Run changes no file beside the data file.
+  bool folderAsBefore() const {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      (void)entry;
+      ++files;
+    }
+    return files == 2 && testing::readFile((dir.path() / "cohort_0_Basic_Output.txt").string()) == EarlierReport;
+  }
   Mutter* dedication() { return loaded<Mutter>(ShellWindowKind::Mutter); }
 };
 
@@ -58,6 +71,7 @@ class QuitPathTest : public QObject {
     ShellSession::click(dedication->Command1);
     QCOMPARE(s.script.endProgramCalls, 1);
     QVERIFY(!s.state.files.file3.isOpen());
+    QVERIFY(s.folderAsBefore());
     QVERIFY(s.script.boxes.size() == 1 && s.script.boxes[0].kind == "input");
   }
 
@@ -90,6 +104,15 @@ class QuitPathTest : public QObject {
     QCOMPARE(s.script.endProgramCalls, 1);
     QVERIFY(!s.state.files.file3.isOpen());
     QVERIFY(!s.form.isVisible());
+    QVERIFY(s.folderAsBefore());
+  }
+
+  void closingTheMainWindowAfterOpenLeavesTheEarlierReport() {
+    OpenedSession s;
+    QVERIFY(s.state.files.file3.isOpen());
+    s.form.close();
+    QCOMPARE(s.script.endProgramCalls, 1);
+    QVERIFY(s.folderAsBefore());
   }
 
   void quitFromTheReferencesLeadsToTheNotice() {
