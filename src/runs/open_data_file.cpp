@@ -6,6 +6,7 @@
 #include "datafile/field_reader.h"
 #include "model/characters.h"
 #include "report/file_failure.h"
+#include "runs/file_requests.h"
 
 namespace vorelan {
 namespace {
@@ -71,7 +72,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   if (!timeUnit) return false;
   state.run.TimeUnit = *timeUnit;
 
-  const std::string path = platform.fileDialog.openFile();
+  const std::string path = platform.fileDialog.openFile(dataFileRequest());
   if (path.empty()) return false;
 
   state.report.DataFileName = path;
