@@ -124,6 +124,9 @@ void Form1::buildControls() {
   layout->addLayout(body, 1);
 
   Timer1 = new QTimer(this);
+  signColourPause_ = new QTimer(this);
+  signColourPause_->setSingleShot(true);
+  signColourPause_->setInterval(300);
 }
 
 QWidget* Form1::buildStepsColumn() {
@@ -322,6 +325,7 @@ void Form1::connectHandlers() {
   Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
   Label2->onClick = Label1->onClick;
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+  connect(signColourPause_, &QTimer::timeout, this, [this] { paintLabel6(label6Colour_); });
 }
 
 void Form1::Form_Load() {
@@ -436,7 +440,9 @@ void Form1::Command12_Click() {
 }
 
 void Form1::Timer1_Timer() {
-  Label6->setText(QLocale().toString(clock_().date(), QLocale::ShortFormat));
+  if (greetingTimerWritesLabel6(state_.run)) {
+    Label6->setText(QLocale().toString(clock_().date(), QLocale::ShortFormat));
+  }
   Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, clock_().time().hour())));
 }
 
