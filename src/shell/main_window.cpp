@@ -15,6 +15,7 @@
 
 #include "charts/c0_histogram.h"
 #include "resampling/show_freq_c0.h"
+#include "results/closing_view.h"
 #include "runs/basic_run.h"
 #include "runs/compare_two_bootstraps_run.h"
 #include "runs/jackknife_run.h"
@@ -422,15 +423,18 @@ void Form1::Command27_Click() { switcher_.open(*this, ResultFm_.get(), SwitchOrd
 // "Output files".
 void Form1::Command28_Click() { switcher_.open(*this, doneform_.get(), SwitchOrder::HideThenShow); }
 
-// The greeting and the hint come back (a figure may have hidden them), the
-// hint in large letters with the closing text; no other data file can be
-// opened in this run of the program.
+// The closing text under the steps, where it hides no result; no other data
+// file can be opened in this run of the program.
 void Form1::closeAnalysis() {
   state_.run.AnalysisClosed = true;
-  Label13->setVisible(true);
-  Label14->setVisible(true);
-  Label14->setStyleSheet(hintStyle(24));
-  Label14->setText(QString::fromStdString(closingText()));
+  const ClosingView view = closingView(state_);
+  if (view.greetingOverChart) {
+    Label13->setVisible(true);
+    Label14->setVisible(true);
+  }
+  Label3->setStyleSheet("background: #1d3f9e; color: yellow; font-size: 11pt; font-weight: bold; padding: 6px;");
+  Label3->setText(QString::fromStdString(view.text));
+  Label3->setVisible(true);
 }
 
 void Form1::Command11_Click() { printWindowImage(*this, printer_, platform_); }

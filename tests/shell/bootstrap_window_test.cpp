@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "guidance/program_texts.h"
 #include "shell/main_window.h"
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"
@@ -107,6 +108,28 @@ class BootstrapWindowTest : public QObject {
     QVERIFY(!s.form.cmdBootstrap->isEnabled());
     QVERIFY(!s.form.cmdJackknife->isEnabled());
     QVERIFY(s.form.Command23->isEnabled());
+  }
+
+  // After "B or J results" and its back button the histogram stays in view,
+  // the closing text beside it under the steps.
+  void theHistogramStaysAfterTheResultWindow() {
+    Session s;
+    s.script.inputAnswers = {"2", "1500", "3"};
+    s.script.messageAnswers = {MessageAnswer::No};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    QTest::mouseClick(s.form.Command2, Qt::LeftButton);
+    QVERIFY(s.form.resamplingResultWindow() && s.form.resamplingResultWindow()->isVisible());
+    QTest::mouseClick(s.form.resamplingResultWindow()->Command1, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&s.form));
+
+    QVERIFY(s.form.MSChart2->isVisible());
+    for (const QWidget* cover : {static_cast<QWidget*>(s.form.Label13), static_cast<QWidget*>(s.form.Label14)}) {
+      QVERIFY(!cover->isVisible());
+    }
+    QVERIFY(s.form.Label3->isVisible());
+    QCOMPARE(s.form.Label3->text(), QString::fromStdString(closingText()));
+    QVERIFY(!s.form.Label3->geometry().intersects(s.form.Frame3->geometry()));
+    QVERIFY(!s.form.cmdOpenDataFile->isEnabled());
   }
 
   // The loop ends at replicate 1000 before its sign: Label6 keeps its look.
