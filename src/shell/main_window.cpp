@@ -27,6 +27,7 @@
 #include "guidance/program_texts.h"
 #include "runs/main_window_controls.h"
 #include "ui/window_handler.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 namespace {
@@ -80,6 +81,7 @@ Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
       }),
       shellWindows_(switcher_, state_, platform_, printer_) {
   buildControls();
+  nameControls();
   connectHandlers();
   Form_Load();
 }
@@ -94,7 +96,7 @@ Form1::~Form1() {
 
 void Form1::buildControls() {
   setWindowTitle("Vorelan - age-stage, two-sex life table of consumption");
-  resize(1180, 720);
+  resizeWithinScreen(*this, QSize(1180, 720));
 
   Label12 = new ClickableLabel(this);
   Label12->setToolTip("Basic introduction");
@@ -294,6 +296,27 @@ QWidget* Form1::buildAuthorFrame() {
   return Frame2;
 }
 
+// Names a screen reader says for the controls whose caption is a picture, a
+// date or a text that is not what a click does; buttons say their captions.
+void Form1::nameControls() {
+  const std::pair<QWidget*, const char*> names[] = {
+      {Label12, "Program title: basic introduction"},
+      {Label1, "Notice line: check the data file"},
+      {Label2, "Step 1.: check the data file"},
+      {Label3, "Saying"},
+      {MSChart1, "Chart of the life-table figures"},
+      {MSChart2, "Histogram of C0"},
+      {Label13, "Greeting: note well"},
+      {Label14, "Usage hint: note well"},
+      {runProgress, "Progress of the run"},
+      {Label6, "Date: introduction"},
+      {Image1, "Emblem: note well"},
+      {Label10, "Contact: introduction"},
+      {Command26, "Quiz"},
+  };
+  for (const auto& [control, name] : names) control->setAccessibleName(name);
+}
+
 void Form1::connectHandlers() {
   const auto on = [this](QPushButton* button, auto handler) {
     connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
@@ -432,7 +455,7 @@ void Form1::closeAnalysis() {
     Label13->setVisible(true);
     Label14->setVisible(true);
   }
-  Label3->setStyleSheet("background: #1d3f9e; color: yellow; font-size: 11pt; font-weight: bold; padding: 6px;");
+  Label3->setStyleSheet("background: #1d3f9e; color: yellow; font-size: 10pt; font-weight: bold; padding: 4px;");
   Label3->setText(QString::fromStdString(view.text));
   Label3->setVisible(true);
 }

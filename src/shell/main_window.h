@@ -119,6 +119,7 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   QGroupBox* buildFigureFrame(QWidget* parent);
   QWidget* buildChartArea();
   QWidget* buildAuthorFrame();
+  void nameControls();
   void connectHandlers();
   // Enables and shows the controls as the phase of the run allows.
   void applyControlStates();

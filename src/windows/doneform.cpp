@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "results/output_file_list.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 namespace {
@@ -108,6 +109,7 @@ void doneform::Form_Load() {
   Command2->setEnabled(true);
   const OutputFileList files = doneformFiles(state_);
   Text1[0]->setText(QString::fromStdString(files.reportFileName));
+  Text1[0]->setAccessibleName(Label2->text().trimmed());
   fitToName(Text1[0]);
   clearList();
   QWidget* listBox = list_->parentWidget();
@@ -119,6 +121,7 @@ void doneform::Form_Load() {
     for (const OutputFileEntry& file : group.files) {
       Label1.push_back(selectableLabel(listBox, QString::fromStdString(file.caption)));
       Text1.push_back(fileNameBox(listBox, file.fileName));
+      Text1.back()->setAccessibleName(QString::fromStdString(file.caption));
       // Each caption over its box, so that the name has the window's width.
       list_->addWidget(Label1.back(), row++, 0);
       list_->addWidget(Text1.back(), row++, 0);
@@ -134,8 +137,7 @@ void doneform::growToShowNames() {
   const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
   const QSize wanted(page.width() + margins.left() + margins.right() + scrollBar,
                      sizeHint().height() - scroll_->sizeHint().height() + page.height() + scrollBar);
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  const QSize available = screen ? screen->availableGeometry().size() : wanted;
+  const QSize available = roomOnScreen(*this);
   resize(std::clamp(wanted.width(), width(), std::max(width(), available.width())),
          std::clamp(wanted.height(), height(), std::max(height(), available.height())));
 }
