@@ -5,6 +5,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace vorelan {
 
@@ -26,11 +27,19 @@ class MessageBox {
                              MessageButtons buttons = MessageButtons::Ok) = 0;
 };
 
+// What an open-file dialog asks the user for.
+struct FileRequest {
+  std::string title;                 // names the file wanted
+  std::string startFolder;           // where the dialog opens; empty: where it likes
+  std::vector<std::string> filters;  // "Text files (*.txt)", ...; the first is chosen; empty: none
+  bool operator==(const FileRequest&) const = default;
+};
+
 class FileDialog {
  public:
   virtual ~FileDialog() = default;
   // The chosen path, or an empty text when the user cancelled.
-  virtual std::string openFile() = 0;
+  virtual std::string openFile(const FileRequest& request) = 0;
 };
 
 class WindowText {

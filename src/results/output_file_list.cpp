@@ -41,14 +41,19 @@ constexpr ListedFile BootstrapFiles[] = {
     {"The bootstrap values of Qp:", "_4_Bootstrap_Qp_in column.txt"},
 };
 
+struct FileFamily {
+  const char* heading;
+  std::span<const ListedFile> files;
+};
+
 // The files of the runs that have finished.
-std::vector<std::span<const ListedFile>> filesOfFinishedRuns(const AnalysisState& state) {
-  std::vector<std::span<const ListedFile>> families;
-  if (state.run.BasicRunDone == "yes") families.emplace_back(BasicRunFiles);
-  if (state.run.SASDRead == "Yes") families.emplace_back(DistributionFiles);
+std::vector<FileFamily> filesOfFinishedRuns(const AnalysisState& state) {
+  std::vector<FileFamily> families;
+  if (state.run.BasicRunDone == "yes") families.push_back({"The graphic data files are:", BasicRunFiles});
+  if (state.run.SASDRead == "Yes") families.push_back({"The predation rate file is:", DistributionFiles});
   if (resamplingFinished(state)) {
-    if (state.run.ResampleMethod == "j") families.emplace_back(JackknifeFiles);
-    if (state.run.ResampleMethod == "b") families.emplace_back(BootstrapFiles);
+    if (state.run.ResampleMethod == "j") families.push_back({"The jackknife result files are:", JackknifeFiles});
+    if (state.run.ResampleMethod == "b") families.push_back({"The bootstrap result files are:", BootstrapFiles});
   }
   return families;
 }
@@ -66,15 +71,23 @@ OutputFileList doneformFiles(const AnalysisState& state) {
   // Basic Run's report, with the life table itself, is still there to read.
   const std::string& basicReport = state.basicRun.ReportFileName;
   if (state.basicRun.kept && basicReport != list.reportFileName && fileExists(basicReport)) {
-    list.files.push_back({"The report of the Basic Run:", basicReport});
+    list.groups.push_back({"The report of the Basic Run is:", {{"The life table, its statistics and matrices:", basicReport}}});
   }
-  for (std::span<const ListedFile> family : filesOfFinishedRuns(state)) {
-    for (const ListedFile& file : family) {
+  for (const FileFamily& family : filesOfFinishedRuns(state)) {
+    OutputFileGroup group{family.heading, {}};
+    for (const ListedFile& file : family.files) {
       std::string name = state.report.BaseFileName + file.suffix;
-      if (fileExists(name)) list.files.push_back({file.caption, std::move(name)});
+      if (fileExists(name)) group.files.push_back({file.caption, std::move(name)});
     }
+    if (!group.files.empty()) list.groups.push_back(std::move(group));
   }
   return list;
+}
+
+std::vector<OutputFileEntry> OutputFileList::files() const {
+  std::vector<OutputFileEntry> all;
+  for (const OutputFileGroup& group : groups) all.insert(all.end(), group.files.begin(), group.files.end());
+  return all;
 }
 
 }  // namespace vorelan

@@ -1,7 +1,9 @@
 #pragma once
 // What the output files window doneform lists: the report of the last run,
-// then the data files the program wrote beside the data file, each with a
-// caption that says what it holds. Only files that exist are listed.
+// then the files the program wrote beside the data file, in groups under a
+// heading that says what they hold (the Basic Run's report, the figure
+// data, the predation rates, the resampling results), each with a caption
+// that says what it holds. Only files that exist are listed.
 #include <string>
 #include <vector>
 
@@ -15,9 +17,16 @@ struct OutputFileEntry {
   bool operator==(const OutputFileEntry&) const = default;
 };
 
+struct OutputFileGroup {
+  std::string heading;
+  std::vector<OutputFileEntry> files;
+};
+
 struct OutputFileList {
   std::string reportFileName;
-  std::vector<OutputFileEntry> files;
+  std::vector<OutputFileGroup> groups;  // none empty
+  // Every listed file, group after group.
+  std::vector<OutputFileEntry> files() const;
 };
 
 OutputFileList doneformFiles(const AnalysisState& state);

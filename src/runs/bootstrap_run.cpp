@@ -16,6 +16,7 @@
 #include "resampling/bootstrap_result_files.h"
 #include "resampling/frequency_files.h"
 #include "resampling/normal_density_curves.h"
+#include "runs/file_requests.h"
 
 namespace vorelan {
 namespace {
@@ -44,7 +45,7 @@ std::optional<BootstrapChoice> askEverything(AnalysisState& state, Platform& pla
     if (!size) return std::nullopt;
     return BootstrapChoice{std::nullopt, *size};
   }
-  const std::string path = platform.fileDialog.openFile();
+  const std::string path = platform.fileDialog.openFile(bootstrapSamplesFileRequest(state));
   if (path.empty()) return std::nullopt;
   std::optional<BootstrapSamples> samples = readBootstrapSamplesFile(path, state.header.NumIndividualsInFile, platform);
   if (!samples) return std::nullopt;

@@ -8,6 +8,7 @@
 #include "report/number_text.h"
 #include "resampling/compare_two_bootstraps.h"
 #include "resampling/second_treatment_file.h"
+#include "runs/file_requests.h"
 
 namespace vorelan {
 namespace {
@@ -45,7 +46,7 @@ void keep(ComparisonState& kept, const std::string& path, SecondTreatment second
 }  // namespace
 
 bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform) {
-  const std::string path = platform.fileDialog.openFile();
+  const std::string path = platform.fileDialog.openFile(secondTreatmentFileRequest(state));
   if (path.empty()) return false;
   std::optional<SecondTreatment> second = readChosenFile(path, platform);
   if (!second) return false;

@@ -8,6 +8,7 @@
 #include "model/characters.h"
 #include "report/file_failure.h"
 #include "report/output_file.h"
+#include "runs/file_requests.h"
 
 namespace vorelan {
 namespace {
@@ -76,7 +77,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   if (!timeUnit) return false;
   state.run.TimeUnit = *timeUnit;
 
-  const std::string path = platform.fileDialog.openFile();
+  const std::string path = platform.fileDialog.openFile(dataFileRequest());
   if (path.empty()) return false;
 
   state.report.DataFileName = path;

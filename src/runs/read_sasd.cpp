@@ -7,6 +7,7 @@
 #include "predation/predation_rates.h"
 #include "predation/sasd_file.h"
 #include "report/file_failure.h"
+#include "runs/file_requests.h"
 
 namespace vorelan {
 namespace {
@@ -22,7 +23,7 @@ void refuse(Platform& platform, const std::string& path, const std::string& prob
 bool ReadDataFileForSASD2(AnalysisState& state, Platform& platform) {
   // The file is read against the ages and stages of the data file's cohort.
   if (state.run.BasicRunDone != "yes" || state.run.ResamplingDone == "yes") return false;
-  const std::string path = platform.fileDialog.openFile();
+  const std::string path = platform.fileDialog.openFile(sasdFileRequest(state));
   if (path.empty()) return false;
   SasdFileRead read = readSasdFile(path, state);
   if (const auto* refusal = std::get_if<SasdRefusal>(&read)) {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "guidance/guidance_texts.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 
@@ -15,11 +16,11 @@ dataform::dataform(ShellContext& context) : ShellWindow(context, "Dataform") {
 }
 
 void dataform::buildControls() {
-  resize(1320, 730);
+  resizeWithinScreen(*this, QSize(1320, 730));
   Label4 = new QLabel(DataFormatHeading, this);
   Label4->setStyleSheet("font-size: 13pt; font-weight: bold;");
-  Text1 = readOnlyText("", 11);
-  Text2 = readOnlyText("", 11);
+  Text1 = readOnlyText("Explanation of the descriptive part", "", 11);
+  Text2 = readOnlyText("Explanation of the raw data part", "", 11);
   Command3 = makeButton("Print this page");
   Command1 = makeButton("Back to Main form");
 

@@ -9,7 +9,7 @@ namespace vorelan {
 
 Druckaus::Druckaus(ShellContext& context) : ShellWindow(context, "How to print") {
   resize(900, 560);
-  Text1 = readOnlyText(printingHelp());
+  Text1 = readOnlyText("How to print", printingHelp());
   Text1->setFont(QFont("Times new roman", 14));
   Command2 = makeButton("Print this page");
   Command1 = makeButton("Go Back");

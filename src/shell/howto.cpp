@@ -9,7 +9,7 @@ namespace vorelan {
 
 Howto::Howto(ShellContext& context) : ShellWindow(context, "Note well!") {
   resize(960, 640);
-  Text1 = readOnlyText(specialNote(), 13);
+  Text1 = readOnlyText("Note well", specialNote(), 13);
   Command1 = makeButton("Back to the main form");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Text1, 1);

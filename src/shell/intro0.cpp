@@ -18,7 +18,7 @@ Intro0::Intro0(ShellContext& context) : ShellWindow(context, "Introduction") {
 void Intro0::buildControls() {
   resize(1240, 640);
   Diagram = new IntroDiagramView(this);
-  Text2 = readOnlyText("", 12);
+  Text2 = readOnlyText("Basic introduction", "", 12);
   Text2->setMinimumWidth(300);
   Command1 = makeButton("Go to mainform");
   Command2 = makeButton("More introduction");

@@ -4,12 +4,13 @@
 #include <QVBoxLayout>
 
 #include "guidance/introduction_texts.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 
 Introfrm::Introfrm(ShellContext& context) : ShellWindow(context, "Introduction") {
-  resize(1040, 700);
-  Text1 = readOnlyText(introductionEssay(), 13);
+  resizeWithinScreen(*this, QSize(1040, 700));
+  Text1 = readOnlyText("Introduction", introductionEssay(), 13);
   Command1 = makeButton("OK");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Text1, 1);

@@ -15,6 +15,7 @@
 
 #include "charts/c0_histogram.h"
 #include "resampling/show_freq_c0.h"
+#include "results/closing_view.h"
 #include "runs/basic_run.h"
 #include "runs/compare_two_bootstraps_run.h"
 #include "runs/jackknife_run.h"
@@ -26,6 +27,7 @@
 #include "guidance/program_texts.h"
 #include "runs/main_window_controls.h"
 #include "ui/window_handler.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 namespace {
@@ -79,6 +81,7 @@ Form1::Form1(AnalysisState& state, Platform& platform, PrinterSource printer)
       }),
       shellWindows_(switcher_, state_, platform_, printer_) {
   buildControls();
+  nameControls();
   connectHandlers();
   Form_Load();
 }
@@ -93,7 +96,7 @@ Form1::~Form1() {
 
 void Form1::buildControls() {
   setWindowTitle("Vorelan - age-stage, two-sex life table of consumption");
-  resize(1180, 720);
+  resizeWithinScreen(*this, QSize(1180, 720));
 
   Label12 = new ClickableLabel(this);
   Label12->setToolTip("Basic introduction");
@@ -124,6 +127,9 @@ void Form1::buildControls() {
   layout->addLayout(body, 1);
 
   Timer1 = new QTimer(this);
+  signColourPause_ = new QTimer(this);
+  signColourPause_->setSingleShot(true);
+  signColourPause_->setInterval(300);
 }
 
 QWidget* Form1::buildStepsColumn() {
@@ -290,6 +296,27 @@ QWidget* Form1::buildAuthorFrame() {
   return Frame2;
 }
 
+// Names a screen reader says for the controls whose caption is a picture, a
+// date or a text that is not what a click does; buttons say their captions.
+void Form1::nameControls() {
+  const std::pair<QWidget*, const char*> names[] = {
+      {Label12, "Program title: basic introduction"},
+      {Label1, "Notice line: check the data file"},
+      {Label2, "Step 1.: check the data file"},
+      {Label3, "Saying"},
+      {MSChart1, "Chart of the life-table figures"},
+      {MSChart2, "Histogram of C0"},
+      {Label13, "Greeting: note well"},
+      {Label14, "Usage hint: note well"},
+      {runProgress, "Progress of the run"},
+      {Label6, "Date: introduction"},
+      {Image1, "Emblem: note well"},
+      {Label10, "Contact: introduction"},
+      {Command26, "Quiz"},
+  };
+  for (const auto& [control, name] : names) control->setAccessibleName(name);
+}
+
 void Form1::connectHandlers() {
   const auto on = [this](QPushButton* button, auto handler) {
     connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
@@ -322,6 +349,7 @@ void Form1::connectHandlers() {
   Label1->onClick = [this] { handle([this] { CheckDataFileFromLabel(); }); };
   Label2->onClick = Label1->onClick;
   connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+  connect(signColourPause_, &QTimer::timeout, this, [this] { paintLabel6(label6Colour_); });
 }
 
 void Form1::Form_Load() {
@@ -418,15 +446,18 @@ void Form1::Command27_Click() { switcher_.open(*this, ResultFm_.get(), SwitchOrd
 // "Output files".
 void Form1::Command28_Click() { switcher_.open(*this, doneform_.get(), SwitchOrder::HideThenShow); }
 
-// The greeting and the hint come back (a figure may have hidden them), the
-// hint in large letters with the closing text; no other data file can be
-// opened in this run of the program.
+// The closing text under the steps, where it hides no result; no other data
+// file can be opened in this run of the program.
 void Form1::closeAnalysis() {
   state_.run.AnalysisClosed = true;
-  Label13->setVisible(true);
-  Label14->setVisible(true);
-  Label14->setStyleSheet(hintStyle(24));
-  Label14->setText(QString::fromStdString(closingText()));
+  const ClosingView view = closingView(state_);
+  if (view.greetingOverChart) {
+    Label13->setVisible(true);
+    Label14->setVisible(true);
+  }
+  Label3->setStyleSheet("background: #1d3f9e; color: yellow; font-size: 10pt; font-weight: bold; padding: 4px;");
+  Label3->setText(QString::fromStdString(view.text));
+  Label3->setVisible(true);
 }
 
 void Form1::Command11_Click() { printWindowImage(*this, printer_, platform_); }
@@ -436,7 +467,9 @@ void Form1::Command12_Click() {
 }
 
 void Form1::Timer1_Timer() {
-  Label6->setText(QLocale().toString(clock_().date(), QLocale::ShortFormat));
+  if (greetingTimerWritesLabel6(state_.run)) {
+    Label6->setText(QLocale().toString(clock_().date(), QLocale::ShortFormat));
+  }
   Label13->setText(QString::fromStdString(nextGreeting(GreetingTicks, GreetingPhase, clock_().time().hour())));
 }
 

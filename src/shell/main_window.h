@@ -119,6 +119,7 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   QGroupBox* buildFigureFrame(QWidget* parent);
   QWidget* buildChartArea();
   QWidget* buildAuthorFrame();
+  void nameControls();
   void connectHandlers();
   // Enables and shows the controls as the phase of the run allows.
   void applyControlStates();
@@ -145,7 +146,7 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   void cmdBootstrap_Click();
   // Label6's sign at every thousandth replicate of a bootstrap run.
   void showReplicateProgress(qint64 done, qint64 total);
-  void showProgressSign();
+  void paintLabel6(ProgressSignColour colour);
   void cmdCompare2boots_Click();
   // The histogram of C0 that a resampling run leaves, on MSChart2.
   void drawFreqC0();
@@ -186,7 +187,9 @@ class Form1 : public QWidget, public LifeTableFigureProcedures {
   BackgroundRun backgroundRun_;  // the passes and replicates of the resampling runs
   QString titleBeforeRun_;
   ProgressSignColour label6Colour_ = ProgressSignColour::Own;
+  ProgressSignColour label6ColourAtBegin_ = ProgressSignColour::Own;  // when the replicates began
   std::int64_t progressSignsShown_ = 0;
+  QTimer* signColourPause_;  // how long a passing colour of Label6 stands
   std::function<QDateTime()> clock_ = &QDateTime::currentDateTime;
   int GreetingTicks = 0;
   int GreetingPhase = 0;

@@ -19,8 +19,9 @@ QPushButton* ShellWindow::makeButton(const char* caption, const char* tooltip) {
   return button;
 }
 
-QPlainTextEdit* ShellWindow::readOnlyText(const std::string& text, int pointSize) {
+QPlainTextEdit* ShellWindow::readOnlyText(const char* name, const std::string& text, int pointSize) {
   auto* box = new QPlainTextEdit(QString::fromStdString(text), this);
+  box->setAccessibleName(name);
   box->setReadOnly(true);
   QFont font = box->font();
   font.setPointSize(pointSize);

@@ -39,8 +39,9 @@ class ShellWindow : public SecondaryWindow {
   void on(QPushButton* button, Window* window, Handler handler) {
     connectClick(button, window, handler, context_.state, context_.platform);
   }
-  // A text the user can read, select and copy, but not change.
-  QPlainTextEdit* readOnlyText(const std::string& text, int pointSize = 11);
+  // A text the user can read, select and copy, but not change; `name` is
+  // what a screen reader calls it.
+  QPlainTextEdit* readOnlyText(const char* name, const std::string& text, int pointSize = 11);
   QLabel* wrappedLabel(const std::string& text);
   // The buttons in a row along the bottom, centred.
   void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> buttons);

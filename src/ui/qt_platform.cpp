@@ -30,9 +30,12 @@ MessageAnswer QtPlatform::show(const std::string& text, const std::string& title
   return MessageAnswer::Ok;
 }
 
-std::string QtPlatform::openFile() {
-  // No file-type filter: a data file may carry any extension.
-  return QFileDialog::getOpenFileName(dialogParent_, "Open").toStdString();
+std::string QtPlatform::openFile(const FileRequest& request) {
+  QStringList filters;
+  for (const std::string& filter : request.filters) filters << QString::fromStdString(filter);
+  return QFileDialog::getOpenFileName(dialogParent_, QString::fromStdString(request.title),
+                                      QString::fromStdString(request.startFolder), filters.join(";;"))
+      .toStdString();
 }
 
 void QtPlatform::writeLine(const std::string& text) {

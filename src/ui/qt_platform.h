@@ -28,7 +28,7 @@ class QtPlatform : public InputBox,
   std::optional<std::string> ask(const std::string& prompt, const std::string& title,
                                  const std::string& defaultAnswer) override;
   MessageAnswer show(const std::string& text, const std::string& title, MessageButtons buttons) override;
-  std::string openFile() override;
+  std::string openFile(const FileRequest& request) override;
   void writeLine(const std::string& text) override;
   void endProgram() override;
   void seed(double seedValue) override;

@@ -43,6 +43,7 @@ void ResultFm::Form_Load() {
   SSTab1->clear();
   for (std::size_t k = 0; k < tabs.size() && k < MSFlexGrid1.size(); ++k) {
     MSFlexGrid1[k]->showGrid(tabs[k].grid);
+    MSFlexGrid1[k]->setAccessibleName(QString::fromStdString(tabs[k].caption));
     SSTab1->addTab(MSFlexGrid1[k], QString::fromStdString(tabs[k].caption));
   }
   SSTab1->setCurrentIndex(ResultFmOpeningTab);

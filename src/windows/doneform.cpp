@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "results/output_file_list.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 namespace {
@@ -53,8 +54,8 @@ void doneform::buildControls() {
   Label3->setStyleSheet("font-size: 24pt; font-weight: bold; color: #1d3f73;");
   Label2 = selectableLabel(this, "The output file is:  ");
   Text1 = {fileNameBox(this, "")};
-  Label1 = {nullptr, selectableLabel(this, "The graphic data files are:")};
-  for (QLabel* heading : {Label2, Label1[1]}) heading->setStyleSheet("font-weight: bold;");
+  Label1 = {nullptr};
+  Label2->setStyleSheet("font-weight: bold;");
   Command3 = new QPushButton("What you should know about these files", this);
   Command3->setVisible(static_cast<bool>(openPrintingHelp_));
   Command2 = new QPushButton("Print page", this);
@@ -81,11 +82,8 @@ void doneform::buildControls() {
   names->setContentsMargins(0, 0, 0, 0);
   Label2->setParent(page);
   Text1[0]->setParent(page);
-  Label1[1]->setParent(page);
   names->addWidget(Label2);
   names->addWidget(Text1[0]);
-  names->addSpacing(12);
-  names->addWidget(Label1[1]);
   names->addWidget(listBox);
   names->addStretch(1);
   auto* layout = new QVBoxLayout(this);
@@ -99,26 +97,35 @@ void doneform::buildControls() {
 }
 
 void doneform::clearList() {
-  for (std::size_t k = 2; k < Label1.size(); ++k) delete Label1[k];
+  for (std::size_t k = 1; k < Label1.size(); ++k) delete Label1[k];
   for (std::size_t k = 1; k < Text1.size(); ++k) delete Text1[k];
-  Label1.resize(2);
+  for (QLabel* heading : Headings) delete heading;
+  Label1.resize(1);
   Text1.resize(1);
+  Headings.clear();
 }
 
 void doneform::Form_Load() {
   Command2->setEnabled(true);
   const OutputFileList files = doneformFiles(state_);
   Text1[0]->setText(QString::fromStdString(files.reportFileName));
+  Text1[0]->setAccessibleName(Label2->text().trimmed());
   fitToName(Text1[0]);
   clearList();
   QWidget* listBox = list_->parentWidget();
   int row = 0;
-  for (const OutputFileEntry& file : files.files) {
-    Label1.push_back(selectableLabel(listBox, QString::fromStdString(file.caption)));
-    Text1.push_back(fileNameBox(listBox, file.fileName));
-    // Each caption over its box, so that the name has the window's width.
-    list_->addWidget(Label1.back(), row++, 0);
-    list_->addWidget(Text1.back(), row++, 0);
+  for (const OutputFileGroup& group : files.groups) {
+    Headings.push_back(selectableLabel(listBox, QString::fromStdString(group.heading)));
+    Headings.back()->setStyleSheet("font-weight: bold; margin-top: 12px;");
+    list_->addWidget(Headings.back(), row++, 0);
+    for (const OutputFileEntry& file : group.files) {
+      Label1.push_back(selectableLabel(listBox, QString::fromStdString(file.caption)));
+      Text1.push_back(fileNameBox(listBox, file.fileName));
+      Text1.back()->setAccessibleName(QString::fromStdString(file.caption));
+      // Each caption over its box, so that the name has the window's width.
+      list_->addWidget(Label1.back(), row++, 0);
+      list_->addWidget(Text1.back(), row++, 0);
+    }
   }
   growToShowNames();
 }
@@ -130,8 +137,7 @@ void doneform::growToShowNames() {
   const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
   const QSize wanted(page.width() + margins.left() + margins.right() + scrollBar,
                      sizeHint().height() - scroll_->sizeHint().height() + page.height() + scrollBar);
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  const QSize available = screen ? screen->availableGeometry().size() : wanted;
+  const QSize available = roomOnScreen(*this);
   resize(std::clamp(wanted.width(), width(), std::max(width(), available.width())),
          std::clamp(wanted.height(), height(), std::max(height(), available.height())));
 }

@@ -22,7 +22,8 @@ class doneform : public ResultWindow {
 
   QLabel* Label3;     // Well done!
   QLabel* Label2;     // The output file is:
-  std::vector<QLabel*> Label1;      // element 0 unused, 1: the heading of the list, then the captions
+  std::vector<QLabel*> Label1;      // element 0 unused, then the captions of the listed files
+  std::vector<QLabel*> Headings;    // the heading of each group of the list
   std::vector<QLineEdit*> Text1;    // element 0: the report, then the listed files
   QPushButton* Command3;  // What you should know about these files
   QPushButton* Command2;  // Print page

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/window_handler.h"
+#include "ui/window_room.h"
 
 namespace vorelan {
 namespace {
@@ -34,10 +35,12 @@ grafform::grafform(WindowSwitcher& switcher, AnalysisState& state, Platform& pla
 
 void grafform::buildControls() {
   setWindowTitle("Grafform");
-  resize(1100, 760);
+  resizeWithinScreen(*this, QSize(1100, 760));
 
   MSChart1 = new ChartControl(this);
-  MSChart1->setMinimumSize(900, 600);
+  // Smaller on a small screen; the chart takes what the window gives.
+  MSChart1->setMinimumSize(600, 380);
+  MSChart1->setAccessibleName("Chart of the figure");
 
   auto* Frame1 = new QGroupBox("Select a figure to display", this);
   auto* figures = new QHBoxLayout(Frame1);

@@ -2,6 +2,8 @@
 // files the finished runs wrote, only those that exist.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "results/output_file_list.h"
 #include "support/temp_dir.h"
 
@@ -22,7 +24,7 @@ struct Folder {
   void write(const std::string& suffix) const { dir.write("mites" + suffix, "x"); }
   std::vector<std::string> listed() const {
     std::vector<std::string> names;
-    for (const auto& file : doneformFiles(state).files) names.push_back(file.fileName);
+    for (const auto& file : doneformFiles(state).files()) names.push_back(file.fileName);
     return names;
   }
 };
@@ -39,7 +41,7 @@ TEST(OutputFileList, AfterTheBasicRunTheReportAndTheFigureDataFiles) {
   std::vector<std::string> expected;
   for (const char* suffix : BasicRunFiles) expected.push_back(f.name(suffix));
   EXPECT_EQ(f.listed(), expected);
-  for (const auto& file : list.files) {
+  for (const auto& file : list.files()) {
     EXPECT_FALSE(file.caption.empty());
     EXPECT_EQ(file.caption.back(), ':');
   }
@@ -91,7 +93,34 @@ TEST(OutputFileList, TheBasicReportStaysListedAfterAResamplingRun) {
   EXPECT_EQ(list.reportFileName, f.name("_0_Bootstrap_Output.txt"));
   EXPECT_EQ(f.listed(), (std::vector<std::string>{f.name("_0_Basic_Output.txt"), f.name("_9_Bootstrap-Co frequency.txt"),
                                                   f.name("_22_Bootstrap-C0-Normal density.txt")}));
-  EXPECT_EQ(list.files.front().caption, "The report of the Basic Run:");
+  ASSERT_EQ(list.groups.size(), 2u);
+  EXPECT_EQ(list.groups[0].heading, "The report of the Basic Run is:");
+  EXPECT_EQ(list.groups[1].heading, "The bootstrap result files are:");
+}
+
+// Each group stands under a heading that says what it holds; a group with
+// no file written is left out.
+TEST(OutputFileList, EachGroupHasItsHeading) {
+  Folder f;
+  for (const char* suffix : BasicRunFiles) f.write(suffix);
+  for (const char* suffix : {"_0_Output_Finite_Predation_Rate_omega.txt", "_5_Pseudo_Consumption_Rate_For_t-test.txt"}) {
+    f.write(suffix);
+  }
+  f.state.run.SASDRead = "Yes";
+  f.state.run.ResamplingDone = "yes";
+  const OutputFileList list = doneformFiles(f.state);
+  std::vector<std::string> headings;
+  for (const OutputFileGroup& group : list.groups) headings.push_back(group.heading);
+  EXPECT_EQ(headings, (std::vector<std::string>{"The graphic data files are:", "The predation rate file is:",
+                                                "The jackknife result files are:"}));
+  EXPECT_EQ(list.groups[0].files.size(), 5u);
+  EXPECT_EQ(list.groups[2].files.front().fileName, f.name("_5_Pseudo_Consumption_Rate_For_t-test.txt"));
+
+  f.state.run.SASDRead.clear();
+  std::filesystem::remove(f.name("_1_Fig_Cxj.txt"));
+  EXPECT_EQ(doneformFiles(f.state).groups.size(), 2u);
+  for (const char* suffix : BasicRunFiles) std::filesystem::remove(f.name(suffix));
+  EXPECT_EQ(doneformFiles(f.state).groups.front().heading, "The jackknife result files are:");
 }
 
 TEST(OutputFileList, BeforeAnyRunNothingIsListed) {

@@ -2,13 +2,16 @@
 // the window goes on while the replicates run, shows their progress, and
 // ends with the histogram of C0 and the begin and end labels. Closing the
 // window during the run stops it and leaves no report.
+#include <QDateTime>
 #include <QGroupBox>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
+#include "guidance/program_texts.h"
 #include "shell/main_window.h"
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"
@@ -107,6 +110,28 @@ class BootstrapWindowTest : public QObject {
     QVERIFY(s.form.Command23->isEnabled());
   }
 
+  // After "B or J results" and its back button the histogram stays in view,
+  // the closing text beside it under the steps.
+  void theHistogramStaysAfterTheResultWindow() {
+    Session s;
+    s.script.inputAnswers = {"2", "1500", "3"};
+    s.script.messageAnswers = {MessageAnswer::No};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    QTest::mouseClick(s.form.Command2, Qt::LeftButton);
+    QVERIFY(s.form.resamplingResultWindow() && s.form.resamplingResultWindow()->isVisible());
+    QTest::mouseClick(s.form.resamplingResultWindow()->Command1, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&s.form));
+
+    QVERIFY(s.form.MSChart2->isVisible());
+    for (const QWidget* cover : {static_cast<QWidget*>(s.form.Label13), static_cast<QWidget*>(s.form.Label14)}) {
+      QVERIFY(!cover->isVisible());
+    }
+    QVERIFY(s.form.Label3->isVisible());
+    QCOMPARE(s.form.Label3->text(), QString::fromStdString(closingText()));
+    QVERIFY(!s.form.Label3->geometry().intersects(s.form.Frame3->geometry()));
+    QVERIFY(!s.form.cmdOpenDataFile->isEnabled());
+  }
+
   // The loop ends at replicate 1000 before its sign: Label6 keeps its look.
   void noSignAtTheLastReplicate() {
     Session s;
@@ -148,6 +173,52 @@ class BootstrapWindowTest : public QObject {
     QVERIFY(!s.state.files.file3.isOpen());
     QCOMPARE(s.state.run.ResamplingDone, std::string(""));
     QVERIFY(s.script.messages().empty());  // no question after a stopped run
+  }
+
+  // The greeting timer, ticking as fast as it can, leaves the sign's caption
+  // alone while the replicates run; the colour follows the thousandths.
+  void theSignHoldsLabel6BetweenTwoThousandths() {
+    Session s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.form));
+    const QDate timerDate(2001, 2, 3);
+    s.form.setClock([timerDate] { return QDateTime(timerDate, QTime(10, 0)); });
+    const QString timerText = QLocale().toString(timerDate, QLocale::ShortFormat);
+    s.form.Timer1->setInterval(0);
+    QTest::qWait(10);
+    QCOMPARE(s.form.Label6->text(), timerText);
+
+    QStringList captions;  // Label6's captions after the first sign, while the run went
+    QStringList colours;   // its back colours, each change once
+    QTimer watcher;
+    watcher.setInterval(0);
+    connect(&watcher, &QTimer::timeout, &s.form, [&] {
+      if (!s.state.run.ResamplingRunning) return;
+      const QString style = s.form.Label6->styleSheet();
+      const qsizetype at = style.indexOf("background:");
+      const QString colour = at < 0 ? QString() : style.mid(at);
+      if (!colour.isEmpty() && (colours.isEmpty() || colours.back() != colour)) colours << colour;
+      if (!colours.isEmpty()) captions << s.form.Label6->text();
+    });
+    watcher.start();
+    // New samples, B = 5500, n = 3: signs at 1000 to 5000.
+    s.script.inputAnswers = {"2", "5500", "3"};
+    s.script.messageAnswers = {MessageAnswer::No};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    watcher.stop();
+
+    QCOMPARE(s.state.run.ResamplingDone, std::string("yes"));
+    QVERIFY(!captions.isEmpty());
+    for (const QString& caption : captions) {
+      QVERIFY2(caption != timerText, qPrintable(caption));
+      QVERIFY2(caption.contains(QString::number(QDate::currentDate().year() % 100)), qPrintable(caption));
+    }
+    // Each colour seen differs from the one before; five thousandths from
+    // the label's own colour end on yellow.
+    QVERIFY(!colours.isEmpty());
+    QVERIFY(colours.front().contains("#ffff00") || colours.front().contains("#00ff00"));
+    QVERIFY(s.form.Label6->styleSheet().contains("#ffff00"));
+    // Once the run has ended the timer writes the date again.
+    QTRY_COMPARE(s.form.Label6->text(), timerText);
   }
 };
 

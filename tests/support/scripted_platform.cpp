@@ -23,7 +23,8 @@ MessageAnswer ScriptedPlatform::show(const std::string& text, const std::string&
   return answer;
 }
 
-std::string ScriptedPlatform::openFile() {
+std::string ScriptedPlatform::openFile(const FileRequest& request) {
+  fileRequests.push_back(request);
   if (chosenFiles.empty()) throw std::logic_error("script has no file for the file dialog");
   std::string file = chosenFiles.front();
   chosenFiles.pop_front();

@@ -32,6 +32,7 @@ class ScriptedPlatform : public InputBox,
   std::uint64_t fixedRunSeed = 20261210;     // the seed of every run's generator
 
   std::vector<ShownBox> boxes;
+  std::vector<FileRequest> fileRequests;  // what each file dialog asked for
   std::vector<std::string> windowLines;
   std::vector<double> seeds;
   int endProgramCalls = 0;
@@ -40,7 +41,7 @@ class ScriptedPlatform : public InputBox,
                                  const std::string& defaultAnswer) override;
   MessageAnswer show(const std::string& text, const std::string& title,
                      MessageButtons buttons) override;
-  std::string openFile() override;
+  std::string openFile(const FileRequest& request) override;
   void writeLine(const std::string& text) override { windowLines.push_back(text); }
   void endProgram() override { ++endProgramCalls; }
   void seed(double seedValue) override { seeds.push_back(seedValue); }

@@ -144,8 +144,9 @@ class ResultWindowsTest : public QObject {
     QVERIFY(window.Text1[0]->isReadOnly());
     QCOMPARE(window.Text1.size(), std::size_t(6));  // the report and the five figure data files
     QCOMPARE(window.Text1[1]->text(), QString::fromStdString(s.base() + "_1_Fig_Cxj.txt"));
-    QCOMPARE(window.Label1.size(), std::size_t(7));
-    QCOMPARE(text(window.Label1[1]), QString("The graphic data files are:"));
+    QCOMPARE(window.Label1.size(), std::size_t(6));
+    QCOMPARE(window.Headings.size(), std::size_t(1));
+    QCOMPARE(text(window.Headings[0]), QString("The graphic data files are:"));
     QVERIFY(!window.Command3->isVisible());
 
     QTest::mouseClick(window.Command1, Qt::LeftButton);
@@ -156,6 +157,18 @@ class ResultWindowsTest : public QObject {
     QCOMPARE(window.Text1.size(), std::size_t(8));
     QCOMPARE(window.Text1[1]->text(), QString::fromStdString(s.base() + "_0_Basic_Output.txt"));
     QCOMPARE(window.Text1[7]->text(), QString::fromStdString(s.base() + "_5_Pseudo_Consumption_Rate_For_t-test.txt"));
+    // Each group under its own heading, above its first file.
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);
+    QCOMPARE(window.Headings.size(), std::size_t(3));
+    const char* const headings[] = {"The report of the Basic Run is:", "The graphic data files are:",
+                                    "The jackknife result files are:"};
+    const std::size_t firstOfGroup[] = {1, 2, 7};
+    for (std::size_t g = 0; g < 3; ++g) {
+      QCOMPARE(text(window.Headings[g]), QString(headings[g]));
+      QVERIFY(window.Headings[g]->geometry().bottom() < window.Label1[firstOfGroup[g]]->geometry().top());
+      if (g > 0) QVERIFY(window.Headings[g]->geometry().top() > window.Text1[firstOfGroup[g] - 1]->geometry().bottom());
+    }
   }
 
   // Every name is shown whole, however deep the folder: the boxes are as
