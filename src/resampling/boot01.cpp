@@ -1,6 +1,7 @@
 #include "resampling/boot01.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -76,19 +77,13 @@ void printBoot01Table(TextOutputFile& out, AnalysisState& state) {
 }
 
 // One row of the same-samples table: C0, Ro, Qp, Psi, FP to 4 decimals,
-// lambda to 6.
+// lambda to 6. A value that was never formed is NaN, printed "-".
 struct SameRow {
   double c0, r0, qp, psi, fp, lambda;
-  bool hasQp = true;
 };
 
 void printSameRow(PrintRecord line, const SameRow& row) {
-  line.tab(15).rounded(row.c0, 4).tab(27).rounded(row.r0, 4);
-  if (row.hasQp) {
-    line.tab(37).rounded(row.qp, 4);
-  } else {
-    line.tab(38).text("-");  // no Ro of all individuals
-  }
+  line.tab(15).rounded(row.c0, 4).tab(27).rounded(row.r0, 4).tab(37).rounded(row.qp, 4);
   line.tab(50).rounded(row.psi, 4).tab(60).rounded(row.fp, 4).tab(70).rounded(row.lambda, 6).endLine();
 }
 
@@ -106,7 +101,7 @@ void printBoot01SameTable(TextOutputFile& out, AnalysisState& state) {
   printSameHeads(out);
   printRule(out, 5, '-', 75);
   printSameRow(printTo(out).tab(5).text("Original"),
-               {state.run.BasicRunC0, boot.OrigR0, sum.Qp, whole.Psi, whole.Omega, boot.OrigLambda, sum.HasQp});
+               {state.run.BasicRunC0, boot.OrigR0, originalRowQp(state), whole.Psi, whole.Omega, boot.OrigLambda});
   printRule(out, 5, '-', 75);
   printSameRow(printTo(out).tab(5).text("Mean"),
                {boot.BootC0Mean, boot.SamplesR0Mean, sum.BootQpStats.Mean, sum.BootPsiStats.Mean,
@@ -177,6 +172,11 @@ void summarisePredationRates(AnalysisState& state) {
 }
 
 }  // namespace
+
+double originalRowQp(const AnalysisState& state) {
+  if (!state.bootSummary.HasQp) return std::numeric_limits<double>::quiet_NaN();
+  return state.run.BasicRunC0 / state.bootstrap.OrigR0;
+}
 
 void Boot01(AnalysisState& state) {
   summariseC0(state);

@@ -7,6 +7,7 @@
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
 #include "report/single_output_file.h"
+#include "resampling/boot01.h"
 
 namespace vorelan {
 namespace {
@@ -16,10 +17,6 @@ constexpr int LastPoint = 200;
 // A curve needs a finite mean and an S.E. above 0 (the density divides by it).
 bool canBeDrawn(const DensityCurve& curve) {
   return std::isfinite(curve.DensityMean) && std::isfinite(curve.DensitySE) && curve.DensitySE > 0;
-}
-
-void writeIfFormed(AnalysisState& state, Platform& platform, const DensityCurve& curve) {
-  if (canBeDrawn(curve)) WriteNormalDensityCurveForXstage(state, platform, curve);
 }
 
 std::vector<DensityCurve> stageCurves(const AnalysisState& state) {
@@ -46,13 +43,20 @@ std::vector<DensityCurve> stageCurves(const AnalysisState& state) {
 
 }  // namespace
 
-void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
-  for (const DensityCurve& curve : stageCurves(state)) writeIfFormed(state, platform, curve);
+std::vector<DensityCurve> normalDensityCurves(const AnalysisState& state) {
+  std::vector<DensityCurve> curves = stageCurves(state);
   const BootstrapSummary& sum = state.bootSummary;
-  writeIfFormed(state, platform, {"C0", state.run.BasicRunC0, state.bootstrap.BootC0SE});
-  if (sum.HasQp) writeIfFormed(state, platform, {"Qp", sum.Qp, sum.BootQpStats.SE});
-  writeIfFormed(state, platform, {"Stable Predation Rate", state.predation.Psi, sum.BootPsiStats.SE});
-  writeIfFormed(state, platform, {"Finite Predation Rate", state.predation.Omega, sum.BootOmegaStats.SE});
+  curves.push_back({"C0", state.run.BasicRunC0, state.bootstrap.BootC0SE});
+  // Centred on the Qp of the table's "Original" row, to the last bit.
+  if (sum.HasQp) curves.push_back({"Qp", originalRowQp(state), sum.BootQpStats.SE});
+  curves.push_back({"Stable Predation Rate", state.predation.Psi, sum.BootPsiStats.SE});
+  curves.push_back({"Finite Predation Rate", state.predation.Omega, sum.BootOmegaStats.SE});
+  std::erase_if(curves, [](const DensityCurve& curve) { return !canBeDrawn(curve); });
+  return curves;
+}
+
+void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
+  for (const DensityCurve& curve : normalDensityCurves(state)) WriteNormalDensityCurveForXstage(state, platform, curve);
   platform.message.show("Congratulation!", "Task completed");
 }
 

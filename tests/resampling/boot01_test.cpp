@@ -109,7 +109,9 @@ class Boot01SameTest : public testing::ReportOnFile {
     boot.SamplesLambdaSE = 0.1;
     state.run.BasicRunC0 = 11;
     state.bootSummary.HasQp = true;
-    state.bootSummary.Qp = 2.2;
+    // The run's Qp, from C0 as the sum of q(x): the "Original" row shows the
+    // Basic Run's C0 over Ro of all individuals, 11 / 5, instead.
+    state.bootSummary.Qp = 2.2001;
     state.predation.Psi = 2.5;
     state.predation.Omega = 2.75;
   }

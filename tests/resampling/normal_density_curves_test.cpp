@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <set>
 #include <sstream>
 #include <vector>
 
+#include "resampling/boot01.h"
 #include "resampling/bootstrap_fixture.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
@@ -84,6 +88,7 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   st.SexStageConsMean(2, 3) = 20;  // no spread among the males' means: no curve
   state.run.BasicRunC0 = 40;
   state.bootstrap.BootC0SE = 2.5;
+  state.bootstrap.OrigR0 = 10;
   sum.HasQp = true;
   sum.Qp = 4;
   sum.BootQpStats.SE = 0.25;
@@ -129,6 +134,32 @@ TEST_F(NormalDensityCurvesTest, NewSamplesWriteNoQpAndNoPredationRates) {
   EXPECT_EQ(written(), (std::set<std::string>{"_22_Bootstrap-C0-Normal density.txt"}));
   ASSERT_EQ(ui.messages().size(), 1u);
   EXPECT_EQ(ui.messages()[0].text, "Congratulation!");
+}
+
+// The Qp curve is centred on the Qp of the table's "Original" row, the Basic
+// Run's C0 over Ro of all individuals, to the last bit; not on the run's Qp
+// (C0 as the sum of q(x) over that Ro), which may differ in the last digits
+// and which the Qp result files keep.
+TEST_F(NormalDensityCurvesTest, TheQpCurveIsCentredOnTheOriginalRowsQp) {
+  state.run.BasicRunC0 = 0.1 + 0.2;  // 0.30000000000000004
+  state.bootstrap.OrigR0 = 0.7;
+  state.bootSummary.HasQp = true;
+  state.bootSummary.Qp = 0.3 / 0.7;  // the run's: C0 = 0.3, differing in the last bit
+  state.bootSummary.BootQpStats.SE = 0.05;
+  ASSERT_NE(state.bootSummary.Qp, (0.1 + 0.2) / 0.7);
+  const std::vector<DensityCurve> curves = normalDensityCurves(state);
+  const auto qp = std::find_if(curves.begin(), curves.end(), [](const DensityCurve& c) { return c.DensityLabel == "Qp"; });
+  ASSERT_NE(qp, curves.end());
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(qp->DensityMean), std::bit_cast<std::uint64_t>(originalRowQp(state)));
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(qp->DensityMean), std::bit_cast<std::uint64_t>((0.1 + 0.2) / 0.7));
+  EXPECT_EQ(qp->DensitySE, 0.05);
+
+  // In the file too, where the two differ within the digits written.
+  state.run.BasicRunC0 = 11;
+  state.bootstrap.OrigR0 = 5;
+  state.bootSummary.Qp = 11.000000001 / 5;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_NE(file("_22_Bootstrap-Qp-Normal density.txt").find("\"Mean of Qp:\",2.2,\"SE:\",0.05\r\n"), std::string::npos);
 }
 
 // All replicates equal: S.E. 0, no curve of C0 either.
