@@ -134,22 +134,20 @@ void printBoot01SameTable(TextOutputFile& out, AnalysisState& state) {
 }
 
 // The statistics of the replicates' stage mean consumption, of all
-// individuals and of sex lines 1 and 2, stage by stage.
+// individuals and of every sex line, stage by stage.
 void summariseStageConsumption(AnalysisState& state) {
   const BootstrapState& boot = state.bootstrap;
   BootstrapSummary& sum = state.bootSummary;
   sum.BootStageCons = {};
-  sum.BootSex1StageCons = {};
-  sum.BootSex2StageCons = {};
+  sum.BootSexStageCons = {};
+  const int lines = state.header.NumSexes;
   for (int j = 1; j <= state.header.NumStages; ++j) {
     for (int b = 1; b <= replicates(state); ++b) {
       add(sum.BootStageCons[j], boot.BootStageConsMean(b, j));
-      add(sum.BootSex1StageCons[j], boot.BootSexStageConsMean(b, 1, j));
-      add(sum.BootSex2StageCons[j], boot.BootSexStageConsMean(b, 2, j));
+      for (int s = 1; s <= lines; ++s) add(sum.BootSexStageCons[s][j], boot.BootSexStageConsMean(b, s, j));
     }
     finish(sum.BootStageCons[j], replicates(state));
-    finish(sum.BootSex1StageCons[j], replicates(state));
-    finish(sum.BootSex2StageCons[j], replicates(state));
+    for (int s = 1; s <= lines; ++s) finish(sum.BootSexStageCons[s][j], replicates(state));
   }
 }
 

@@ -1,11 +1,13 @@
 #include "resampling/normal_density_curves.h"
 
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "report/number_text.h"
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
+#include "report/sex_lines.h"
 #include "report/single_output_file.h"
 #include "resampling/boot01.h"
 
@@ -31,12 +33,16 @@ std::vector<DensityCurve> stageCurves(const AnalysisState& state) {
   }
   if (st.StageConsMean(m) != 0) {
     curves.push_back({signedText(m) + "-Adult", st.StageConsMean(m), sum.BootStageCons[m].SE});
-    if (st.SexStageConsMean(1, m) != 0) {
-      curves.push_back({signedText(m) + "-Female Adult", st.SexStageConsMean(1, m), sum.BootSex1StageCons[m].SE});
-    }
-    if (st.SexStageConsMean(2, m) != 0) {
-      curves.push_back({signedText(m) + "-Male Adult", st.SexStageConsMean(2, m), sum.BootSex2StageCons[m].SE});
-    }
+    // The female and male adults are the lines labelled "F" and "M", in
+    // whatever order the header lists them; a cohort without one has no
+    // curve for it.
+    const auto adultsOf = [&](std::string_view letter, const char* label) {
+      const int s = sexLineOf(state.header, letter);
+      if (s == 0 || st.SexStageConsMean(s, m) == 0) return;
+      curves.push_back({signedText(m) + label, st.SexStageConsMean(s, m), sum.BootSexStageCons[s][m].SE});
+    };
+    adultsOf("F", "-Female Adult");
+    adultsOf("M", "-Male Adult");
   }
   return curves;
 }

@@ -165,22 +165,26 @@ TEST_F(Boot01SameTest, NoRoOfAllIndividualsGivesNoQp) {
 }
 
 // The replicates' stage mean consumption, stage by stage, of all individuals
-// and of sex lines 1 and 2; equal values have variance 0, never below.
+// and of every sex line; equal values have variance 0, never below.
 TEST_F(Boot01SameTest, StageConsumptionStatistics) {
+  state.header.NumSexes = 3;
   BootstrapState& boot = state.bootstrap;
   for (int b = 1; b <= 3; ++b) {
     boot.BootStageConsMean(b, 1) = 2.0 * b;       // 2, 4, 6
     boot.BootSexStageConsMean(b, 1, 3) = 1.7;     // one-pass variance slightly below 0
     boot.BootSexStageConsMean(b, 2, 3) = b;       // 1, 2, 3
+    boot.BootSexStageConsMean(b, 3, 3) = 3.0 * b; // 3, 6, 9
   }
   Boot01Same(state);
   const BootstrapSummary& sum = state.bootSummary;
   EXPECT_EQ(sum.BootStageCons[1].Mean, 4);
   EXPECT_EQ(sum.BootStageCons[1].Var, 4);
   EXPECT_EQ(sum.BootStageCons[1].SE, 2);
-  EXPECT_EQ(sum.BootSex1StageCons[3].Var, 0);
-  EXPECT_EQ(sum.BootSex1StageCons[3].SE, 0);
-  EXPECT_EQ(sum.BootSex2StageCons[3].SE, 1);
+  EXPECT_EQ(sum.BootSexStageCons[1][3].Var, 0);
+  EXPECT_EQ(sum.BootSexStageCons[1][3].SE, 0);
+  EXPECT_EQ(sum.BootSexStageCons[2][3].SE, 1);
+  EXPECT_EQ(sum.BootSexStageCons[3][3].Mean, 6);
+  EXPECT_EQ(sum.BootSexStageCons[3][3].SE, 3);
   EXPECT_EQ(sum.BootStageCons[2].SE, 0);  // no consumption in stage 2
 }
 

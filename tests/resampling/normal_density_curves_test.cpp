@@ -84,7 +84,7 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   st.StageConsMean(3) = 30;
   sum.BootStageCons[3].SE = 3;
   st.SexStageConsMean(1, 3) = 35;
-  sum.BootSex1StageCons[3].SE = 4;
+  sum.BootSexStageCons[1][3].SE = 4;
   st.SexStageConsMean(2, 3) = 20;  // no spread among the males' means: no curve
   state.run.BasicRunC0 = 40;
   state.bootstrap.BootC0SE = 2.5;
@@ -109,6 +109,45 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   ASSERT_EQ(ui.messages().size(), 1u);
   EXPECT_EQ(ui.messages()[0].text, "Congratulation!");
   EXPECT_EQ(ui.messages()[0].title, "Task completed");
+}
+
+// The female and male adults' curves take the sex lines labelled "F" and
+// "M", in whatever order the header lists them; a cohort without one of
+// them has no curve for it. Line s has the mean 10 s and the S.E. s.
+TEST_F(NormalDensityCurvesTest, TheAdultsOfEachSexFollowTheirLettersInTheHeader) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::vector<DensityCurve> adults;  // the curves after " 3-Adult"
+  };
+  const Case cases[] = {
+      {{"F", "M"}, {{" 3-Female Adult", 10, 1}, {" 3-Male Adult", 20, 2}}},
+      {{"M", "F", "N"}, {{" 3-Female Adult", 20, 2}, {" 3-Male Adult", 10, 1}}},
+      {{"N", "M", "F"}, {{" 3-Female Adult", 30, 3}, {" 3-Male Adult", 20, 2}}},
+      {{"M", "N"}, {{" 3-Male Adult", 10, 1}}},
+      {{"N", "F"}, {{" 3-Female Adult", 20, 2}}},
+  };
+  for (const Case& c : cases) {
+    AnalysisState s;
+    testing::setUpBootstrapState(s, 40);
+    s.header.NumSexes = static_cast<std::int16_t>(c.lines.size());
+    s.stageStats.StageConsMean(3) = 50;
+    s.bootSummary.BootStageCons[3].SE = 5;
+    for (int line = 1; line <= s.header.NumSexes; ++line) {
+      s.header.SexName(line) = c.lines[static_cast<std::size_t>(line - 1)];
+      s.stageStats.SexStageConsMean(line, 3) = 10.0 * line;
+      s.bootSummary.BootSexStageCons[line][3].SE = line;
+    }
+    std::vector<DensityCurve> curves = normalDensityCurves(s);
+    ASSERT_GE(curves.size(), 1u);
+    EXPECT_EQ(curves[0].DensityLabel, " 3-Adult");
+    curves.erase(curves.begin());
+    ASSERT_EQ(curves.size(), c.adults.size()) << c.lines[0];
+    for (std::size_t k = 0; k < curves.size(); ++k) {
+      EXPECT_EQ(curves[k].DensityLabel, c.adults[k].DensityLabel) << c.lines[0];
+      EXPECT_EQ(curves[k].DensityMean, c.adults[k].DensityMean) << c.adults[k].DensityLabel << " " << c.lines[0];
+      EXPECT_EQ(curves[k].DensitySE, c.adults[k].DensitySE) << c.adults[k].DensityLabel << " " << c.lines[0];
+    }
+  }
 }
 
 // A stage name goes into the file name by the rule of every output file;
