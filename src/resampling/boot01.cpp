@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/statistics.h"
+#include "predation/predation_rates.h"
 #include "report/report_writer.h"
 #include "resampling/c0_frequency_classes.h"
 #include "resampling/resampling_table_head.h"
@@ -95,13 +96,13 @@ void printSameHeads(TextOutputFile& out) {
 void printBoot01SameTable(TextOutputFile& out, AnalysisState& state) {
   const BootstrapState& boot = state.bootstrap;
   const BootstrapSummary& sum = state.bootSummary;
-  const PredationState& whole = state.predation;
   printResamplingTableHead(out, state, Title);
   printRule(out, 5, '=', 75);
   printSameHeads(out);
   printRule(out, 5, '-', 75);
   printSameRow(printTo(out).tab(5).text("Original"),
-               {state.run.BasicRunC0, boot.OrigR0, originalRowQp(state), whole.Psi, whole.Omega, boot.OrigLambda});
+               {state.run.BasicRunC0, boot.OrigR0, originalRowQp(state), wholeCohortPsi(state), wholeCohortOmega(state),
+                boot.OrigLambda});
   printRule(out, 5, '-', 75);
   printSameRow(printTo(out).tab(5).text("Mean"),
                {boot.BootC0Mean, boot.SamplesR0Mean, sum.BootQpStats.Mean, sum.BootPsiStats.Mean,

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "predation/predation_rates.h"
 #include "report/number_text.h"
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
@@ -55,8 +56,9 @@ std::vector<DensityCurve> normalDensityCurves(const AnalysisState& state) {
   curves.push_back({"C0", state.run.BasicRunC0, state.bootstrap.BootC0SE});
   // Centred on the Qp of the table's "Original" row, to the last bit.
   if (sum.HasQp) curves.push_back({"Qp", originalRowQp(state), sum.BootQpStats.SE});
-  curves.push_back({"Stable Predation Rate", state.predation.Psi, sum.BootPsiStats.SE});
-  curves.push_back({"Finite Predation Rate", state.predation.Omega, sum.BootOmegaStats.SE});
+  // Without a distribution read these have no mean (NaN): no curve.
+  curves.push_back({"Stable Predation Rate", wholeCohortPsi(state), sum.BootPsiStats.SE});
+  curves.push_back({"Finite Predation Rate", wholeCohortOmega(state), sum.BootOmegaStats.SE});
   std::erase_if(curves, [](const DensityCurve& curve) { return !canBeDrawn(curve); });
   return curves;
 }

@@ -114,6 +114,7 @@ class Boot01SameTest : public testing::ReportOnFile {
     state.bootSummary.Qp = 2.2001;
     state.predation.Psi = 2.5;
     state.predation.Omega = 2.75;
+    state.run.SASDRead = "Yes";
   }
 
   static std::string row(const std::string& first, std::initializer_list<std::string> cells) {
@@ -162,6 +163,20 @@ TEST_F(Boot01SameTest, NoRoOfAllIndividualsGivesNoQp) {
   EXPECT_NE(text.find(row("Original", {" 11 ", " 0 "}) + sp(37 - 27 - 3) + " -"), std::string::npos);
   EXPECT_EQ(text.find("inf"), std::string::npos);
   EXPECT_EQ(text.find("nan"), std::string::npos);
+}
+
+// Without a distribution read, Psi and FP of the whole cohort were never
+// formed: "-" in the Original row, not 0; the replicates' own values stay.
+TEST_F(Boot01SameTest, NoDistributionReadGivesNoPsiAndNoFPOfTheWholeCohort) {
+  state.run.SASDRead = "";
+  state.predation.Psi = 0;
+  state.predation.Omega = 0;
+  Boot01Same(state);
+  const std::string text = printed();
+  EXPECT_NE(text.find(row("Original", {" 11 ", " 5 ", " 2.2 ", " - ", " - ", " 1.123457 "}) + "\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(row(" 3 ", {" 14 ", " 7 ", " 2 ", " 3 ", " 4.5 ", " 1.3 "}) + "\r\n"), std::string::npos);
 }
 
 // The replicates' stage mean consumption, stage by stage, of all individuals

@@ -92,6 +92,7 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   sum.HasQp = true;
   sum.Qp = 4;
   sum.BootQpStats.SE = 0.25;
+  state.run.SASDRead = "Yes";
   state.predation.Psi = 7;
   sum.BootPsiStats.SE = 0.5;
   state.predation.Omega = 8;  // no spread of FP: no curve
@@ -199,6 +200,24 @@ TEST_F(NormalDensityCurvesTest, TheQpCurveIsCentredOnTheOriginalRowsQp) {
   state.bootSummary.Qp = 11.000000001 / 5;
   WriteNormalDensityCurveBegin(state, platform);
   EXPECT_NE(file("_22_Bootstrap-Qp-Normal density.txt").find("\"Mean of Qp:\",2.2,\"SE:\",0.05\r\n"), std::string::npos);
+}
+
+// The sibling's samples without a distribution read: the replicates have Psi
+// and FP (from the samples' lambda), the whole cohort none, so there is no
+// mean to centre a curve on.
+TEST_F(NormalDensityCurvesTest, NoPredationRateCurvesWithoutADistributionRead) {
+  state.run.BasicRunC0 = 40;
+  state.bootstrap.BootC0SE = 2.5;
+  state.bootSummary.BootPsiStats.SE = 0.5;
+  state.bootSummary.BootOmegaStats.SE = 0.75;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_EQ(written(), (std::set<std::string>{"_22_Bootstrap-C0-Normal density.txt"}));
+  state.run.SASDRead = "Yes";
+  state.predation.Psi = 7;
+  state.predation.Omega = 8;
+  std::set<std::string> labels;
+  for (const DensityCurve& curve : normalDensityCurves(state)) labels.insert(curve.DensityLabel);
+  EXPECT_EQ(labels, (std::set<std::string>{"C0", "Stable Predation Rate", "Finite Predation Rate"}));
 }
 
 // All replicates equal: S.E. 0, no curve of C0 either.
