@@ -188,7 +188,8 @@ TEST_F(NormalDensityCurvesTest, TheQpCurveIsCentredOnTheOriginalRowsQp) {
   state.bootSummary.BootQpStats.SE = 0.05;
   ASSERT_NE(state.bootSummary.Qp, (0.1 + 0.2) / 0.7);
   const std::vector<DensityCurve> curves = normalDensityCurves(state);
-  const auto qp = std::find_if(curves.begin(), curves.end(), [](const DensityCurve& c) { return c.DensityLabel == "Qp"; });
+  const auto qp =
+      std::find_if(curves.begin(), curves.end(), [](const DensityCurve& c) { return c.DensityLabel == "Qp"; });
   ASSERT_NE(qp, curves.end());
   EXPECT_EQ(std::bit_cast<std::uint64_t>(qp->DensityMean), std::bit_cast<std::uint64_t>(originalRowQp(state)));
   EXPECT_EQ(std::bit_cast<std::uint64_t>(qp->DensityMean), std::bit_cast<std::uint64_t>((0.1 + 0.2) / 0.7));
@@ -199,7 +200,8 @@ TEST_F(NormalDensityCurvesTest, TheQpCurveIsCentredOnTheOriginalRowsQp) {
   state.bootstrap.OrigR0 = 5;
   state.bootSummary.Qp = 11.000000001 / 5;
   WriteNormalDensityCurveBegin(state, platform);
-  EXPECT_NE(file("_22_Bootstrap-Qp-Normal density.txt").find("\"Mean of Qp:\",2.2,\"SE:\",0.05\r\n"), std::string::npos);
+  EXPECT_NE(file("_22_Bootstrap-Qp-Normal density.txt").find("\"Mean of Qp:\",2.2,\"SE:\",0.05\r\n"),
+            std::string::npos);
 }
 
 // The sibling's samples without a distribution read: the replicates have Psi

@@ -151,7 +151,8 @@ TEST(JackknifeRun, AFaultyRecordWrittenAfterTheBasicRunIsRefusedBeforeTheReportI
   damaged[1] = "2,X,1,1,2,-1,-1,6,6,-1";
   const std::string data = s.dir.write("cohort.txt", testing::cohortFile(testing::ThreeStages, damaged));
   s.script.boxes.clear();
-  EXPECT_TRUE(runHandler(s.state, s.platform, [&] { EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform, s.background)); }));
+  EXPECT_TRUE(runHandler(s.state, s.platform,
+                         [&] { EXPECT_FALSE(cmdJackknife_Click(s.state, s.platform, s.background)); }));
   ASSERT_EQ(s.script.messages().size(), 1u);
   EXPECT_EQ(s.script.messages()[0].title, "Data file changed");
   EXPECT_NE(s.script.messages()[0].text.find(data + "\nhas changed since the Basic Run."), std::string::npos);
