@@ -2,6 +2,7 @@
 // The whole state of one analysis, passed by reference to every step.
 // Members are grouped as the steps fill them; each step reads what the
 // earlier ones left and leaves its results for the later ones.
+#include "analysed_data_file.h"
 #include "basic_run_results.h"
 #include "bootstrap_state.h"
 #include "bootstrap_summary.h"
@@ -33,6 +34,7 @@ struct AnalysisState {
   BootstrapSummary bootSummary;    // Qp and the same-samples statistics of the bootstrap
   JackknifeState jackknife;        // the omitted individual and the C0 of each pass
   BasicRunResults basicRun;        // what the result windows show, kept when the Basic Run ends
+  AnalysedDataFile analysedDataFile;  // the data file's bytes the Basic Run computed on
   ComparisonState comparison;      // the comparison of two bootstrap results
   PredationState predation;        // stable age-stage distribution and predation rates
 };

@@ -39,10 +39,12 @@ struct BootstrapSummary {
   ReplicateStatistics BootQpStats, BootPsiStats, BootOmegaStats;  // BootQpMean ... BootOmegaSE
 
   // Per stage j = 1..m, over the replicates' stage mean consumption: all
-  // individuals (SumBootStageCons ... SEBootStageCons), sex line 1
-  // (... SEBootSex1StageCons) and sex line 2 (... SEBootSex2StageCons).
-  std::array<ReplicateStatistics, limits::StageColumns> BootStageCons{}, BootSex1StageCons{},
-      BootSex2StageCons{};
+  // individuals (SumBootStageCons ... SEBootStageCons), and [s][j] each sex
+  // line s = 1..S (SumBootSex1StageCons ... SEBootSex2StageCons for lines 1
+  // and 2), so that the female and the male figures can follow the lines
+  // labelled "F" and "M" in whatever order the header lists them.
+  std::array<ReplicateStatistics, limits::StageColumns> BootStageCons{};
+  std::array<std::array<ReplicateStatistics, limits::StageColumns>, limits::MaxSexLines + 1> BootSexStageCons{};
 };
 
 }  // namespace vorelan

@@ -1,6 +1,7 @@
 #include "predation/predation_rates.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "model/statistics.h"
@@ -10,6 +11,10 @@ namespace vorelan {
 namespace {
 
 int wholeAge(double age) { return static_cast<int>(std::nearbyint(age)); }
+
+double formedFromDistribution(const AnalysisState& state, double rate) {
+  return state.run.SASDRead == "Yes" ? rate : std::numeric_limits<double>::quiet_NaN();
+}
 
 int stageColumns(const AnalysisState& state) { return state.header.NumStages + 1; }
 
@@ -120,6 +125,9 @@ void CalculateFinitePredationRate(AnalysisState& state) {
   p.HasIntrinsicPredationRate = p.Omega > 0;
   p.IntrinsicPredationRate = p.HasIntrinsicPredationRate ? std::log(p.Omega) : 0;
 }
+
+double wholeCohortPsi(const AnalysisState& state) { return formedFromDistribution(state, state.predation.Psi); }
+double wholeCohortOmega(const AnalysisState& state) { return formedFromDistribution(state, state.predation.Omega); }
 
 void CalculatePredationRates(AnalysisState& state) {
   CalculateStablePredationRate(state);

@@ -37,6 +37,13 @@ void CalculateFinitePredationRate(AnalysisState& state);
 // periods, their statistics, omega and ln(omega).
 void CalculatePredationRates(AnalysisState& state);
 
+// Psi and omega of the whole cohort wherever they are shown beside other
+// results: formed only once a distribution file has been read (SASDRead is
+// "Yes"); before that NaN, which every writer shows as "-", never as a 0
+// that would pass for a rate.
+double wholeCohortPsi(const AnalysisState& state);
+double wholeCohortOmega(const AnalysisState& state);
+
 // The consumption of individual k over ages first..last; an empty range
 // gives 0. Only days of its life count: the sum ends at the end mark (-1)
 // that closes its daily values.

@@ -1,10 +1,12 @@
 #include "resampling/boot01.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "model/statistics.h"
+#include "predation/predation_rates.h"
 #include "report/report_writer.h"
 #include "resampling/c0_frequency_classes.h"
 #include "resampling/resampling_table_head.h"
@@ -76,19 +78,13 @@ void printBoot01Table(TextOutputFile& out, AnalysisState& state) {
 }
 
 // One row of the same-samples table: C0, Ro, Qp, Psi, FP to 4 decimals,
-// lambda to 6.
+// lambda to 6. A value that was never formed is NaN, printed "-".
 struct SameRow {
   double c0, r0, qp, psi, fp, lambda;
-  bool hasQp = true;
 };
 
 void printSameRow(PrintRecord line, const SameRow& row) {
-  line.tab(15).rounded(row.c0, 4).tab(27).rounded(row.r0, 4);
-  if (row.hasQp) {
-    line.tab(37).rounded(row.qp, 4);
-  } else {
-    line.tab(38).text("-");  // no Ro of all individuals
-  }
+  line.tab(15).rounded(row.c0, 4).tab(27).rounded(row.r0, 4).tab(37).rounded(row.qp, 4);
   line.tab(50).rounded(row.psi, 4).tab(60).rounded(row.fp, 4).tab(70).rounded(row.lambda, 6).endLine();
 }
 
@@ -100,13 +96,13 @@ void printSameHeads(TextOutputFile& out) {
 void printBoot01SameTable(TextOutputFile& out, AnalysisState& state) {
   const BootstrapState& boot = state.bootstrap;
   const BootstrapSummary& sum = state.bootSummary;
-  const PredationState& whole = state.predation;
   printResamplingTableHead(out, state, Title);
   printRule(out, 5, '=', 75);
   printSameHeads(out);
   printRule(out, 5, '-', 75);
   printSameRow(printTo(out).tab(5).text("Original"),
-               {state.run.BasicRunC0, boot.OrigR0, sum.Qp, whole.Psi, whole.Omega, boot.OrigLambda, sum.HasQp});
+               {state.run.BasicRunC0, boot.OrigR0, originalRowQp(state), wholeCohortPsi(state), wholeCohortOmega(state),
+                boot.OrigLambda});
   printRule(out, 5, '-', 75);
   printSameRow(printTo(out).tab(5).text("Mean"),
                {boot.BootC0Mean, boot.SamplesR0Mean, sum.BootQpStats.Mean, sum.BootPsiStats.Mean,
@@ -139,22 +135,20 @@ void printBoot01SameTable(TextOutputFile& out, AnalysisState& state) {
 }
 
 // The statistics of the replicates' stage mean consumption, of all
-// individuals and of sex lines 1 and 2, stage by stage.
+// individuals and of every sex line, stage by stage.
 void summariseStageConsumption(AnalysisState& state) {
   const BootstrapState& boot = state.bootstrap;
   BootstrapSummary& sum = state.bootSummary;
   sum.BootStageCons = {};
-  sum.BootSex1StageCons = {};
-  sum.BootSex2StageCons = {};
+  sum.BootSexStageCons = {};
+  const int lines = state.header.NumSexes;
   for (int j = 1; j <= state.header.NumStages; ++j) {
     for (int b = 1; b <= replicates(state); ++b) {
       add(sum.BootStageCons[j], boot.BootStageConsMean(b, j));
-      add(sum.BootSex1StageCons[j], boot.BootSexStageConsMean(b, 1, j));
-      add(sum.BootSex2StageCons[j], boot.BootSexStageConsMean(b, 2, j));
+      for (int s = 1; s <= lines; ++s) add(sum.BootSexStageCons[s][j], boot.BootSexStageConsMean(b, s, j));
     }
     finish(sum.BootStageCons[j], replicates(state));
-    finish(sum.BootSex1StageCons[j], replicates(state));
-    finish(sum.BootSex2StageCons[j], replicates(state));
+    for (int s = 1; s <= lines; ++s) finish(sum.BootSexStageCons[s][j], replicates(state));
   }
 }
 
@@ -177,6 +171,11 @@ void summarisePredationRates(AnalysisState& state) {
 }
 
 }  // namespace
+
+double originalRowQp(const AnalysisState& state) {
+  if (!state.bootSummary.HasQp) return std::numeric_limits<double>::quiet_NaN();
+  return state.run.BasicRunC0 / state.bootstrap.OrigR0;
+}
 
 void Boot01(AnalysisState& state) {
   summariseC0(state);

@@ -15,4 +15,9 @@ void Boot01(AnalysisState& state);
 // replicates' stage mean consumption that the density curves use.
 void Boot01Same(AnalysisState& state);
 
+// Qp of the table's "Original" row: the Basic Run's C0 over Ro of all
+// individuals, or NaN (shown "-") without that Ro. The Qp density curve is
+// centred on this very value; the Qp result files keep Qp of the run.
+double originalRowQp(const AnalysisState& state);
+
 }  // namespace vorelan

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "predation/predation_rates.h"
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
 #include "report/output_files_in_parallel.h"
@@ -95,8 +96,9 @@ const char* tagOf(Estimate e) {
 double wholeCohortValue(const AnalysisState& state, Estimate e) {
   switch (e) {
     case Estimate::C0: return state.run.BasicRunC0;
-    case Estimate::Omega: return state.predation.Omega;
-    case Estimate::Psi: return state.predation.Psi;
+    // Without a distribution read they were never formed: "-", not 0.
+    case Estimate::Omega: return wholeCohortOmega(state);
+    case Estimate::Psi: return wholeCohortPsi(state);
     // Without Ro of all individuals there is no Qp of the whole cohort: its
     // place shows that it could not be formed, not a 0 that looks like one.
     case Estimate::Qp:

@@ -12,7 +12,8 @@ inline constexpr const char* BootstrapFrequencySuffix = "_9_Bootstrap-Co frequen
 
 // "_9_Fig_Jackknife-Co frequency.txt" from the jackknife classes. A class
 // begin below 0.000001 is set to 0 in the classes themselves and written so.
-// "Total individual =" gives the working count, N - 1 after the passes.
+// "Total individual =" gives the cohort's N, one pseudo-value each (not the
+// working count, which the last pass leaves at N - 1).
 void WriteJackknifeFrequency(AnalysisState& state, Platform& platform);
 
 // "_9_Bootstrap-Co frequency.txt" from the bootstrap classes, B and n.

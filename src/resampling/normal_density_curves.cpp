@@ -1,12 +1,16 @@
 #include "resampling/normal_density_curves.h"
 
 #include <cmath>
+#include <string_view>
 #include <vector>
 
+#include "predation/predation_rates.h"
 #include "report/number_text.h"
 #include "report/output_file_names.h"
 #include "report/report_writer.h"
+#include "report/sex_lines.h"
 #include "report/single_output_file.h"
+#include "resampling/boot01.h"
 
 namespace vorelan {
 namespace {
@@ -16,10 +20,6 @@ constexpr int LastPoint = 200;
 // A curve needs a finite mean and an S.E. above 0 (the density divides by it).
 bool canBeDrawn(const DensityCurve& curve) {
   return std::isfinite(curve.DensityMean) && std::isfinite(curve.DensitySE) && curve.DensitySE > 0;
-}
-
-void writeIfFormed(AnalysisState& state, Platform& platform, const DensityCurve& curve) {
-  if (canBeDrawn(curve)) WriteNormalDensityCurveForXstage(state, platform, curve);
 }
 
 std::vector<DensityCurve> stageCurves(const AnalysisState& state) {
@@ -34,25 +34,37 @@ std::vector<DensityCurve> stageCurves(const AnalysisState& state) {
   }
   if (st.StageConsMean(m) != 0) {
     curves.push_back({signedText(m) + "-Adult", st.StageConsMean(m), sum.BootStageCons[m].SE});
-    if (st.SexStageConsMean(1, m) != 0) {
-      curves.push_back({signedText(m) + "-Female Adult", st.SexStageConsMean(1, m), sum.BootSex1StageCons[m].SE});
-    }
-    if (st.SexStageConsMean(2, m) != 0) {
-      curves.push_back({signedText(m) + "-Male Adult", st.SexStageConsMean(2, m), sum.BootSex2StageCons[m].SE});
-    }
+    // The female and male adults are the lines labelled "F" and "M", in
+    // whatever order the header lists them; a cohort without one has no
+    // curve for it.
+    const auto adultsOf = [&](std::string_view letter, const char* label) {
+      const int s = sexLineOf(state.header, letter);
+      if (s == 0 || st.SexStageConsMean(s, m) == 0) return;
+      curves.push_back({signedText(m) + label, st.SexStageConsMean(s, m), sum.BootSexStageCons[s][m].SE});
+    };
+    adultsOf("F", "-Female Adult");
+    adultsOf("M", "-Male Adult");
   }
   return curves;
 }
 
 }  // namespace
 
-void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
-  for (const DensityCurve& curve : stageCurves(state)) writeIfFormed(state, platform, curve);
+std::vector<DensityCurve> normalDensityCurves(const AnalysisState& state) {
+  std::vector<DensityCurve> curves = stageCurves(state);
   const BootstrapSummary& sum = state.bootSummary;
-  writeIfFormed(state, platform, {"C0", state.run.BasicRunC0, state.bootstrap.BootC0SE});
-  if (sum.HasQp) writeIfFormed(state, platform, {"Qp", sum.Qp, sum.BootQpStats.SE});
-  writeIfFormed(state, platform, {"Stable Predation Rate", state.predation.Psi, sum.BootPsiStats.SE});
-  writeIfFormed(state, platform, {"Finite Predation Rate", state.predation.Omega, sum.BootOmegaStats.SE});
+  curves.push_back({"C0", state.run.BasicRunC0, state.bootstrap.BootC0SE});
+  // Centred on the Qp of the table's "Original" row, to the last bit.
+  if (sum.HasQp) curves.push_back({"Qp", originalRowQp(state), sum.BootQpStats.SE});
+  // Without a distribution read these have no mean (NaN): no curve.
+  curves.push_back({"Stable Predation Rate", wholeCohortPsi(state), sum.BootPsiStats.SE});
+  curves.push_back({"Finite Predation Rate", wholeCohortOmega(state), sum.BootOmegaStats.SE});
+  std::erase_if(curves, [](const DensityCurve& curve) { return !canBeDrawn(curve); });
+  return curves;
+}
+
+void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
+  for (const DensityCurve& curve : normalDensityCurves(state)) WriteNormalDensityCurveForXstage(state, platform, curve);
   tellUnwrittenFiles(state, platform);
   platform.message.show("Congratulation!", "Task completed");
 }

@@ -3,6 +3,7 @@
 // estimate a file of 201 points of the normal density whose mean is the
 // whole cohort's estimate and whose S.D. is its bootstrap S.E.
 #include <string>
+#include <vector>
 
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
@@ -17,9 +18,12 @@ struct DensityCurve {
 };
 
 // The curves of the stages' mean consumption (the adult stage also by sex),
-// C0, Qp, the stable and the finite predation rate, each written when it can
-// be formed (a mean other than 0 for a stage, an S.E. above 0, Qp only with
-// Ro of all individuals); then "Congratulation!".
+// C0, Qp, the stable and the finite predation rate, in this order, each
+// where it can be formed (a mean other than 0 for a stage, an S.E. above 0,
+// Qp only with Ro of all individuals).
+std::vector<DensityCurve> normalDensityCurves(const AnalysisState& state);
+
+// Writes the curves of normalDensityCurves; then "Congratulation!".
 void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform);
 
 // "_22_Bootstrap-<label>-Normal density.txt": the head and the points

@@ -89,6 +89,8 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
     state.run.ResampleMethod = "j";
     holdDataFile(state);
     runSteps(basicRunOrder(), state, platform);
+    // The resampling runs compute on these very bytes, one copy of them.
+    state.analysedDataFile = {state.report.DataFileName, state.files.file2.bytes()};
     state.files.file2.close();
     state.files.forgetCheckedDataFile();
     KeepBasicRunResults(state);

@@ -30,7 +30,8 @@ std::span<const NamedStep> basicRunClosingWrites();
 enum class BasicRunOutcome { Computed, AlreadyDone };
 
 // Runs the analysis once per run of the program; a later call only closes
-// the report. `lifeTableReady` runs once the life table is computed, before
+// the report. The bytes of the data file analysed are kept for the
+// resampling runs (AnalysisState::analysedDataFile). `lifeTableReady` runs once the life table is computed, before
 // the files for statistics packages are written: there the window enables
 // its result buttons and draws c(x,j).
 BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,

@@ -17,6 +17,7 @@
 #include "resampling/frequency_files.h"
 #include "resampling/normal_density_curves.h"
 #include "runs/file_requests.h"
+#include "runs/data_file_as_analysed.h"
 
 namespace vorelan {
 namespace {
@@ -100,7 +101,10 @@ void printDistributionTables(AnalysisState& state) {
 void prepareReplicates(AnalysisState& state, Platform& platform, BootstrapChoice& choice) {
   state.run.ResampleMethod = "b";
   clearConsumptionTables(state);
-  InputDataForBootstrap(state, platform);
+  {
+    const AnalysedDataFileHeld analysed(state);
+    InputDataForBootstrap(state, platform);
+  }
   if (choice.samples) {
     takeBootstrapSamples(state, std::move(*choice.samples));
   } else {
@@ -145,6 +149,7 @@ BootstrapOutcome cmdBootstrap_Click(AnalysisState& state, Platform& platform, Ba
                                     const BootstrapRunWindow& window) {
   // One resampling run per run of the program.
   if (state.run.BasicRunDone != "yes" || state.run.ResamplingDone == "yes") return BootstrapOutcome::NotStarted;
+  if (!dataFileAsAnalysed(state, platform, "Bootstrap")) return BootstrapOutcome::NotStarted;
   std::optional<BootstrapChoice> choice = askEverything(state, platform);
   if (!choice || !createRunFiles(state, platform, choice->samples.has_value())) return BootstrapOutcome::NotStarted;
 

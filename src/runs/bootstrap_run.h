@@ -4,8 +4,11 @@
 // replicates of the cohort. Writes "_0_Bootstrap_Output.txt", the result
 // files, the frequency file and on request the normal density curves.
 //
-// Every question is asked and every answer checked before anything changes:
-// a Cancel or a refused answer leaves the program as it was. The replicates
+// Before the first question the data file is compared with the bytes the
+// Basic Run analysed: a file edited since is refused with a message. Every
+// question is asked and every answer checked before anything changes: a
+// Cancel or a refused answer leaves the program as it was. The source cohort
+// is read from the bytes analysed, whatever the file holds by then. The replicates
 // run as background work, so the window stays alive; boxes come before and
 // after them, on the caller's thread.
 #include <functional>

@@ -8,6 +8,7 @@
 #include "resampling/jack01.h"
 #include "resampling/jackknife_passes.h"
 #include "resampling/write_pseudo_value_for_ttest.h"
+#include "runs/data_file_as_analysed.h"
 
 namespace vorelan {
 namespace {
@@ -55,9 +56,13 @@ void printStableDistributionTables(AnalysisState& state, Platform& /*platform*/)
 
 std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& platform) {
   if (state.run.ResamplingDone == "yes") return std::nullopt;
+  if (!dataFileAsAnalysed(state, platform, "Jackknife")) return std::nullopt;
   if (refuseTooFew(state.header.NumIndividualsInFile, platform)) return std::nullopt;
-  LeaveOneOutSource source = readLeaveOneOutSource(state, platform);
-  if (refuseTooFew(source.header.NumIndividualsInFile, platform)) return std::nullopt;
+  std::optional<LeaveOneOutSource> source;
+  {
+    const AnalysedDataFileHeld analysed(state);
+    source = readLeaveOneOutSource(state, platform);
+  }
   if (!openJackknifeReport(state, platform)) return std::nullopt;
   printStableDistributionTables(state, platform);
   state.run.ResampleMethod = "j";

@@ -21,11 +21,12 @@ namespace vorelan {
 inline constexpr const char* JackknifeReportSuffix = "_0_Jackknife_Output.txt";
 inline constexpr const char* JackknifeRefusalTitle = "Jackknife";
 
-// Refuses a cohort of fewer than 2 individuals with a message, changing
-// nothing; reads the data file once (a fault ends the program); creates the
-// report as file 3 and prints the tables of the stable age-stage
-// distribution first when one has been read. Nothing when the run does not
-// start: refused, report not created, or a resampling run already done.
+// Refuses, with a message and changing nothing, a data file that is no
+// longer the one the Basic Run analysed and a cohort of fewer than 2
+// individuals; reads the bytes the Basic Run analysed once (a fault ends the
+// program); creates the report as file 3 and prints the tables of the stable
+// age-stage distribution first when one has been read. Nothing when the run
+// does not start: refused, report not created, or a resampling run already done.
 std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& platform);
 
 // After the passes: the statistics and table of the pseudo-values, the

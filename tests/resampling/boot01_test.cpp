@@ -109,9 +109,12 @@ class Boot01SameTest : public testing::ReportOnFile {
     boot.SamplesLambdaSE = 0.1;
     state.run.BasicRunC0 = 11;
     state.bootSummary.HasQp = true;
-    state.bootSummary.Qp = 2.2;
+    // The run's Qp, from C0 as the sum of q(x): the "Original" row shows the
+    // Basic Run's C0 over Ro of all individuals, 11 / 5, instead.
+    state.bootSummary.Qp = 2.2001;
     state.predation.Psi = 2.5;
     state.predation.Omega = 2.75;
+    state.run.SASDRead = "Yes";
   }
 
   static std::string row(const std::string& first, std::initializer_list<std::string> cells) {
@@ -162,23 +165,41 @@ TEST_F(Boot01SameTest, NoRoOfAllIndividualsGivesNoQp) {
   EXPECT_EQ(text.find("nan"), std::string::npos);
 }
 
+// Without a distribution read, Psi and FP of the whole cohort were never
+// formed: "-" in the Original row, not 0; the replicates' own values stay.
+TEST_F(Boot01SameTest, NoDistributionReadGivesNoPsiAndNoFPOfTheWholeCohort) {
+  state.run.SASDRead = "";
+  state.predation.Psi = 0;
+  state.predation.Omega = 0;
+  Boot01Same(state);
+  const std::string text = printed();
+  EXPECT_NE(text.find(row("Original", {" 11 ", " 5 ", " 2.2 ", " - ", " - ", " 1.123457 "}) + "\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(row(" 3 ", {" 14 ", " 7 ", " 2 ", " 3 ", " 4.5 ", " 1.3 "}) + "\r\n"), std::string::npos);
+}
+
 // The replicates' stage mean consumption, stage by stage, of all individuals
-// and of sex lines 1 and 2; equal values have variance 0, never below.
+// and of every sex line; equal values have variance 0, never below.
 TEST_F(Boot01SameTest, StageConsumptionStatistics) {
+  state.header.NumSexes = 3;
   BootstrapState& boot = state.bootstrap;
   for (int b = 1; b <= 3; ++b) {
     boot.BootStageConsMean(b, 1) = 2.0 * b;       // 2, 4, 6
     boot.BootSexStageConsMean(b, 1, 3) = 1.7;     // one-pass variance slightly below 0
     boot.BootSexStageConsMean(b, 2, 3) = b;       // 1, 2, 3
+    boot.BootSexStageConsMean(b, 3, 3) = 3.0 * b; // 3, 6, 9
   }
   Boot01Same(state);
   const BootstrapSummary& sum = state.bootSummary;
   EXPECT_EQ(sum.BootStageCons[1].Mean, 4);
   EXPECT_EQ(sum.BootStageCons[1].Var, 4);
   EXPECT_EQ(sum.BootStageCons[1].SE, 2);
-  EXPECT_EQ(sum.BootSex1StageCons[3].Var, 0);
-  EXPECT_EQ(sum.BootSex1StageCons[3].SE, 0);
-  EXPECT_EQ(sum.BootSex2StageCons[3].SE, 1);
+  EXPECT_EQ(sum.BootSexStageCons[1][3].Var, 0);
+  EXPECT_EQ(sum.BootSexStageCons[1][3].SE, 0);
+  EXPECT_EQ(sum.BootSexStageCons[2][3].SE, 1);
+  EXPECT_EQ(sum.BootSexStageCons[3][3].Mean, 6);
+  EXPECT_EQ(sum.BootSexStageCons[3][3].SE, 3);
   EXPECT_EQ(sum.BootStageCons[2].SE, 0);  // no consumption in stage 2
 }
 

@@ -110,6 +110,24 @@ TEST_F(BootstrapResultFilesTest, QpOfTheWholeCohortThatCannotBeFormed) {
   EXPECT_NE(file("_4_Bootstrap_Qp_in column.txt").find("\r\n\"Qp\",3,-\r\n2\r\n3\r\n"), std::string::npos);
 }
 
+// Without a distribution read, Psi and omega of the whole cohort were never
+// formed: the tag lines of their four files show "-", while the replicates'
+// own values (from the samples' lambda) stay.
+TEST_F(BootstrapResultFilesTest, PredationRatesOfTheWholeCohortWithoutADistributionRead) {
+  testing::setUpBootstrapState(state, 2);
+  state.bootstrap.SameBootSamples = "Yes";
+  setReplicates(state.bootstrap.BootPsi, {0.5, 0.75});
+  setReplicates(state.bootstrap.BootOmega, {1.5, 2});
+  state.bootSummary.BootQp.reset(3);
+  state.predation.Psi = 0;
+  state.predation.Omega = 0;
+  WriteBootstrapResultFiles(state, platform);
+  EXPECT_NE(file("_4_Bootstrap_Psi_in column.txt").find("\r\n\"Psi\",3,-\r\n0.5\r\n0.75\r\n"), std::string::npos);
+  EXPECT_NE(file("_4_Bootstrap_Psi-in Row.txt").find("\r\n\"Psi\",3,-\r\n .5 , .75 ,-1\r\n"), std::string::npos);
+  EXPECT_NE(file("_4_Bootstrap_Omega_in column.txt").find("\r\n\"Omega\",3,-\r\n1.5\r\n2\r\n"), std::string::npos);
+  EXPECT_NE(file("_4_Bootstrap_Omega-in Row.txt").find("\r\n\"Omega\",3,-\r\n 1.5 , 2 ,-1\r\n"), std::string::npos);
+}
+
 TEST_F(BootstrapResultFilesTest, HeadsOfThePredationRateAndQpFiles) {
   testing::setUpBootstrapState(state, 2);
   setReplicates(state.bootstrap.BootOmega, {1.5, 2});
@@ -118,6 +136,7 @@ TEST_F(BootstrapResultFilesTest, HeadsOfThePredationRateAndQpFiles) {
   state.bootSummary.HasQp = true;
   state.bootSummary.Qp = 2.2;
   state.predation.Omega = 2.75;
+  state.run.SASDRead = "Yes";
   WriteBootstrapFinitePredationRateInColumn(state, platform);
   WriteBootstrapQpInRow(state, platform);
   EXPECT_EQ(file("_4_Bootstrap_Omega_in column.txt"),

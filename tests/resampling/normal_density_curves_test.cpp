@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <set>
 #include <sstream>
 #include <vector>
 
+#include "resampling/boot01.h"
 #include "resampling/bootstrap_fixture.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
@@ -80,13 +84,15 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   st.StageConsMean(3) = 30;
   sum.BootStageCons[3].SE = 3;
   st.SexStageConsMean(1, 3) = 35;
-  sum.BootSex1StageCons[3].SE = 4;
+  sum.BootSexStageCons[1][3].SE = 4;
   st.SexStageConsMean(2, 3) = 20;  // no spread among the males' means: no curve
   state.run.BasicRunC0 = 40;
   state.bootstrap.BootC0SE = 2.5;
+  state.bootstrap.OrigR0 = 10;
   sum.HasQp = true;
   sum.Qp = 4;
   sum.BootQpStats.SE = 0.25;
+  state.run.SASDRead = "Yes";
   state.predation.Psi = 7;
   sum.BootPsiStats.SE = 0.5;
   state.predation.Omega = 8;  // no spread of FP: no curve
@@ -104,6 +110,45 @@ TEST_F(NormalDensityCurvesTest, WhichCurvesAreWritten) {
   ASSERT_EQ(ui.messages().size(), 1u);
   EXPECT_EQ(ui.messages()[0].text, "Congratulation!");
   EXPECT_EQ(ui.messages()[0].title, "Task completed");
+}
+
+// The female and male adults' curves take the sex lines labelled "F" and
+// "M", in whatever order the header lists them; a cohort without one of
+// them has no curve for it. Line s has the mean 10 s and the S.E. s.
+TEST_F(NormalDensityCurvesTest, TheAdultsOfEachSexFollowTheirLettersInTheHeader) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::vector<DensityCurve> adults;  // the curves after " 3-Adult"
+  };
+  const Case cases[] = {
+      {{"F", "M"}, {{" 3-Female Adult", 10, 1}, {" 3-Male Adult", 20, 2}}},
+      {{"M", "F", "N"}, {{" 3-Female Adult", 20, 2}, {" 3-Male Adult", 10, 1}}},
+      {{"N", "M", "F"}, {{" 3-Female Adult", 30, 3}, {" 3-Male Adult", 20, 2}}},
+      {{"M", "N"}, {{" 3-Male Adult", 10, 1}}},
+      {{"N", "F"}, {{" 3-Female Adult", 20, 2}}},
+  };
+  for (const Case& c : cases) {
+    AnalysisState s;
+    testing::setUpBootstrapState(s, 40);
+    s.header.NumSexes = static_cast<std::int16_t>(c.lines.size());
+    s.stageStats.StageConsMean(3) = 50;
+    s.bootSummary.BootStageCons[3].SE = 5;
+    for (int line = 1; line <= s.header.NumSexes; ++line) {
+      s.header.SexName(line) = c.lines[static_cast<std::size_t>(line - 1)];
+      s.stageStats.SexStageConsMean(line, 3) = 10.0 * line;
+      s.bootSummary.BootSexStageCons[line][3].SE = line;
+    }
+    std::vector<DensityCurve> curves = normalDensityCurves(s);
+    ASSERT_GE(curves.size(), 1u);
+    EXPECT_EQ(curves[0].DensityLabel, " 3-Adult");
+    curves.erase(curves.begin());
+    ASSERT_EQ(curves.size(), c.adults.size()) << c.lines[0];
+    for (std::size_t k = 0; k < curves.size(); ++k) {
+      EXPECT_EQ(curves[k].DensityLabel, c.adults[k].DensityLabel) << c.lines[0];
+      EXPECT_EQ(curves[k].DensityMean, c.adults[k].DensityMean) << c.adults[k].DensityLabel << " " << c.lines[0];
+      EXPECT_EQ(curves[k].DensitySE, c.adults[k].DensitySE) << c.adults[k].DensityLabel << " " << c.lines[0];
+    }
+  }
 }
 
 // A stage name goes into the file name by the rule of every output file;
@@ -129,6 +174,52 @@ TEST_F(NormalDensityCurvesTest, NewSamplesWriteNoQpAndNoPredationRates) {
   EXPECT_EQ(written(), (std::set<std::string>{"_22_Bootstrap-C0-Normal density.txt"}));
   ASSERT_EQ(ui.messages().size(), 1u);
   EXPECT_EQ(ui.messages()[0].text, "Congratulation!");
+}
+
+// The Qp curve is centred on the Qp of the table's "Original" row, the Basic
+// Run's C0 over Ro of all individuals, to the last bit; not on the run's Qp
+// (C0 as the sum of q(x) over that Ro), which may differ in the last digits
+// and which the Qp result files keep.
+TEST_F(NormalDensityCurvesTest, TheQpCurveIsCentredOnTheOriginalRowsQp) {
+  state.run.BasicRunC0 = 0.1 + 0.2;  // 0.30000000000000004
+  state.bootstrap.OrigR0 = 0.7;
+  state.bootSummary.HasQp = true;
+  state.bootSummary.Qp = 0.3 / 0.7;  // the run's: C0 = 0.3, differing in the last bit
+  state.bootSummary.BootQpStats.SE = 0.05;
+  ASSERT_NE(state.bootSummary.Qp, (0.1 + 0.2) / 0.7);
+  const std::vector<DensityCurve> curves = normalDensityCurves(state);
+  const auto qp =
+      std::find_if(curves.begin(), curves.end(), [](const DensityCurve& c) { return c.DensityLabel == "Qp"; });
+  ASSERT_NE(qp, curves.end());
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(qp->DensityMean), std::bit_cast<std::uint64_t>(originalRowQp(state)));
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(qp->DensityMean), std::bit_cast<std::uint64_t>((0.1 + 0.2) / 0.7));
+  EXPECT_EQ(qp->DensitySE, 0.05);
+
+  // In the file too, where the two differ within the digits written.
+  state.run.BasicRunC0 = 11;
+  state.bootstrap.OrigR0 = 5;
+  state.bootSummary.Qp = 11.000000001 / 5;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_NE(file("_22_Bootstrap-Qp-Normal density.txt").find("\"Mean of Qp:\",2.2,\"SE:\",0.05\r\n"),
+            std::string::npos);
+}
+
+// The sibling's samples without a distribution read: the replicates have Psi
+// and FP (from the samples' lambda), the whole cohort none, so there is no
+// mean to centre a curve on.
+TEST_F(NormalDensityCurvesTest, NoPredationRateCurvesWithoutADistributionRead) {
+  state.run.BasicRunC0 = 40;
+  state.bootstrap.BootC0SE = 2.5;
+  state.bootSummary.BootPsiStats.SE = 0.5;
+  state.bootSummary.BootOmegaStats.SE = 0.75;
+  WriteNormalDensityCurveBegin(state, platform);
+  EXPECT_EQ(written(), (std::set<std::string>{"_22_Bootstrap-C0-Normal density.txt"}));
+  state.run.SASDRead = "Yes";
+  state.predation.Psi = 7;
+  state.predation.Omega = 8;
+  std::set<std::string> labels;
+  for (const DensityCurve& curve : normalDensityCurves(state)) labels.insert(curve.DensityLabel);
+  EXPECT_EQ(labels, (std::set<std::string>{"C0", "Stable Predation Rate", "Finite Predation Rate"}));
 }
 
 // All replicates equal: S.E. 0, no curve of C0 either.

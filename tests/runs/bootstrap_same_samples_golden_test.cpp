@@ -113,8 +113,9 @@ TEST_F(BootstrapSameSamplesGoldenTest, Report) {
       lines({"    Example project", "    Observer", "    2015-06-01", "    Analyzed on : 2015-06-01", " ",
              "    Table 1. Table of bootstrap samples", "    " + eq}) +
       heads + "    " + dash + "\r\n" +
-      // C0 52/3, Ro of all 5.5, Qp = 52/3 / 5.5, no distribution read: psi 0.
-      row("Original", {"17.3333", "5.5", "3.1515", "0", "0", "1.25"}) + "    " + dash + "\r\n" +
+      // C0 52/3, Ro of all 5.5, Qp = 52/3 / 5.5; no distribution read, so
+      // psi and FP of the whole cohort were never formed.
+      row("Original", {"17.3333", "5.5", "3.1515", "-", "-", "1.25"}) + "    " + dash + "\r\n" +
       // Mean of C0 23; of Qp (3.125 + 4.6 + 5.25) / 3; of psi and FP from the
       // three values above. Ro and lambda as the samples file states them.
       row("Mean", {"23", "5.6667", "4.325", "1.2742", "1.4624", "1.33333"}) +
@@ -142,14 +143,15 @@ TEST_F(BootstrapSameSamplesGoldenTest, ResultFilesOfTheEstimates) {
   EXPECT_EQ(file("_4_Bootstrap_C0-in Row.txt"), inRow(c0));
   EXPECT_EQ(file("_4_Bootstrap_C0_in column.txt"), inColumn(c0Column));
 
-  // Without a distribution read, psi and omega of the whole cohort are 0.
+  // Without a distribution read, psi and omega of the whole cohort were
+  // never formed: "-" in the tag line; the replicates' own stay.
   const std::vector<std::string> psi{"0.564609656351096", "1.68292682926829", "1.575"};
-  EXPECT_EQ(file("_4_Bootstrap_Psi-in Row.txt"), inRow({project, nLine, "3", bLine, "Psi", "0", psi}));
-  EXPECT_EQ(file("_4_Bootstrap_Psi_in column.txt"), inColumn({project, nLine, "3", bLine + " ", "Psi", "0", psi}));
+  EXPECT_EQ(file("_4_Bootstrap_Psi-in Row.txt"), inRow({project, nLine, "3", bLine, "Psi", "-", psi}));
+  EXPECT_EQ(file("_4_Bootstrap_Psi_in column.txt"), inColumn({project, nLine, "3", bLine + " ", "Psi", "-", psi}));
   const std::vector<std::string> omega{"1.12921931270219", "1.68292682926829", "1.575"};
-  EXPECT_EQ(file("_4_Bootstrap_Omega-in Row.txt"), inRow({project, nLine, "3", bLine, "Omega", "0", omega}));
+  EXPECT_EQ(file("_4_Bootstrap_Omega-in Row.txt"), inRow({project, nLine, "3", bLine, "Omega", "-", omega}));
   EXPECT_EQ(file("_4_Bootstrap_Omega_in column.txt"),
-            inColumn({project, nLine, "3", "Next line is the effective bootstrap numbers (m) ", "Omega", "0", omega}));
+            inColumn({project, nLine, "3", "Next line is the effective bootstrap numbers (m) ", "Omega", "-", omega}));
   const std::vector<std::string> qp{"3.125", "4.6", "5.25"};
   EXPECT_EQ(file("_4_Bootstrap_Qp-in Row.txt"), inRow({project, nLine, "3", bLine + " ", "Qp", "3.15151515151515", qp}));
   EXPECT_EQ(file("_4_Bootstrap_Qp_in column.txt"),
@@ -238,8 +240,10 @@ TEST_F(BootstrapSameSamplesGoldenTest, FrequencyFile) {
 
 // The curves that can be formed: larva (S.E. 1/3 over 11, 34/3, 35/3), the
 // adult (S.E. 7/3 over 14, 35/3, 28/3), the male adult (0, 7, 7: S.E.
-// sqrt(49/3)), C0, Qp, psi and omega. The female adult's replicates are all
-// 14: S.E. 0, no curve. Each file: eight head lines and 201 points.
+// sqrt(49/3)), C0 and Qp. The female adult's replicates are all 14: S.E. 0,
+// no curve. Psi and omega of the whole cohort were never formed (no
+// distribution read): no curve either. Each file: eight head lines and 201
+// points.
 TEST_F(BootstrapSameSamplesGoldenTest, NormalDensityCurves) {
   struct Curve {
     std::string label;
@@ -253,8 +257,6 @@ TEST_F(BootstrapSameSamplesGoldenTest, NormalDensityCurves) {
       {" 4-Male Adult", 7, std::sqrt(49.0 / 3), "7"},
       {"C0", 52.0 / 3, 2, "17.3333333333333"},
       {"Qp", qp, 1.0888640870191284, "3.15151515151515"},
-      {"Stable Predation Rate", 0, 0.6168698061255673, "0"},
-      {"Finite Predation Rate", 0, 0.2935304173748192, "0"},
   };
   std::set<std::string> densityFiles;
   for (const std::string& name : newFiles()) {
@@ -319,8 +321,7 @@ TEST_F(BootstrapSameSamplesGoldenTest, WritesTheseFilesOnly) {
     expected.insert(std::string("_Effective Boots-") + family + "_in column.txt");
     expected.insert(std::string("_Effective Boots-") + family + "_in row.txt");
   }
-  for (const char* label : {" 2-Larva", " 4-Adult", " 4-Male Adult", "C0", "Qp", "Stable Predation Rate",
-                            "Finite Predation Rate"}) {
+  for (const char* label : {" 2-Larva", " 4-Adult", " 4-Male Adult", "C0", "Qp"}) {
     expected.insert(std::string("_22_Bootstrap-") + label + "-Normal density.txt");
   }
   EXPECT_EQ(newFiles(), expected);
