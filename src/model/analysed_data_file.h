@@ -10,11 +10,6 @@ namespace vorelan {
 struct AnalysedDataFile {
   std::string path;
   std::shared_ptr<const std::string> bytes;  // null until a Basic Run has computed
-
-  // True when `fileBytes`, read from `filePath`, are the bytes analysed.
-  bool isSameAs(const std::string& filePath, const std::string& fileBytes) const {
-    return bytes && path == filePath && *bytes == fileBytes;
-  }
 };
 
 }  // namespace vorelan

@@ -1,25 +1,18 @@
 #include "report/file_failure.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <system_error>
 
 #include "model/replaced_file.h"
+#include "report/output_file_names.h"
 
 namespace vorelan {
 namespace {
 
-std::string folderOf(const std::string& path) {
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  return folder.empty() ? std::string(".") : folder.string();
-}
-
-std::string nameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
-
 // The line of one file: its name in the message's folder, else its whole path;
 // its own reason when it differs from the message's.
 std::string fileLine(const UnwrittenFile& file, const std::string& folder, int reasonShown) {
-  std::string line = folderOf(file.path) == folder ? nameOf(file.path) : file.path;
+  std::string line = folderOf(file.path) == folder ? fileNameOf(file.path) : file.path;
   if (file.error != reasonShown) line += " (" + unwrittenReason(file.error) + ")";
   return line;
 }
@@ -27,8 +20,8 @@ std::string fileLine(const UnwrittenFile& file, const std::string& folder, int r
 }  // namespace
 
 std::string unwrittenReason(int error) {
-  const std::error_condition cause = std::generic_category().default_error_condition(error);
   if (error == 0) return "the cause is not known";
+  const std::error_condition cause = std::generic_category().default_error_condition(error);
   if (cause == std::errc::no_space_on_device) return "the disk is full";
   if (cause == std::errc::permission_denied || cause == std::errc::operation_not_permitted) {
     return "there is no permission to write there";
@@ -48,7 +41,7 @@ std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::s
   const std::string folder = folderOf(files.front().path);
   const int reason = files.front().error;
   std::string text = files.size() == 1 ? "This file could not be written" : "These files could not be written";
-  text += " in the folder " + folder + " (" + unwrittenReason(reason) + "):\n";
+  text += " in the folder " + (folder.empty() ? std::string(".") : folder) + " (" + unwrittenReason(reason) + "):\n";
   const std::size_t listed = std::min(files.size(), ListedUnwrittenFiles);
   for (std::size_t k = 0; k < listed; ++k) text += fileLine(files[k], folder, reason) + "\n";
   if (files.size() > listed) text += "and " + std::to_string(files.size() - listed) + " more\n";

@@ -23,6 +23,19 @@ std::string sameFileKey(const std::string& name) {
 
 }  // namespace
 
+std::string folderOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("/\\");
+  if (separator == std::string::npos) return "";
+  // The root keeps its separator: "/" and "C:\" are folders, "" and "C:" not.
+  const bool root = separator == 0 || (separator == 2 && path[1] == ':');
+  return path.substr(0, root ? separator + 1 : separator);
+}
+
+std::string fileNameOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("/\\");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
 std::string fileNameSafe(std::string_view name) {
   std::string safe(name);
   for (char& c : safe) {

@@ -9,6 +9,12 @@
 
 namespace vorelan {
 
+// The folder of a path: all before its last separator (/ or \), empty when
+// it has none. The root keeps its separator: "/" and "C:\" are folders.
+std::string folderOf(const std::string& path);
+// The name of a path within its folder: all after its last separator.
+std::string fileNameOf(const std::string& path);
+
 // The name with every character that a file name cannot hold on the common
 // desktop systems (/ \ : * ? " < > | and control characters) replaced by "_".
 std::string fileNameSafe(std::string_view name);

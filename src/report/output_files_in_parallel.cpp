@@ -4,6 +4,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 
@@ -18,7 +19,7 @@ int threadCount(int asked, std::size_t jobs) {
 }  // namespace
 
 bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, int threads) {
-  std::vector<int> errors(jobs.size(), 0);
+  std::vector<std::optional<int>> errors(jobs.size());  // the error of each file that failed
   std::atomic<std::size_t> next{0};
   std::atomic<bool> failed{false};
   std::exception_ptr firstError;
@@ -31,7 +32,7 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, 
           jobs[k].fill(out);
           out.close();
         }
-        if (out.failed()) errors[k] = out.error() != 0 ? out.error() : -1;
+        if (out.failed()) errors[k] = out.error();
       } catch (...) {
         const std::lock_guard lock(errorLock);
         if (!firstError) firstError = std::current_exception();
@@ -48,8 +49,8 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, 
 
   bool all = true;
   for (std::size_t k = 0; k < jobs.size(); ++k) {
-    if (errors[k] == 0) continue;
-    files.unwritten.push_back({jobs[k].path, errors[k] > 0 ? errors[k] : 0});
+    if (!errors[k]) continue;
+    files.unwritten.push_back({jobs[k].path, *errors[k]});
     all = false;
   }
   return all;

@@ -140,7 +140,7 @@ class ListFiles {
                      }});
   }
 
-  void write(AnalysisState& state, Platform& /*platform*/) const {
+  void write(AnalysisState& state) const {
     writeOutputFiles(jobs_, state.files);
     if (!jobs_.empty()) state.report.ResultFileName = jobs_.back().path;
   }
@@ -183,13 +183,13 @@ void addStageAndAdultFiles(const AnalysisState& state, ListFiles& files) {
 
 }  // namespace
 
-void WriteStageConsumptionRawDataInColumnForStatistics(AnalysisState& state, Platform& platform) {
+void WriteStageConsumptionRawDataInColumnForStatistics(AnalysisState& state, Platform& /*platform*/) {
   ListFiles files(state, TwoColumns);
   addStageAndAdultFiles(state, files);
-  files.write(state, platform);
+  files.write(state);
 }
 
-void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& platform) {
+void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& /*platform*/) {
   ListFiles files(state, OneColumn);
   ListFile lifelong{"Lifelong consumption rate", std::nullopt, {}};
   for (int i = 1; i <= individuals(state); ++i) {
@@ -197,7 +197,7 @@ void WriteStageConsumptionForTukeyKramer(AnalysisState& state, Platform& platfor
   }
   files.add("_Lifelong consumption_All sexes.txt", std::move(lifelong));
   addStageAndAdultFiles(state, files);
-  files.write(state, platform);
+  files.write(state);
 }
 
 }  // namespace vorelan

@@ -68,7 +68,7 @@ void addResultFile(const AnalysisState& state, ResultFileJobs& jobs, const std::
                   }});
 }
 
-void writeResultFiles(AnalysisState& state, Platform& /*platform*/, const ResultFileJobs& jobs) {
+void writeResultFiles(AnalysisState& state, const ResultFileJobs& jobs) {
   writeOutputFiles(jobs, state.files);
   if (!jobs.empty()) state.report.OutputFileName = jobs.back().path;
 }
@@ -225,10 +225,10 @@ void addStageMeanFiles(const AnalysisState& state, ResultFileJobs& jobs, Layout 
   }
 }
 
-void writeStageMeanFiles(AnalysisState& state, Platform& platform, Layout layout) {
+void writeStageMeanFiles(AnalysisState& state, Platform& /*platform*/, Layout layout) {
   ResultFileJobs jobs;
   addStageMeanFiles(state, jobs, layout);
-  writeResultFiles(state, platform, jobs);
+  writeResultFiles(state, jobs);
   if (jobs.empty()) return;
   const std::string& last = jobs.back().path;
   state.report.OutFileSuffix = last.substr(state.report.BaseFileName.size());
@@ -258,10 +258,10 @@ const EstimateFile OmegaInRow{"_4_Bootstrap_Omega-in Row.txt", BLine, Estimate::
 const EstimateFile QpInColumn{"_4_Bootstrap_Qp_in column.txt", BLineBlank, Estimate::Qp, Layout::InColumn};
 const EstimateFile QpInRow{"_4_Bootstrap_Qp-in Row.txt", BLineBlank, Estimate::Qp, Layout::InRow};
 
-void writeEstimateFile(AnalysisState& state, Platform& platform, const EstimateFile& file) {
+void writeEstimateFile(AnalysisState& state, Platform& /*platform*/, const EstimateFile& file) {
   ResultFileJobs jobs;
   addEstimateFile(state, jobs, file);
-  writeResultFiles(state, platform, jobs);
+  writeResultFiles(state, jobs);
 }
 
 }  // namespace
@@ -298,14 +298,14 @@ void WriteBootstageMeaninRow(AnalysisState& state, Platform& platform) {
   writeStageMeanFiles(state, platform, Layout::InRow);
 }
 
-void WriteBootDailyMeanConsumeInRow(AnalysisState& state, Platform& platform) {
+void WriteBootDailyMeanConsumeInRow(AnalysisState& state, Platform& /*platform*/) {
   ResultFileJobs jobs;
   addDailyMeanFiles(state, jobs);
-  writeResultFiles(state, platform, jobs);
+  writeResultFiles(state, jobs);
 }
 
 // Every file of the run at once, in the order of the run's procedures.
-void WriteBootstrapResultFiles(AnalysisState& state, Platform& platform) {
+void WriteBootstrapResultFiles(AnalysisState& state, Platform& /*platform*/) {
   ResultFileJobs jobs;
   addEstimateFile(state, jobs, C0InRow);
   addEstimateFile(state, jobs, C0InColumn);
@@ -319,7 +319,7 @@ void WriteBootstrapResultFiles(AnalysisState& state, Platform& platform) {
   addStageMeanFiles(state, jobs, Layout::InRow);
   const std::size_t lastStageMean = jobs.size();
   addDailyMeanFiles(state, jobs);
-  writeResultFiles(state, platform, jobs);
+  writeResultFiles(state, jobs);
   if (lastStageMean > firstStageMean) {
     state.report.ResultFileName = jobs[lastStageMean - 1].path;
     state.report.OutFileSuffix = state.report.ResultFileName.substr(state.report.BaseFileName.size());

@@ -31,8 +31,7 @@ void writeClassRows(TextOutputFile& out, const C0FrequencyClasses& classes) {
   }
 }
 
-bool writeFrequencyFile(AnalysisState& state, Platform& /*platform*/, const char* suffix,
-                        const std::function<void(TextOutputFile&)>& fill) {
+bool writeFrequencyFile(AnalysisState& state, const char* suffix, const std::function<void(TextOutputFile&)>& fill) {
   state.report.OutFileSuffix = suffix;
   state.report.ResultFileName = state.report.BaseFileName + suffix;
   return writeSingleFile(state.files.file1, state.report.ResultFileName, state.files, fill);
@@ -40,12 +39,12 @@ bool writeFrequencyFile(AnalysisState& state, Platform& /*platform*/, const char
 
 }  // namespace
 
-void WriteJackknifeFrequency(AnalysisState& state, Platform& platform) {
+void WriteJackknifeFrequency(AnalysisState& state, Platform& /*platform*/) {
   C0FrequencyClasses& classes = state.jackknife.JackClasses;
   for (int i = 0; i <= LastClassWritten; ++i) {
     if (classes.ClassBegin(i) < SmallestBeginWritten) classes.ClassBegin(i) = 0;
   }
-  writeFrequencyFile(state, platform, JackknifeFrequencySuffix, [&](TextOutputFile& out) {
+  writeFrequencyFile(state, JackknifeFrequencySuffix, [&](TextOutputFile& out) {
     writeCohortLines(out, state.header);
     // The cohort's N, one pseudo-value each: the working count is one less
     // once the last pass has left its individual out.
@@ -57,11 +56,11 @@ void WriteJackknifeFrequency(AnalysisState& state, Platform& platform) {
   });
 }
 
-void WriteBootstrapFrequency(AnalysisState& state, Platform& platform) {
+void WriteBootstrapFrequency(AnalysisState& state, Platform& /*platform*/) {
   const BootstrapState& boot = state.bootstrap;
   const C0FrequencyClasses& classes = boot.BootClasses;
   const std::string replicates = writeNumberText(boot.NumBootstrap);
-  writeFrequencyFile(state, platform, BootstrapFrequencySuffix, [&](TextOutputFile& out) {
+  writeFrequencyFile(state, BootstrapFrequencySuffix, [&](TextOutputFile& out) {
     writeCohortLines(out, state.header);
     writeRecord(out, {"Bootstrap number =" + replicates});
     writeRecord(out, {"Bootstrap sample size =" + writeNumberText(boot.BootSampleSize)});

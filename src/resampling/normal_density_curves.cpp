@@ -64,7 +64,9 @@ std::vector<DensityCurve> normalDensityCurves(const AnalysisState& state) {
 }
 
 void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
-  for (const DensityCurve& curve : normalDensityCurves(state)) WriteNormalDensityCurveForXstage(state, platform, curve);
+  for (const DensityCurve& curve : normalDensityCurves(state)) {
+    WriteNormalDensityCurveForXstage(state, platform, curve);
+  }
   tellUnwrittenFiles(state, platform);
   platform.message.show("Congratulation!", "Task completed");
 }

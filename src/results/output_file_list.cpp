@@ -71,7 +71,8 @@ OutputFileList doneformFiles(const AnalysisState& state) {
   // Basic Run's report, with the life table itself, is still there to read.
   const std::string& basicReport = state.basicRun.ReportFileName;
   if (state.basicRun.kept && basicReport != list.reportFileName && fileExists(basicReport)) {
-    list.groups.push_back({"The report of the Basic Run is:", {{"The life table, its statistics and matrices:", basicReport}}});
+    list.groups.push_back(
+        {"The report of the Basic Run is:", {{"The life table, its statistics and matrices:", basicReport}}});
   }
   for (const FileFamily& family : filesOfFinishedRuns(state)) {
     OutputFileGroup group{family.heading, {}};

@@ -31,9 +31,9 @@ enum class BasicRunOutcome { Computed, AlreadyDone };
 
 // Runs the analysis once per run of the program; a later call only closes
 // the report. The bytes of the data file analysed are kept for the
-// resampling runs (AnalysisState::analysedDataFile). `lifeTableReady` runs once the life table is computed, before
-// the files for statistics packages are written: there the window enables
-// its result buttons and draws c(x,j).
+// resampling runs (AnalysisState::analysedDataFile). `lifeTableReady` runs
+// once the life table is computed, before the files for statistics packages
+// are written: there the window enables its result buttons and draws c(x,j).
 BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
                          const std::function<void()>& lifeTableReady = {});
 

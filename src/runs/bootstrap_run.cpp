@@ -1,6 +1,7 @@
 #include "runs/bootstrap_run.h"
 
 #include <optional>
+#include <string>
 
 #include "datafile/bootstrap_reader.h"
 #include "datafile/field_reader.h"
@@ -16,8 +17,8 @@
 #include "resampling/bootstrap_result_files.h"
 #include "resampling/frequency_files.h"
 #include "resampling/normal_density_curves.h"
-#include "runs/file_requests.h"
 #include "runs/data_file_as_analysed.h"
+#include "runs/file_requests.h"
 
 namespace vorelan {
 namespace {
@@ -59,9 +60,9 @@ std::optional<BootstrapChoice> askEverything(AnalysisState& state, Platform& pla
 bool createRunFiles(AnalysisState& state, Platform& platform, bool sameSamples) {
   ReportState& report = state.report;
   report.ReportFileName = report.BaseFileName + BootstrapReportSuffix;
-  const bool begun =
-      (sameSamples || openOutputFile(state.files.file4, report.BaseFileName + BootstrapSamplesRecordSuffix, state.files)) &&
-      openOutputFile(state.files.file3, report.ReportFileName, state.files);
+  const std::string samplesRecord = report.BaseFileName + BootstrapSamplesRecordSuffix;
+  const bool begun = (sameSamples || openOutputFile(state.files.file4, samplesRecord, state.files)) &&
+                     openOutputFile(state.files.file3, report.ReportFileName, state.files);
   if (begun) return true;
   state.files.file4.discard();
   tellUnwrittenFiles(state, platform);

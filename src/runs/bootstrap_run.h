@@ -8,9 +8,9 @@
 // Basic Run analysed: a file edited since is refused with a message. Every
 // question is asked and every answer checked before anything changes: a
 // Cancel or a refused answer leaves the program as it was. The source cohort
-// is read from the bytes analysed, whatever the file holds by then. The replicates
-// run as background work, so the window stays alive; boxes come before and
-// after them, on the caller's thread.
+// is read from the bytes analysed, whatever the file holds by then. The
+// replicates run as background work, so the window stays alive; boxes come
+// before and after them, on the caller's thread.
 #include <functional>
 #include <string>
 

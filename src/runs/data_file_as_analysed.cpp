@@ -29,7 +29,7 @@ bool dataFileAsAnalysed(const AnalysisState& state, Platform& platform, const ch
     refuse(platform, path, "can no longer be read.", runName);
     return false;
   }
-  if (!analysed.isSameAs(path, *now)) {
+  if (*now != *analysed.bytes) {
     refuse(platform, path, "has changed since the Basic Run.", runName);
     return false;
   }

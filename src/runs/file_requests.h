@@ -6,6 +6,7 @@
 
 #include "model/analysis_state.h"
 #include "platform/user_interface.h"
+#include "report/output_file_names.h"
 
 namespace vorelan {
 
@@ -17,8 +18,5 @@ FileRequest sasdFileRequest(const AnalysisState& state);
 FileRequest bootstrapSamplesFileRequest(const AnalysisState& state);
 // C2B: the bootstrap result of the second treatment.
 FileRequest secondTreatmentFileRequest(const AnalysisState& state);
-
-// The folder of a path: all before its last separator, empty when it has none.
-std::string folderOf(const std::string& path);
 
 }  // namespace vorelan

@@ -1,13 +1,13 @@
 #include "runs/open_data_file.h"
 
 #include <cctype>
-#include <filesystem>
 
 #include "datafile/data_file_checks.h"
 #include "datafile/field_reader.h"
 #include "model/characters.h"
 #include "report/file_failure.h"
 #include "report/output_file.h"
+#include "report/output_file_names.h"
 #include "runs/file_requests.h"
 
 namespace vorelan {
@@ -87,7 +87,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   CheckData2005(state, platform);
   // What a killed run left beside the data file goes; the report is begun
   // beside it, and replaces an earlier report only when the Basic Run ends.
-  removeLeftTemporaryFiles(std::filesystem::path(path).parent_path());
+  removeLeftTemporaryFiles(folderOf(path));
   if (!openOutputFile(state.files.file3, state.report.ReportFileName, state.files)) {
     tellUnwrittenFiles(state, platform);
     return false;
