@@ -1,11 +1,13 @@
 #pragma once
 // The files the program holds open between steps, by their fixed numbers.
 // Formatting of what goes into them belongs to the report writer.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/individual_record.h"
+#include "model/replacement_batch.h"
 #include "model/text_output_file.h"
 
 namespace vorelan {
@@ -47,12 +49,6 @@ struct CheckedDataFile {
   }
 };
 
-// An output file that could not be written, and why (an error number).
-struct UnwrittenFile {
-  std::string path;
-  int error = 0;
-};
-
 struct OpenFiles {
   InputFileText file2;   // the data file being read
   TextOutputFile file1;  // single output files
@@ -62,9 +58,23 @@ struct OpenFiles {
   // The files of the current run or step that could not be written, told to
   // the user once, at its end.
   std::vector<UnwrittenFile> unwritten;
-  // Set by tests only: makes the writes of every output file fail as a
-  // full or broken disk would.
+  // While a run gathers its files, each file written whole waits here, to
+  // be flushed and put in place with the others at the run's end; at other
+  // times a file takes its place as soon as it is closed.
+  bool gathering = false;
+  ReplacementBatch waiting;
+  // Every output file this run of the program has put in place, in order:
+  // files of the same names left by an earlier run of the program are not
+  // among them.
+  std::vector<std::string> written;
+  // Set by tests only: makes the writes or the flushes of every output
+  // file fail as a full or broken disk would.
   WriteFault writeFault;
+  FlushFault flushFault;
+
+  bool wasWritten(const std::string& path) const {
+    return std::find(written.begin(), written.end(), path) != written.end();
+  }
 
   void forgetCheckedDataFile() { checkedDataFile = {}; }
 
@@ -77,6 +87,7 @@ struct OpenFiles {
     file1.discard();
     file3.discard();
     file4.discard();
+    waiting.discardAll();
   }
 };
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/characters.h"
-#include "model/replaced_file.h"
+#include "model/replacement_batch.h"
 
 namespace vorelan {
 
@@ -17,13 +17,13 @@ class TextOutputFile {
  public:
   // Starts the file anew; an earlier file of the name is replaced only when
   // this one is closed whole. False when it cannot be begun.
-  bool open(const std::string& path, const WriteFault* fault = nullptr) {
+  bool open(const std::string& path, const WriteFault* fault = nullptr, const FlushFault* flushFault = nullptr) {
     discard();
     path_ = path;
     used_ = 0;
     scanned_ = 0;
     lineLength_ = 0;
-    open_ = file_.open(path, fault);
+    open_ = file_.open(path, fault, flushFault);
     failed_ = !open_;
     return !failed_;
   }
@@ -75,9 +75,9 @@ class TextOutputFile {
     scanned_ = used_;
     lineLength_ = 0;
   }
-  // Closes the file and puts it in the place of the earlier one; false, with
-  // the earlier file kept, when any write, the final flush or the
-  // replacement failed.
+  // Closes the file and puts it in the place of the earlier one, flushed to
+  // the disk; false, with the earlier file kept, when any write, the flush
+  // or the replacement failed.
   bool close() {
     if (open_) {
       open_ = false;
@@ -85,6 +85,29 @@ class TextOutputFile {
       if (!file_.commit()) failed_ = true;
     }
     return !failed_;
+  }
+  // Closes the file written whole into `batch`, where it waits with the
+  // other files of its run to take its place. False, with the earlier file
+  // kept, when a write failed.
+  bool closeInto(ReplacementBatch& batch) {
+    ReplacedFile finished;
+    if (!closeInto(finished)) return false;
+    if (finished.isOpen()) batch.add(std::move(finished));
+    return true;
+  }
+  // The same, handing the file written whole to `finished`.
+  bool closeInto(ReplacedFile& finished) {
+    if (!open_) return !failed_;
+    open_ = false;
+    writePending();
+    if (file_.error() != 0) {
+      failed_ = true;
+      file_.discard();
+      return false;
+    }
+    finished = std::move(file_);
+    file_ = ReplacedFile();
+    return true;
   }
   // Gives the file up unfinished: an earlier file of the name stays as it was.
   void discard() {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "model/replaced_file.h"
+#include "report/output_file.h"
 #include "report/output_file_names.h"
 
 namespace vorelan {
@@ -21,7 +22,14 @@ std::string fileLine(const UnwrittenFile& file, const std::string& folder, int r
 
 std::string unwrittenReason(int error) {
   if (error == 0) return "the cause is not known";
+  if (error == NotAPlainFile) return "something other than a file stands in its place";
+  if (error == TemporaryFileRemoved) {
+    return "the file being written was removed by another program before it could take its place";
+  }
+  if (error == LinkLeadsNowhere) return "its name is a link that leads to no file";
+  if (error == HeldBackWithTheRun) return "held back with the rest of the run";
   const std::error_condition cause = std::generic_category().default_error_condition(error);
+  if (cause == std::errc::too_many_symbolic_link_levels) return "its name is a link that leads round in a loop";
   if (cause == std::errc::no_space_on_device) return "the disk is full";
   if (cause == std::errc::permission_denied || cause == std::errc::operation_not_permitted) {
     return "there is no permission to write there";
@@ -31,7 +39,6 @@ std::string unwrittenReason(int error) {
   if (cause == std::errc::not_a_directory) return "a part of the folder's path is not a folder";
   if (cause == std::errc::is_a_directory) return "a folder of that name stands in the way";
   if (cause == std::errc::filename_too_long) return "the file name is too long";
-  if (error == NotAPlainFile) return "something other than a file stands in its place";
   return std::generic_category().message(error);
 }
 
@@ -51,11 +58,24 @@ std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::s
 }
 
 void tellUnwrittenFiles(AnalysisState& state, Platform& platform) {
+  // Nothing of a finished step waits beyond its end.
+  placeWrittenFiles(state.files);
   std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
   state.files.unwritten.clear();
   if (files.empty()) return;
   platform.message.show(unwrittenFilesMessage(std::move(files), state.report.ReportFileName),
                         OutputFileErrorTitle);
+}
+
+void tellRunNotWritten(AnalysisState& state, Platform& platform, const std::string& runName,
+                       const std::string& reportPath) {
+  state.files.waiting.discardAll();
+  std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
+  state.files.unwritten.clear();
+  std::string text = "The results of the " + runName +
+                     " were not written: the program goes on with the results of the Basic Run.\n\n";
+  if (!files.empty()) text += unwrittenFilesMessage(std::move(files), reportPath);
+  platform.message.show(text, OutputFileErrorTitle);
 }
 
 }  // namespace vorelan

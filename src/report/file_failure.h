@@ -23,6 +23,13 @@ std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::s
 // Shows one message for every file noted in state.files.unwritten since the
 // last time, the current report first, and forgets them. Nothing when all
 // were written.
+// The files of the current step that still wait are put in place first.
 void tellUnwrittenFiles(AnalysisState& state, Platform& platform);
+
+// The one message of a resampling run whose report could not be written,
+// so that none of its files took its place: that its results were not
+// written, and every file of the run, `reportPath` first.
+void tellRunNotWritten(AnalysisState& state, Platform& platform, const std::string& runName,
+                       const std::string& reportPath);
 
 }  // namespace vorelan

@@ -24,15 +24,14 @@ std::string sameFileKey(const std::string& name) {
 }  // namespace
 
 std::string folderOf(const std::string& path) {
-  const std::size_t separator = path.find_last_of("/\\");
+  const std::size_t separator = path.rfind('/');
   if (separator == std::string::npos) return "";
-  // The root keeps its separator: "/" and "C:\" are folders, "" and "C:" not.
-  const bool root = separator == 0 || (separator == 2 && path[1] == ':');
-  return path.substr(0, root ? separator + 1 : separator);
+  // The root keeps its separator: "/" is a folder, "" is not.
+  return path.substr(0, separator == 0 ? 1 : separator);
 }
 
 std::string fileNameOf(const std::string& path) {
-  const std::size_t separator = path.find_last_of("/\\");
+  const std::size_t separator = path.rfind('/');
   return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 

@@ -9,10 +9,11 @@
 
 namespace vorelan {
 
-// The folder of a path: all before its last separator (/ or \), empty when
-// it has none. The root keeps its separator: "/" and "C:\" are folders.
+// The folder of a path: all before its last "/", empty when it has none.
+// The root keeps its separator: "/" is a folder. A "\" is an ordinary
+// character of a file name here.
 std::string folderOf(const std::string& path);
-// The name of a path within its folder: all after its last separator.
+// The name of a path within its folder: all after its last "/".
 std::string fileNameOf(const std::string& path);
 
 // The name with every character that a file name cannot hold on the common

@@ -7,6 +7,8 @@
 #include <optional>
 #include <thread>
 
+#include "report/output_file.h"
+
 
 namespace vorelan {
 namespace {
@@ -20,6 +22,7 @@ int threadCount(int asked, std::size_t jobs) {
 
 bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, int threads) {
   std::vector<std::optional<int>> errors(jobs.size());  // the error of each file that failed
+  std::vector<ReplacedFile> finished(jobs.size());       // each file written whole
   std::atomic<std::size_t> next{0};
   std::atomic<bool> failed{false};
   std::exception_ptr firstError;
@@ -28,9 +31,9 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, 
     for (std::size_t k; !failed && (k = next++) < jobs.size();) {
       try {
         TextOutputFile out;
-        if (out.open(jobs[k].path, &files.writeFault)) {
+        if (out.open(jobs[k].path, &files.writeFault, &files.flushFault)) {
           jobs[k].fill(out);
-          out.close();
+          out.closeInto(finished[k]);
         }
         if (out.failed()) errors[k] = out.error();
       } catch (...) {
@@ -49,9 +52,12 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, 
 
   bool all = true;
   for (std::size_t k = 0; k < jobs.size(); ++k) {
-    if (!errors[k]) continue;
-    files.unwritten.push_back({jobs[k].path, *errors[k]});
-    all = false;
+    if (errors[k]) {
+      files.unwritten.push_back({jobs[k].path, *errors[k]});
+      all = false;
+    } else if (finished[k].isOpen()) {
+      all = closeWrittenFile(std::move(finished[k]), files) && all;
+    }
   }
   return all;
 }

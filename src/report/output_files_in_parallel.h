@@ -19,7 +19,8 @@ struct OutputFileJob {
 
 // Writes every job's file on up to `threads` threads (0: one per processor).
 // A file that cannot be begun or written is noted in `files.unwritten`
-// afterwards, in the order of the list, and its earlier file stays. The first
+// afterwards, in the order of the list, and its earlier file stays; the
+// others wait in `files.waiting`, in that order, to be put in place. The first
 // exception of a fill is thrown again here once every thread has ended (no
 // file of a failed fill replaces its earlier one). False when any file failed.
 bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, int threads = 0);

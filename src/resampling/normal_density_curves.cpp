@@ -64,6 +64,8 @@ std::vector<DensityCurve> normalDensityCurves(const AnalysisState& state) {
 }
 
 void WriteNormalDensityCurveBegin(AnalysisState& state, Platform& platform) {
+  // The curves take their places together once all are written.
+  gatherRunFiles(state.files);
   for (const DensityCurve& curve : normalDensityCurves(state)) {
     WriteNormalDensityCurveForXstage(state, platform, curve);
   }

@@ -58,9 +58,12 @@ std::vector<FileFamily> filesOfFinishedRuns(const AnalysisState& state) {
   return families;
 }
 
-bool fileExists(const std::string& name) {
+// Written by this run of the program and still there: a file of the same
+// name that an earlier run of the program left, with its numbers, is not
+// this analysis's.
+bool writtenAndThere(const AnalysisState& state, const std::string& name) {
   std::error_code error;
-  return std::filesystem::is_regular_file(std::filesystem::path(name), error);
+  return state.files.wasWritten(name) && std::filesystem::is_regular_file(std::filesystem::path(name), error);
 }
 
 }  // namespace
@@ -70,7 +73,7 @@ OutputFileList doneformFiles(const AnalysisState& state) {
   // After a resampling run the report box names that run's report; the
   // Basic Run's report, with the life table itself, is still there to read.
   const std::string& basicReport = state.basicRun.ReportFileName;
-  if (state.basicRun.kept && basicReport != list.reportFileName && fileExists(basicReport)) {
+  if (state.basicRun.kept && basicReport != list.reportFileName && writtenAndThere(state, basicReport)) {
     list.groups.push_back(
         {"The report of the Basic Run is:", {{"The life table, its statistics and matrices:", basicReport}}});
   }
@@ -78,7 +81,7 @@ OutputFileList doneformFiles(const AnalysisState& state) {
     OutputFileGroup group{family.heading, {}};
     for (const ListedFile& file : family.files) {
       std::string name = state.report.BaseFileName + file.suffix;
-      if (fileExists(name)) group.files.push_back({file.caption, std::move(name)});
+      if (writtenAndThere(state, name)) group.files.push_back({file.caption, std::move(name)});
     }
     if (!group.files.empty()) list.groups.push_back(std::move(group));
   }

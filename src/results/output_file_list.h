@@ -3,7 +3,8 @@
 // then the files the program wrote beside the data file, in groups under a
 // heading that says what they hold (the Basic Run's report, the figure
 // data, the predation rates, the resampling results), each with a caption
-// that says what it holds. Only files that exist are listed.
+// that says what it holds. Only files that this run of the program wrote,
+// and that are still there, are listed.
 #include <string>
 #include <vector>
 

@@ -87,6 +87,8 @@ BasicRunOutcome BasicRun(AnalysisState& state, Platform& platform,
   BasicRunOutcome outcome = BasicRunOutcome::AlreadyDone;
   if (state.run.BasicRunDone != "yes") {
     state.run.ResampleMethod = "j";
+    // The run's files take their places together at its end.
+    gatherRunFiles(state.files);
     holdDataFile(state);
     runSteps(basicRunOrder(), state, platform);
     // The resampling runs compute on these very bytes, one copy of them.

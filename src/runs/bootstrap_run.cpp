@@ -126,22 +126,21 @@ void abandonRun(AnalysisState& state) {
   state.run.ResamplingRunning = false;
 }
 
-// False when the report could not be written: the run's results are then
-// not written either, and it ends as a stopped run does.
+// Writes the report and every result file; they take the places of the
+// earlier files together, or, when the report could not be written, none
+// of them does. False then: the run ends as a stopped run does.
 bool writeResults(AnalysisState& state, Platform& platform) {
+  gatherRunFiles(state.files);
   if (state.bootstrap.SameBootSamples == "Yes") {
     Boot01Same(state);
   } else {
     Boot01(state);
   }
-  if (!closeOutputFile(state.files.file3, state.files)) {
-    abandonRun(state);
-    return false;
-  }
+  closeOutputFile(state.files.file3, state.files);
   closeOutputFile(state.files.file4, state.files);
   WriteBootstrapResultFiles(state, platform);
   WriteBootstrapFrequency(state, platform);
-  return true;
+  return placeRunFiles(state.files, state.report.ReportFileName);
 }
 
 }  // namespace
@@ -164,9 +163,13 @@ BootstrapOutcome cmdBootstrap_Click(AnalysisState& state, Platform& platform, Ba
     return BootstrapOutcome::Stopped;
   }
 
-  const bool written = writeResults(state, platform);
+  const std::string report = state.report.ReportFileName;
+  if (!writeResults(state, platform)) {
+    abandonRun(state);
+    tellRunNotWritten(state, platform, "Bootstrap", report);
+    return BootstrapOutcome::Stopped;
+  }
   tellUnwrittenFiles(state, platform);
-  if (!written) return BootstrapOutcome::Stopped;
   state.run.ResamplingRunning = false;
   state.run.ResamplingDone = "yes";
   state.bootSummary.BootEndText = "Bootstrap ended at:\n" + window.now();

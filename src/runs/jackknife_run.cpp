@@ -3,6 +3,8 @@
 #include <string>
 
 #include "predation/sasd_tables.h"
+#include "report/file_failure.h"
+#include "report/output_file.h"
 #include "report/report_writer.h"
 #include "resampling/frequency_files.h"
 #include "resampling/jack01.h"
@@ -69,18 +71,24 @@ std::optional<LeaveOneOutSource> beginJackknife(AnalysisState& state, Platform& 
   return source;
 }
 
-// False when the report could not be written: the run then writes nothing
-// more and ends as a stopped run does.
+// Writes the report and the result files; they take the places of the
+// earlier files together, or, when the report could not be written, none
+// of them does. False then: the run ends as a stopped run does.
 bool endJackknife(AnalysisState& state, Platform& platform) {
+  gatherRunFiles(state.files);
   jack01(state, platform);
-  const bool reported = closeOutputFile(state.files.file3, state.files);
-  if (reported) {
-    WritePseudoValueForTtest(state, platform);
-    WriteJackknifeFrequency(state, platform);
-    state.run.ResamplingDone = "yes";
+  const std::string report = state.report.ReportFileName;
+  closeOutputFile(state.files.file3, state.files);
+  WritePseudoValueForTtest(state, platform);
+  WriteJackknifeFrequency(state, platform);
+  if (!placeRunFiles(state.files, report)) {
+    abandonJackknifeReport(state);
+    tellRunNotWritten(state, platform, "Jackknife", report);
+    return false;
   }
+  state.run.ResamplingDone = "yes";
   tellUnwrittenFiles(state, platform);
-  return reported;
+  return true;
 }
 
 bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background) {

@@ -21,7 +21,13 @@ struct Folder {
     state.run.ResampleMethod = "j";
   }
   std::string name(const std::string& suffix) const { return state.report.BaseFileName + suffix; }
-  void write(const std::string& suffix) const { dir.write("mites" + suffix, "x"); }
+  // A file this run of the program wrote.
+  void write(const std::string& suffix) {
+    dir.write("mites" + suffix, "x");
+    state.files.written.push_back(name(suffix));
+  }
+  // A file of the same name that an earlier run of the program left.
+  void leftByAnEarlierRun(const std::string& suffix) const { dir.write("mites" + suffix, "earlier"); }
   std::vector<std::string> listed() const {
     std::vector<std::string> names;
     for (const auto& file : doneformFiles(state).files()) names.push_back(file.fileName);
@@ -47,9 +53,14 @@ TEST(OutputFileList, AfterTheBasicRunTheReportAndTheFigureDataFiles) {
   }
 }
 
-TEST(OutputFileList, OnlyFilesThatExistAreListed) {
+// A file this run wrote and the user removed since is not listed, nor one
+// that only an earlier run of the program wrote.
+TEST(OutputFileList, OnlyFilesThisRunWroteThatExistAreListed) {
   Folder f;
   f.write("_1_Fig_Cxj.txt");
+  f.write("_2_Fig_Age_lx_Kx_qx.txt");
+  std::filesystem::remove(f.name("_2_Fig_Age_lx_Kx_qx.txt"));
+  f.leftByAnEarlierRun("_17_Cxj_For_Predation_Prog.txt");
   EXPECT_EQ(f.listed(), (std::vector<std::string>{f.name("_1_Fig_Cxj.txt")}));
 }
 

@@ -25,8 +25,9 @@ TEST(FileRequests, TheFolderOfAPath) {
   } cases[] = {
       {"/home/ana/mites/cohort.txt", "/home/ana/mites"},
       {"/cohort.txt", "/"},
-      {"C:\\life tables\\cohort.txt", "C:\\life tables"},
-      {"C:\\cohort.txt", "C:\\"},
+      // A backslash is an ordinary character of a file name here.
+      {"/home/ana/May\\cohort.txt", "/home/ana"},
+      {"/home/ana/mites\\/cohort.txt", "/home/ana/mites\\"},
       {"cohort.txt", ""},
       {"", ""},
   };

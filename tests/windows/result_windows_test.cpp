@@ -36,7 +36,7 @@ struct Session : testing::BasicRunSession {
     state.stageStats.StageDurN(1) = 2;
     state.report.ReportFileName = base() + "_0_Jackknife_Output.txt";
     for (const char* suffix : {"_0_Jackknife_Output.txt", "_5_Pseudo_Consumption_Rate_For_t-test.txt"}) {
-      dir.write("cohort" + std::string(suffix), "x");
+      state.files.written.push_back(dir.write("cohort" + std::string(suffix), "x"));
     }
     state.jackknife.JackMean = 41.125;
     state.jackknife.JackSE = 2.375;
