@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/life_table_figure_expectations.h"
+#include "support/test_name.h"
 
 namespace vorelan {
 namespace {
@@ -15,6 +16,10 @@ struct FigureOnWindow {
   int index;
   bool onMain;
 };
+
+void PrintTo(const FigureOnWindow& c, std::ostream* out) {
+  *out << testing::Figures[c.index].name << (c.onMain ? " on the main window" : " on the large window");
+}
 
 class LifeTableFigureModel : public ::testing::TestWithParam<FigureOnWindow> {
  protected:
@@ -76,11 +81,8 @@ std::vector<FigureOnWindow> everyFigureOnBothWindows() {
 
 INSTANTIATE_TEST_SUITE_P(Figures, LifeTableFigureModel, ::testing::ValuesIn(everyFigureOnBothWindows()),
                          [](const auto& info) {
-                           std::string name = std::string(info.param.onMain ? "Main_" : "Large_") +
-                                              testing::Figures[info.param.index].name;
-                           for (char& c : name)
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name + std::to_string(info.index);
+                           return std::string(info.param.onMain ? "Main_" : "Large_") +
+                                  testing::testNameOfText(testing::Figures[info.param.index].name);
                          });
 
 // The figures before any Basic Run draw the empty life table.

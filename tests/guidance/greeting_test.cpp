@@ -14,6 +14,8 @@ struct GreetingCase {
   const char* greeting;
 };
 
+void PrintTo(const GreetingCase& c, std::ostream* out) { *out << c.name; }
+
 class GreetingByPhaseAndHour : public ::testing::TestWithParam<GreetingCase> {};
 
 TEST_P(GreetingByPhaseAndHour, PicksTheRowByPhaseAndTheColumnByHour) {

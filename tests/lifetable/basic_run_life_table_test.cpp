@@ -11,6 +11,7 @@
 #include "support/fixture_path.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
+#include "support/test_name.h"
 
 namespace vorelan {
 namespace {
@@ -95,7 +96,9 @@ TEST_P(ExampleCohort, SatisfiesTheIdentitiesOfTheLifeTable) {
   EXPECT_TRUE(script.windowLines.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(TimeUnits, ExampleCohort, ::testing::Values(1.0, 0.5));
+INSTANTIATE_TEST_SUITE_P(TimeUnits, ExampleCohort, ::testing::Values(1.0, 0.5), [](const auto& info) {
+  return "TimeUnit_" + testing::testNameOfNumber(info.param);
+});
 
 }  // namespace
 }  // namespace vorelan

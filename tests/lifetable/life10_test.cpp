@@ -6,6 +6,7 @@
 
 #include "lifetable/life01.h"
 #include "support/life_table_run.h"
+#include "support/test_name.h"
 
 namespace vorelan {
 namespace {
@@ -38,7 +39,9 @@ TEST_P(Life10TimeUnit, AFemaleIsAliveOnEveryTimeUnitOfHerLife) {
   EXPECT_EQ(state.longevity.AgeN(20), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(TimeUnits, Life10TimeUnit, ::testing::Values(1.0, 0.5));
+INSTANTIATE_TEST_SUITE_P(TimeUnits, Life10TimeUnit, ::testing::Values(1.0, 0.5), [](const auto& info) {
+  return "TimeUnit_" + testing::testNameOfNumber(info.param);
+});
 
 TEST(Life10, LongevityStatisticsAndStageExtremes) {
   const auto state = longevityOf(FourStages, {"1,F,1,1,1,1,-1,-1,-1,-1", "2,N,3,2,-4,-1,-1,-1"}, 0.5);

@@ -42,6 +42,8 @@ struct Replacement {
   const char* after;
 };
 
+void PrintTo(const Replacement& c, std::ostream* out) { *out << c.name; }
+
 class ReplacedFileReplaces : public ::testing::TestWithParam<Replacement> {};
 
 // Whatever stood there before, the file holds exactly the new text, and
@@ -126,6 +128,8 @@ struct FailingDisk {
   const char* name;
   std::uintmax_t room;  // bytes the disk takes before it is full
 };
+
+void PrintTo(const FailingDisk& c, std::ostream* out) { *out << c.name; }
 
 class TextOutputFileOnAFullDisk : public ::testing::TestWithParam<FailingDisk> {};
 

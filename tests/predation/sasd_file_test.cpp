@@ -94,6 +94,8 @@ struct Refusal {
   const char* problem;
 };
 
+void PrintTo(const Refusal& c, std::ostream* out) { *out << c.name; }
+
 SasdFileText with(void (*change)(SasdFileText&)) {
   SasdFileText file;
   change(file);

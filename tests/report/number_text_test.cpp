@@ -12,6 +12,8 @@
 #include <cstring>
 #include <algorithm>
 
+#include "support/test_name.h"
+
 namespace vorelan {
 namespace {
 
@@ -20,6 +22,8 @@ struct TextCase {
   const char* printed;  // number item of a print record
   const char* written;  // number item of a write record
 };
+
+void PrintTo(const TextCase& c, std::ostream* out) { *out << testing::shortestDigitsOf(c.value); }
 
 class NumberTextCases : public ::testing::TestWithParam<TextCase> {};
 
@@ -51,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{std::numeric_limits<double>::quiet_NaN(), " - ", "-"},
                       TextCase{-std::numeric_limits<double>::quiet_NaN(), " - ", "-"},
                       TextCase{std::numeric_limits<double>::infinity(), " - ", "-"},
-                      TextCase{-std::numeric_limits<double>::infinity(), " - ", "-"}));
+                      TextCase{-std::numeric_limits<double>::infinity(), " - ", "-"}),
+    [](const auto& info) { return "Value_" + testing::testNameOfNumber(info.param.value); });
 
 TEST(SignedText, SignPositionWithoutTrailingBlank) {
   EXPECT_EQ(signedText(7), " 7");
@@ -125,6 +130,10 @@ struct RoundCase {
   const char* printed;
 };
 
+void PrintTo(const RoundCase& c, std::ostream* out) {
+  *out << testing::shortestDigitsOf(c.value) << " to " << c.decimals << " decimals";
+}
+
 class RoundingCases : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundingCases, HalfToEven) {
@@ -144,7 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{-5000.1234567, 6, "-5000.123457 "}, RoundCase{2147483648.5, 0, " 2147483648 "},
         RoundCase{4294967297.5, 0, " 4294967298 "}, RoundCase{25000000.125, 2, " 25000000.12 "},
         // Within the 32-bit range the result is unchanged.
-        RoundCase{214748.3647, 4, " 214748.3647 "}, RoundCase{2147.483647, 6, " 2147.483647 "}));
+        RoundCase{214748.3647, 4, " 214748.3647 "}, RoundCase{2147.483647, 6, " 2147.483647 "}),
+    [](const auto& info) {
+      return testing::testNameOfNumber(info.param.value) + "_to_" + std::to_string(info.param.decimals) +
+             "_decimals";
+    });
 
 TEST(RoundFractionHalfEven, WholePartPlusRoundedThousandths) {
   EXPECT_EQ(NumberText(roundFractionHalfEven(2.34567, 3)), " 2.346 ");

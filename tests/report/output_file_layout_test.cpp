@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         StageLengthCase{11,
                         {" 1 , 2 , 3 , 4 , 5 ", " 6 , 7 , 8 , 9 , 10 ", " 11 "},
                         {" 1 , 2 , 3 , 4 , 5  ", " 6 , 7 , 8 , 9 , 10  ", " 11  "},
-                        {"1,2,3,4,5,6,7,8,9,10", "11"}}));
+                        {"1,2,3,4,5,6,7,8,9,10", "11"}}),
+    [](const auto& info) { return std::to_string(info.param.ages) + "_ages"; });
 
 // The males' maturation, column m of d(x,j), runs over the ages of the last
 // pre-adult stage, with no blank after the last value; Brusko rounds to four

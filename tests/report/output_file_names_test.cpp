@@ -6,13 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "support/test_name.h"
+
 namespace vorelan {
 namespace {
 
 struct SafeNameCase {
+  const char* what;
   std::string name;
   std::string expected;
 };
+
+void PrintTo(const SafeNameCase& c, std::ostream* os) { *os << c.what; }
 
 class FileNameSafe : public ::testing::TestWithParam<SafeNameCase> {};
 
@@ -22,12 +27,15 @@ TEST_P(FileNameSafe, ReplacesWhatAFileNameCannotHold) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, FileNameSafe,
-    ::testing::Values(SafeNameCase{"Larv", "Larv"}, SafeNameCase{"All sexes", "All sexes"},
-                      SafeNameCase{"L-1.2", "L-1.2"}, SafeNameCase{"../x", ".._x"},
-                      SafeNameCase{"a/b\\c", "a_b_c"}, SafeNameCase{"C:", "C_"},
-                      SafeNameCase{"*?\"<>|", "______"}, SafeNameCase{"a\tb\rc\n", "a_b_c_"},
-                      SafeNameCase{std::string("e\x01g\x7F", 4), "e_g_"},
-                      SafeNameCase{"\xC3\x84gg", "\xC3\x84gg"}, SafeNameCase{"", ""}));
+    ::testing::Values(SafeNameCase{"Letters", "Larv", "Larv"}, SafeNameCase{"Blank", "All sexes", "All sexes"},
+                      SafeNameCase{"DashAndPoint", "L-1.2", "L-1.2"}, SafeNameCase{"PointsAndSlash", "../x", ".._x"},
+                      SafeNameCase{"SlashAndBackslash", "a/b\\c", "a_b_c"}, SafeNameCase{"Colon", "C:", "C_"},
+                      SafeNameCase{"WildcardsQuoteAnglesAndBar", "*?\"<>|", "______"},
+                      SafeNameCase{"TabAndLineEnds", "a\tb\rc\n", "a_b_c_"},
+                      SafeNameCase{"ControlCharacters", std::string("e\x01g\x7F", 4), "e_g_"},
+                      SafeNameCase{"LetterOutsideAscii", "\xC3\x84gg", "\xC3\x84gg"},
+                      SafeNameCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 struct StagePartsCase {
   const char* what;
@@ -67,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      {{1, "Ab1"}, {2, "Ab1"}, {11, "Ab"}, {12, "Ab"}},
                                      {"Ab1_1", "Ab1_2", "Ab_11", "Ab_12"}},
                       StagePartsCase{"a single stage", {{5, "Adult"}}, {"Adult"}},
-                      StagePartsCase{"no stage", {}, {}}));
+                      StagePartsCase{"no stage", {}, {}}),
+    [](const auto& info) { return testing::testNameOfText(info.param.what); });
 
 }  // namespace
 }  // namespace vorelan

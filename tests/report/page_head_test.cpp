@@ -31,6 +31,31 @@ struct HeadCase {
   std::string expected;
 };
 
+const char* markName(PageMark mark) {
+  switch (mark) {
+    case PageMark::OwnLine: return "MarkOnItsOwnLine";
+    case PageMark::SameLine: return "MarkOnThePageLine";
+    case PageMark::None: return "NoMark";
+  }
+  return "UnknownMark";
+}
+
+const char* formName(TableLineForm form) {
+  switch (form) {
+    case TableLineForm::A: return "FormA";
+    case TableLineForm::B: return "FormB";
+    case TableLineForm::C: return "FormC";
+  }
+  return "UnknownForm";
+}
+
+// The variant tells the cases apart: no two share one.
+std::string variantName(const PageHeadVariant& v) {
+  return std::string(markName(v.mark)) + "_PageAtColumn" + std::to_string(v.pageColumn) + "_" + formName(v.form);
+}
+
+void PrintTo(const HeadCase& c, std::ostream* out) { *out << variantName(c.variant); }
+
 class HeadCases : public ::testing::TestWithParam<HeadCase> {};
 
 TEST_P(HeadCases, MarkPageLineAndTableLine) {
@@ -68,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "\b\r\n" + Blanks69 + "Page 3 \r\n    Table 7. Stable age-stage distribution\r\n"},
         HeadCase{{PageMark::None, 70, TableLineForm::A},
                  ". Stage duration of each individual",
-                 Blanks69 + "Page 3 \r\n    Table 7. Stage duration of each individual\r\n"}));
+                 Blanks69 + "Page 3 \r\n    Table 7. Stage duration of each individual\r\n"}),
+    [](const auto& info) { return variantName(info.param.variant); });
 
 TEST(PageHead, CountersStopAtTheirLargestValue) {
   std::int16_t counter = 32766;

@@ -5,6 +5,7 @@
 
 #include "report/print_record.h"
 #include "report/write_record.h"
+#include "support/test_name.h"
 #include "support/written_text.h"
 
 namespace vorelan {
@@ -31,10 +32,13 @@ TEST(PrintRecord, EmptyStringWithLineEndIsAnEmptyLine) {
 }
 
 struct TabCase {
+  const char* name;
   const char* before;  // text already on the line
   int column;
   const char* result;
 };
+
+void PrintTo(const TabCase& c, std::ostream* out) { *out << c.name; }
 
 class TabCases : public ::testing::TestWithParam<TabCase> {};
 
@@ -44,16 +48,18 @@ TEST_P(TabCases, MovesToTheColumnOrStartsANewLine) {
             c.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(Columns, TabCases,
-                         ::testing::Values(TabCase{"", 1, "#"}, TabCase{"", 5, "    #"},
-                                           TabCase{"123", 10, "123      #"},
-                                           // At the column already: nothing is added.
-                                           TabCase{"123456789", 10, "123456789#"},
-                                           // Just past it, and far past it: a new line padded to the column.
-                                           TabCase{"1234567890", 10, "1234567890\r\n         #"},
-                                           TabCase{"123456789012", 10, "123456789012\r\n         #"},
-                                           // Letters outside ASCII count as one column each.
-                                           TabCase{"L\xC3\xA4ufer", 10, "L\xC3\xA4ufer   #"}));
+INSTANTIATE_TEST_SUITE_P(
+    Columns, TabCases,
+    ::testing::Values(TabCase{"EmptyLineToColumnOne", "", 1, "#"}, TabCase{"EmptyLineToColumnFive", "", 5, "    #"},
+                      TabCase{"TextShortOfTheColumn", "123", 10, "123      #"},
+                      // At the column already: nothing is added.
+                      TabCase{"AtTheColumnAlready", "123456789", 10, "123456789#"},
+                      // Just past it, and far past it: a new line padded to the column.
+                      TabCase{"JustPastTheColumn", "1234567890", 10, "1234567890\r\n         #"},
+                      TabCase{"FarPastTheColumn", "123456789012", 10, "123456789012\r\n         #"},
+                      // Letters outside ASCII count as one column each.
+                      TabCase{"LetterOutsideAscii", "L\xC3\xA4ufer", 10, "L\xC3\xA4ufer   #"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintRecord, AnOpenLineIsContinuedByTheNextStatement) {
   EXPECT_EQ(writtenText([](TextOutputFile& f) {
@@ -81,6 +87,8 @@ struct MixedLineCase {
   const char* result;
 };
 
+void PrintTo(const MixedLineCase& c, std::ostream* out) { *out << c.name; }
+
 class MixedLineCases : public ::testing::TestWithParam<MixedLineCase> {};
 
 TEST_P(MixedLineCases, TabFindsTheColumnAfterNumbersTextAndLineEnds) {
@@ -107,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         MixedLineCase{"tab to the column reached",
                       [](TextOutputFile& f) { printTo(f).tab(3).number(5).tab(6).text("#"); },
                       "   5 #"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) { return testing::testNameOfText(info.param.name); });
 
 // The file is written out in pieces of many lines: the count of the line
 // being written goes on across a piece's end.

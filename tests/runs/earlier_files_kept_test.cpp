@@ -90,6 +90,8 @@ struct WayOfLeaving {
   void (*leave)(Program&, const Folder&);
 };
 
+void PrintTo(const WayOfLeaving& c, std::ostream* out) { *out << c.name; }
+
 const WayOfLeaving WaysOfLeaving[] = {
     // Quit through the dedication window, or the main window's close box.
     {"QuitOrCloseTheWindow", [](Program& p, const Folder&) { p.state.files.closeAll(); }},

@@ -15,6 +15,8 @@ struct PhaseCase {
   MainWindowControls expected;
 };
 
+void PrintTo(const PhaseCase& c, std::ostream* out) { *out << c.name; }
+
 MainWindowControls controls(std::function<void(MainWindowControls&)> set) {
   MainWindowControls c;
   set(c);
