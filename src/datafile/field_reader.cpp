@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 
 namespace vorelan {
@@ -49,34 +47,6 @@ FieldReader::FieldReader(std::string content)
 
 FieldReader::FieldReader(std::shared_ptr<const std::string> content)
     : bytes_(std::move(content)), content_(withoutByteOrderMark(*bytes_)) {}
-
-std::optional<std::string> readFileBytes(const std::string& path) {
-  // A folder opens as a stream that reads as empty; it is no data file.
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  // Read straight into the text. The size on disk is only a first guess (a
-  // file may grow meanwhile, a device tells none): one byte more than it lets
-  // the first read come up short at the end, and a full buffer grows.
-  const std::uintmax_t size = std::filesystem::file_size(path, ignored);
-  std::string text(ignored ? 4096 : static_cast<std::size_t>(size) + 1, '\0');
-  std::size_t used = 0;
-  bool grown = false;
-  for (;;) {
-    in.read(text.data() + used, static_cast<std::streamsize>(text.size() - used));
-    used += static_cast<std::size_t>(in.gcount());
-    if (used < text.size()) break;
-    text.resize(text.size() * 2);
-    grown = true;
-  }
-  if (in.bad()) return std::nullopt;
-  text.resize(used);
-  // A samples file runs to tens of megabytes, held while a run goes: a
-  // buffer that grew is given back down to the bytes read.
-  if (grown) text.shrink_to_fit();
-  return text;
-}
 
 std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
   auto bytes = readFileBytes(path);

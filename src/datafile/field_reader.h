@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "datafile/file_bytes.h"
+
 namespace vorelan {
 
 // No name or number of a real file is longer. A longer field is refused at
@@ -38,7 +40,7 @@ class FieldReader {
   explicit FieldReader(std::string content);
   // Reads bytes held elsewhere, shared rather than copied.
   explicit FieldReader(std::shared_ptr<const std::string> content);
-  // Reads the whole file; nothing when it cannot be opened.
+  // Reads the whole file; nothing when it cannot be read or is a folder.
   static std::optional<FieldReader> fromFile(const std::string& path);
 
   // The next field, or nothing at the end of the file. Empty lines between
@@ -56,9 +58,6 @@ class FieldReader {
   std::size_t pos_ = 0;
   std::size_t lastFieldStart_ = 0;
 };
-
-// The whole content of a file; nothing when it cannot be opened or is a folder.
-std::optional<std::string> readFileBytes(const std::string& path);
 
 // A decimal number with optional sign, decimal point with fraction and
 // exponent, as the whole of the text. Nothing when the text is not one.

@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "datafile/data_file_error.h"
@@ -89,16 +87,6 @@ SecondTreatmentRead readSecondTreatment(const std::string& content) {
   } catch (const Refusal& refusal) {
     return {std::nullopt, refusal.text};
   }
-}
-
-}  // namespace vorelan
-
-namespace vorelan {
-
-std::optional<std::string> readWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace vorelan

@@ -30,7 +30,4 @@ struct SecondTreatmentRead {
 // 2..200,010, values whose sum of squares overflows.
 SecondTreatmentRead readSecondTreatment(const std::string& content);
 
-// The whole content of a file; nothing when it cannot be opened.
-std::optional<std::string> readWholeFile(const std::string& path);
-
 }  // namespace vorelan

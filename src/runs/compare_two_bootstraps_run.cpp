@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "datafile/data_file_error.h"
+#include "datafile/file_bytes.h"
 #include "report/file_failure.h"
 #include "report/number_text.h"
 #include "resampling/compare_two_bootstraps.h"
@@ -13,17 +13,19 @@
 namespace vorelan {
 namespace {
 
+// The path in full, as the data file's messages give it: cut short, it would
+// lose the very name of the file.
 void refuse(Platform& platform, const std::string& path, const std::string& why) {
-  platform.message.show("The file " + shownInMessage(path) + " cannot be compared: " + why + ".", CompareTitle);
+  platform.message.show("The file " + path + " cannot be compared: " + why + ".", CompareTitle);
 }
 
 std::optional<SecondTreatment> readChosenFile(const std::string& path, Platform& platform) {
-  const auto content = readWholeFile(path);
-  if (!content) {
-    refuse(platform, path, "it cannot be opened");
+  const FileBytesRead content = readFileBytesWithCause(path);
+  if (!content.bytes) {
+    refuse(platform, path, unreadableReason(content.error));
     return std::nullopt;
   }
-  SecondTreatmentRead read = readSecondTreatment(*content);
+  SecondTreatmentRead read = readSecondTreatment(*content.bytes);
   if (!read.treatment) refuse(platform, path, read.fault);
   return std::move(read.treatment);
 }
