@@ -19,6 +19,7 @@
 #include "runs/jackknife_run.h"
 #include "runs/main_window_controls.h"
 #include "runs/open_data_file.h"
+#include "runs/program_in_folder.h"
 #include "support/cohort_text.h"
 #include "support/fixture_path.h"
 #include "support/inline_background_work.h"
@@ -30,58 +31,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readFile;
-using Contents = std::map<std::string, std::string>;  // file name -> bytes
-
-constexpr const char* DataName = "cohort.txt";
-
-// One run of the program on the folder's data file.
-struct Program {
-  AnalysisState state;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  testing::InlineBackgroundWork background;
-
-  bool open(const std::string& data) {
-    script.inputAnswers = {"1"};
-    script.chosenFiles = {data};
-    return OpenDataFile(state, platform);
-  }
-  void openAndRun(const std::string& data) {
-    ASSERT_TRUE(open(data));
-    ASSERT_EQ(BasicRun(state, platform), BasicRunOutcome::Computed);
-  }
-  BootstrapOutcome newSamplesBootstrap() {
-    script.inputAnswers = {"2", "20", "3"};
-    script.messageAnswers = {MessageAnswer::No};
-    return cmdBootstrap_Click(state, platform, background);
-  }
-};
-
-struct Folder {
-  testing::TempDir dir;
-  std::string data = dir.write(DataName, readFile(testing::fixturePath("three_individuals.txt")));
-
-  // Every file of the folder but the data file.
-  Contents results() const {
-    Contents contents;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-      const std::string name = entry.path().filename().string();
-      if (name != DataName) contents[name] = readFile(entry.path().string());
-    }
-    return contents;
-  }
-  // Makes every result file hold a text of its own, so that any change is seen.
-  Contents markEarlierResults() const {
-    for (const auto& [name, bytes] : results()) dir.write(name, "earlier " + name);
-    return results();
-  }
-  bool holdsTemporaryFiles() const {
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-      if (isTemporaryFileName(entry.path().filename().string())) return true;
-    }
-    return false;
-  }
-};
+using testing::Contents;
+using testing::DataName;
+using testing::Folder;
+using testing::Program;
 
 // ---- Open changes nothing on disk ---------------------------------------------
 
