@@ -12,6 +12,7 @@
 #include <random>
 
 #include "peak_memory.h"
+#include "report/output_file.h"
 #include "resampling/boot01.h"
 #include "resampling/bootstrap_result_files.h"
 #include "resampling/frequency_files.h"
@@ -148,11 +149,14 @@ void WritingTheResults(benchmark::State& bench) {
   ready.run();
   AnalysisState& state = ready.state;
   for (auto _ : bench) {
+    // As the run writes them: gathered, then flushed and put in place together.
+    gatherRunFiles(state.files);
     state.files.file3.open(state.report.ReportFileName);
     Boot01(state);
-    state.files.file3.close();
+    closeOutputFile(state.files.file3, state.files);
     WriteBootstrapResultFiles(state, ready.platform);
     WriteBootstrapFrequency(state, ready.platform);
+    placeWrittenFiles(state.files);
     WriteNormalDensityCurveBegin(state, ready.platform);
   }
   double files = 0, bytes = 0;
