@@ -85,6 +85,8 @@ bool endJackknife(AnalysisState& state, Platform& platform) {
 }
 
 bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background) {
+  // Not even copied after a resampling run: its replicates may hold many MB.
+  if (state.run.ResamplingDone == "yes") return false;
   StateBeforeRun before(state);
   const std::optional<LeaveOneOutSource> source = beginJackknife(state, platform);
   if (!source) return false;
