@@ -19,6 +19,7 @@
 #include "resampling/normal_density_curves.h"
 #include "runs/data_file_as_analysed.h"
 #include "runs/file_requests.h"
+#include "runs/state_before_run.h"
 
 namespace vorelan {
 namespace {
@@ -151,7 +152,9 @@ BootstrapOutcome cmdBootstrap_Click(AnalysisState& state, Platform& platform, Ba
   if (state.run.BasicRunDone != "yes" || state.run.ResamplingDone == "yes") return BootstrapOutcome::NotStarted;
   if (!dataFileAsAnalysed(state, platform, "Bootstrap")) return BootstrapOutcome::NotStarted;
   std::optional<BootstrapChoice> choice = askEverything(state, platform);
-  if (!choice || !createRunFiles(state, platform, choice->samples.has_value())) return BootstrapOutcome::NotStarted;
+  if (!choice) return BootstrapOutcome::NotStarted;
+  StateBeforeRun before(state);
+  if (!createRunFiles(state, platform, choice->samples.has_value())) return BootstrapOutcome::NotStarted;
 
   printDistributionTables(state);
   prepareReplicates(state, platform, *choice);
@@ -170,6 +173,7 @@ BootstrapOutcome cmdBootstrap_Click(AnalysisState& state, Platform& platform, Ba
     return BootstrapOutcome::Stopped;
   }
   tellUnwrittenFiles(state, platform);
+  before.runFinished();
   state.run.ResamplingRunning = false;
   state.run.ResamplingDone = "yes";
   state.bootSummary.BootEndText = "Bootstrap ended at:\n" + window.now();

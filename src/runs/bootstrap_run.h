@@ -37,7 +37,8 @@ struct BootstrapRunWindow {
 
 enum class BootstrapOutcome {
   NotStarted,  // a Cancel or a refusal: nothing changed
-  Stopped,     // stopped, or its report could not be written: every earlier file stays
+  Stopped,     // stopped, or its report could not be written: every earlier file stays, and
+               // the analysis is as the Basic Run left it
   Done,
 };
 

@@ -11,6 +11,7 @@
 #include "resampling/jackknife_passes.h"
 #include "resampling/write_pseudo_value_for_ttest.h"
 #include "runs/data_file_as_analysed.h"
+#include "runs/state_before_run.h"
 
 namespace vorelan {
 namespace {
@@ -92,6 +93,9 @@ bool endJackknife(AnalysisState& state, Platform& platform) {
 }
 
 bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background) {
+  // Not even copied after a resampling run: its replicates may hold many MB.
+  if (state.run.ResamplingDone == "yes") return false;
+  StateBeforeRun before(state);
   const std::optional<LeaveOneOutSource> source = beginJackknife(state, platform);
   if (!source) return false;
   WorkOutcome outcome = WorkOutcome::Finished;
@@ -104,7 +108,9 @@ bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork
     abandonJackknifeReport(state);
     return false;
   }
-  return endJackknife(state, platform);
+  if (!endJackknife(state, platform)) return false;
+  before.runFinished();
+  return true;
 }
 
 }  // namespace vorelan

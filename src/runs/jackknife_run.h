@@ -36,8 +36,9 @@ bool endJackknife(AnalysisState& state, Platform& platform);
 
 // The whole run, its passes through `background` while ResamplingRunning is
 // set. A run stopped before its end (the program is being closed) leaves
-// no report: the one begun is closed and removed. False when the run did
-// not start or was stopped.
+// no report: the one begun is closed and removed. A run that does not
+// finish leaves the analysis as it found it. False when the run did not
+// start, was stopped or its report could not be written.
 bool cmdJackknife_Click(AnalysisState& state, Platform& platform, BackgroundWork& background);
 
 }  // namespace vorelan
