@@ -1,7 +1,8 @@
 // The bootstrap run from the main window's button, with scripted answers:
 // the window goes on while the replicates run, shows their progress, and
 // ends with the histogram of C0 and the begin and end labels. Closing the
-// window during the run stops it and leaves no report.
+// window during the run stops it and leaves no report; a run whose report
+// fails leaves the window as the Basic Run left it.
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLocale>
@@ -9,7 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 #include <filesystem>
+#include <vector>
 
 #include "guidance/program_texts.h"
 #include "shell/main_window.h"
@@ -37,6 +40,26 @@ struct Session {
   }
   bool reportExists() const { return std::filesystem::exists(dir.path() / "cohort_0_Bootstrap_Output.txt"); }
 };
+
+// Every value of a chart's grid, row by row.
+std::vector<double> gridValues(const ChartData& chart) {
+  std::vector<double> values;
+  for (int row = 1; row <= chart.grid.rowCount(); ++row) {
+    for (int column = 1; column <= chart.grid.columnCount(); ++column) values.push_back(chart.grid.data(row, column));
+  }
+  return values;
+}
+
+// What each figure button shows on the main chart.
+std::vector<std::vector<double>> everyFigure(Form1& form) {
+  std::vector<std::vector<double>> figures;
+  for (QPushButton* button : {form.Command16, form.Command13, form.Command14, form.Command15, form.Command3,
+                              form.Command5, form.Command7}) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    figures.push_back(gridValues(form.MSChart1->data()));
+  }
+  return figures;
+}
 
 // What the window showed while the replicates ran, seen from a timer.
 struct DuringTheRun {
@@ -153,6 +176,38 @@ class BootstrapWindowTest : public QObject {
     QVERIFY(!s.form.lblBootBegin->isVisible());
     QVERIFY(s.form.MSChart1->isVisible());
     QVERIFY(!s.reportExists());
+  }
+
+  // A run whose report cannot reach the disk writes nothing, says so once,
+  // and the window is as the Basic Run left it: its buttons, its figures
+  // (not a replicate's), and the run can be made again.
+  void aRunWhoseReportFailsLeavesTheWindowAsTheBasicRunLeftIt() {
+    Session s;
+    const std::vector<std::vector<double>> figures = everyFigure(s.form);
+    const std::string report = (s.dir.path() / "cohort_0_Bootstrap_Output.txt").string();
+    s.state.files.flushFault = [report](const std::string& target) { return target == report ? EIO : 0; };
+    s.script.boxes.clear();
+    s.script.inputAnswers = {"2", "1500", "3"};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+
+    const auto boxes = s.script.messages();
+    QCOMPARE(boxes.size(), std::size_t(1));
+    QVERIFY(boxes[0].text.rfind("The results of the Bootstrap were not written", 0) == 0);
+    QVERIFY(!s.reportExists());
+    for (QWidget* enabled : std::initializer_list<QWidget*>{s.form.cmdBasicRun, s.form.cmdBootstrap,
+                                                            s.form.cmdJackknife, s.form.Command6, s.form.Frame1}) {
+      QVERIFY(enabled->isEnabled());
+    }
+    QVERIFY(s.form.MSChart1->isVisible());
+    QVERIFY(!s.form.lblBootBegin->isVisible());
+    QVERIFY(everyFigure(s.form) == figures);
+
+    s.state.files.flushFault = {};
+    s.script.inputAnswers = {"2", "1500", "3"};
+    s.script.messageAnswers = {MessageAnswer::No};
+    QTest::mouseClick(s.form.cmdBootstrap, Qt::LeftButton);
+    QCOMPARE(s.state.run.ResamplingDone, std::string("yes"));
+    QVERIFY(s.reportExists());
   }
 
   void closingTheWindowDuringTheRunStopsIt() {
