@@ -153,7 +153,8 @@ std::optional<BootstrapSamples> readBootstrapSamplesFile(const std::string& path
                                                          Platform& platform) {
   auto reader = FieldReader::fromFile(path);
   if (!reader) {
-    platform.message.show("The bootstrap samples file " + shownInMessage(path) + " cannot be read.",
+    // The path in full: cut short, a long folder would hide the file's own name.
+    platform.message.show("The bootstrap samples file " + path + " cannot be read.",
                           BootstrapSamplesFileTitle);
     return std::nullopt;
   }
