@@ -5,6 +5,7 @@
 // the clock on the wall, which is what the user waits for.
 #include <benchmark/benchmark.h>
 
+#include "analysed_cohort.h"
 #include "datafile/jackknife_reader.h"
 #include "lifetable/life01.h"
 #include "lifetable/life03.h"
@@ -12,29 +13,12 @@
 #include "resampling/jackknife_passes.h"
 #include "runs/basic_run.h"
 #include "runs/jackknife_run.h"
-#include "runs/open_data_file.h"
-#include "support/cohort_generator.h"
 #include "support/inline_background_work.h"
-#include "support/scripted_platform.h"
-#include "support/temp_dir.h"
 
 namespace vorelan {
 namespace {
 
-// Open data file and Basic Run of the cohort, written to a fresh folder.
-struct AnalysedCohort {
-  testing::TempDir dir;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  AnalysisState state;
-
-  AnalysedCohort() {
-    script.inputAnswers = {"1"};
-    script.chosenFiles = {dir.write("cohort.txt", testing::cohortAtTheLimits().fileText())};
-    OpenDataFile(state, platform);
-    BasicRun(state, platform);
-  }
-};
+using bench::AnalysedCohort;
 
 void WholeJackknifeRun(benchmark::State& bench) {
   AnalysedCohort cohort;

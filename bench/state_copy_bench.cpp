@@ -4,29 +4,14 @@
 // a run finds it.
 #include <benchmark/benchmark.h>
 
+#include "analysed_cohort.h"
 #include "runs/basic_run.h"
-#include "runs/open_data_file.h"
 #include "runs/state_before_run.h"
-#include "support/cohort_generator.h"
-#include "support/scripted_platform.h"
-#include "support/temp_dir.h"
 
 namespace vorelan {
 namespace {
 
-struct AnalysedCohort {
-  testing::TempDir dir;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  AnalysisState state;
-
-  AnalysedCohort() {
-    script.inputAnswers = {"1"};
-    script.chosenFiles = {dir.write("cohort.txt", testing::cohortAtTheLimits().fileText())};
-    OpenDataFile(state, platform);
-    BasicRun(state, platform);
-  }
-};
+using bench::AnalysedCohort;
 
 // The copy taken and put back, as by a run that does not finish.
 void CopyAfterTheBasicRun(benchmark::State& bench) {

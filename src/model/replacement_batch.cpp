@@ -23,17 +23,14 @@ void ReplacementBatch::add(ReplacedFile&& file) {
 
 PlacedFiles ReplacementBatch::placeAll() {
   flushAll();
-  PlacedFiles outcome = std::move(placedEarly_);
-  placedEarly_ = {};
-  append(outcome, putAllInPlace());
-  return outcome;
+  return placeFlushed();
 }
 
 PlacedFiles ReplacementBatch::placeAllOrNone(const std::string& required) {
   flushAll();
   const auto found = std::find_if(waiting_.begin(), waiting_.end(),
                                   [&required](const ReplacedFile& file) { return file.path() == required; });
-  if (found != waiting_.end() && found->error() == 0) return placeAll();
+  if (found != waiting_.end() && found->error() == 0) return placeFlushed();
   PlacedFiles outcome = std::move(placedEarly_);
   placedEarly_ = {};
   for (ReplacedFile& file : waiting_) {
@@ -41,6 +38,14 @@ PlacedFiles ReplacementBatch::placeAllOrNone(const std::string& required) {
     file.discard();
   }
   waiting_.clear();
+  return outcome;
+}
+
+// With those placed early, when too many were waiting.
+PlacedFiles ReplacementBatch::placeFlushed() {
+  PlacedFiles outcome = std::move(placedEarly_);
+  placedEarly_ = {};
+  append(outcome, putAllInPlace());
   return outcome;
 }
 

@@ -45,6 +45,7 @@ class ReplacementBatch {
 
  private:
   void flushAll();
+  PlacedFiles placeFlushed();
   PlacedFiles putAllInPlace();
 
   std::vector<ReplacedFile> waiting_;

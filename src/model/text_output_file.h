@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/characters.h"
-#include "model/replacement_batch.h"
+#include "model/replaced_file.h"
 
 namespace vorelan {
 
@@ -86,16 +86,9 @@ class TextOutputFile {
     }
     return !failed_;
   }
-  // Closes the file written whole into `batch`, where it waits with the
-  // other files of its run to take its place. False, with the earlier file
-  // kept, when a write failed.
-  bool closeInto(ReplacementBatch& batch) {
-    ReplacedFile finished;
-    if (!closeInto(finished)) return false;
-    if (finished.isOpen()) batch.add(std::move(finished));
-    return true;
-  }
-  // The same, handing the file written whole to `finished`.
+  // Closes the file written whole and hands it to `finished`, to be put in
+  // place later (report/output_file.h). False, with the earlier file kept,
+  // when a write failed.
   bool closeInto(ReplacedFile& finished) {
     if (!open_) return !failed_;
     open_ = false;

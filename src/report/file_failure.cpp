@@ -18,6 +18,14 @@ std::string fileLine(const UnwrittenFile& file, const std::string& folder, int r
   return line;
 }
 
+
+// The files noted since the last message, forgotten by the state.
+std::vector<UnwrittenFile> takeUnwritten(OpenFiles& files) {
+  std::vector<UnwrittenFile> taken = std::move(files.unwritten);
+  files.unwritten.clear();
+  return taken;
+}
+
 }  // namespace
 
 std::string unwrittenReason(int error) {
@@ -60,8 +68,7 @@ std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::s
 void tellUnwrittenFiles(AnalysisState& state, Platform& platform) {
   // Nothing of a finished step waits beyond its end.
   placeWrittenFiles(state.files);
-  std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
-  state.files.unwritten.clear();
+  std::vector<UnwrittenFile> files = takeUnwritten(state.files);
   if (files.empty()) return;
   platform.message.show(unwrittenFilesMessage(std::move(files), state.report.ReportFileName),
                         OutputFileErrorTitle);
@@ -69,9 +76,7 @@ void tellUnwrittenFiles(AnalysisState& state, Platform& platform) {
 
 void tellRunNotWritten(AnalysisState& state, Platform& platform, const std::string& runName,
                        const std::string& reportPath) {
-  state.files.waiting.discardAll();
-  std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
-  state.files.unwritten.clear();
+  std::vector<UnwrittenFile> files = takeUnwritten(state.files);
   std::string text = "The results of the " + runName +
                      " were not written: the program goes on with the results of the Basic Run.\n\n";
   if (!files.empty()) text += unwrittenFilesMessage(std::move(files), reportPath);

@@ -13,6 +13,7 @@
 #include "runs/jackknife_run.h"
 #include "runs/main_window_controls.h"
 #include "runs/program_in_folder.h"
+#include "runs/three_samples_file.h"
 
 namespace vorelan {
 namespace {
@@ -128,15 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, ReportFailingAtItsFlush, ::testing::ValuesIn(Resa
 
 // ---- Output files lists what this run of the program wrote ----------------------
 
-constexpr const char* SamplesFile =
-    "Halvek,Bootstrap samples,Example project\n"
-    "Bootstrap number,3\n"
-    "Sample size,3\n"
-    "Sample 1,2,2,2\nRo,8\nlambda,2\n"
-    "Sample 2,1,2,2\nRo,5\nlambda,1\n"
-    "Sample 3,1,1,2\nRo,4\nlambda,1\n"
-    "Ro mean,5.66667\nRo variance,4.33333\nRo SE,2.08167\nRo,5.5\n"
-    "lambda mean,1.33333\nlambda variance,0.333333\nlambda SE,0.57735\nlambda,1.25\n";
+using testing::SamplesFile;
 
 // A same-samples run with density curves, the program ended; then a
 // new-samples run without curves: the earlier run's curves and its files of
