@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/individual_record.h"
+#include "model/input_files.h"
 #include "model/replacement_batch.h"
 #include "model/text_output_file.h"
 
@@ -67,6 +68,9 @@ struct OpenFiles {
   // files of the same names left by an earlier run of the program are not
   // among them.
   std::vector<std::string> written;
+  // Every file read as input in this run of the program: no output file
+  // takes the place of one of them.
+  InputFiles inputs;
   // Set by tests only: makes the writes or the flushes of every output
   // file fail as a full or broken disk would.
   WriteFault writeFault;

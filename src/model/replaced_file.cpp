@@ -117,7 +117,7 @@ bool isTemporaryFileName(std::string_view name) {
   return token.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
-void removeLeftTemporaryFiles(const fs::path& folder) {
+void removeLeftTemporaryFiles(const fs::path& folder, const InputFiles& inputs) {
   std::error_code error;
   fs::directory_iterator entries(folder.empty() ? "." : folder, error);
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
@@ -127,7 +127,8 @@ void removeLeftTemporaryFiles(const fs::path& folder) {
     if (fd < 0) continue;
     struct stat status{};
     // A locked file is being written by a running program.
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && lockWhole(fd, LOCK_EX | LOCK_NB) &&
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && !inputs.contains({status.st_dev, status.st_ino}) &&
+        lockWhole(fd, LOCK_EX | LOCK_NB) &&
         namesThisFile(path, fd)) {
       ::unlink(path.c_str());
     }

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <sys/types.h>
 
+#include "model/input_files.h"
+
 namespace vorelan {
 
 // A test's stand-in for a failing disk: asked before every write of `size`
@@ -47,8 +49,9 @@ inline constexpr int HeldBackWithTheRun = -4;
 bool isTemporaryFileName(std::string_view name);
 
 // Removes what a killed run left in `folder`: temporary files that no
-// running program holds. Nothing else there is touched.
-void removeLeftTemporaryFiles(const std::filesystem::path& folder);
+// running program holds. Nothing else there is touched, and never a file
+// this program reads as input, whatever its name.
+void removeLeftTemporaryFiles(const std::filesystem::path& folder, const InputFiles& inputs = {});
 
 // Makes the names of files renamed in `folder` survive a power cut.
 void syncFolder(const std::filesystem::path& folder);

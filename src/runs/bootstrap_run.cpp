@@ -50,6 +50,7 @@ std::optional<BootstrapChoice> askEverything(AnalysisState& state, Platform& pla
   }
   const std::string path = platform.fileDialog.openFile(bootstrapSamplesFileRequest(state));
   if (path.empty()) return std::nullopt;
+  state.files.inputs.note(path);
   std::optional<BootstrapSamples> samples = readBootstrapSamplesFile(path, state.header.NumIndividualsInFile, platform);
   if (!samples) return std::nullopt;
   return BootstrapChoice{std::move(samples), {}};

@@ -50,6 +50,7 @@ void keep(ComparisonState& kept, const std::string& path, SecondTreatment second
 bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform) {
   const std::string path = platform.fileDialog.openFile(secondTreatmentFileRequest(state));
   if (path.empty()) return false;
+  state.files.inputs.note(path);
   std::optional<SecondTreatment> second = readChosenFile(path, platform);
   if (!second) return false;
   const auto result = compareBootstraps(state.bootstrap.BootC0Mean, state.bootstrap.BootC0Var, *second);

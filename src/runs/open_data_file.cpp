@@ -80,6 +80,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   const std::string path = platform.fileDialog.openFile(dataFileRequest());
   if (path.empty()) return false;
 
+  state.files.inputs.note(path);
   state.report.DataFileName = path;
   state.report.BaseFileName = baseFileNameOf(path);
   state.report.ReportFileName = state.report.BaseFileName + BasicReportSuffix;
@@ -87,7 +88,7 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   CheckData2005(state, platform);
   // What a killed run left beside the data file goes; the report is begun
   // beside it, and replaces an earlier report only when the Basic Run ends.
-  removeLeftTemporaryFiles(folderOf(path));
+  removeLeftTemporaryFiles(folderOf(path), state.files.inputs);
   if (!openOutputFile(state.files.file3, state.report.ReportFileName, state.files)) {
     tellUnwrittenFiles(state, platform);
     return false;

@@ -25,6 +25,7 @@ bool ReadDataFileForSASD2(AnalysisState& state, Platform& platform) {
   if (state.run.BasicRunDone != "yes" || state.run.ResamplingDone == "yes") return false;
   const std::string path = platform.fileDialog.openFile(sasdFileRequest(state));
   if (path.empty()) return false;
+  state.files.inputs.note(path);
   SasdFileRead read = readSasdFile(path, state);
   if (const auto* refusal = std::get_if<SasdRefusal>(&read)) {
     refuse(platform, path, refusal->problem);

@@ -1,0 +1,30 @@
+#pragma once
+// The files this run of the program reads as input (the data file, the
+// stable age-stage distribution, the sibling's samples, the second
+// treatment's results), known by device and inode, so that no result ever
+// takes the place of one of them, whatever link or name leads there, and
+// the clean-up of a folder never removes one.
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace vorelan {
+
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+class InputFiles {
+ public:
+  // Notes the file `path` leads to (links followed); a name that leads to
+  // no file notes nothing. Kept for the whole run of the program.
+  void note(const std::string& path);
+  bool contains(const FileIdentity& file) const;
+
+ private:
+  std::vector<FileIdentity> files_;
+};
+
+}  // namespace vorelan
