@@ -41,30 +41,68 @@ bool lockWhole(int fd, int how) {
   return result == 0;
 }
 
-// Where a link leads, so that the file it points to is replaced and the link
-// stays a link. A link to nothing, or one that leads round in a loop, is
-// refused and kept as it is. False, with `error` set, when refused.
-bool resolveLink(const std::string& path, fs::path& target, int& error) {
-  target = path;
-  struct stat own{};
-  if (::lstat(path.c_str(), &own) != 0 || !S_ISLNK(own.st_mode)) return true;
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) {
-    error = errno == ENOENT ? LinkLeadsNowhere : errno;
-    return false;
-  }
-  target = resolved;
-  std::free(resolved);
+fs::path folderPathOf(const fs::path& path) {
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+bool identityOf(const fs::path& path, FileIdentity& identity) {
+  struct stat status{};
+  if (::stat(path.c_str(), &status) != 0) return false;
+  identity = {status.st_dev, status.st_ino};
   return true;
 }
 
-// Why the file `status` at `target` may not be replaced (0: it may).
-int refusalOf(const fs::path& target, const struct stat& status) {
+// A link is followed only when this user or the owner of the folder it
+// stands in made it: anyone else who may write in a shared folder could
+// otherwise point a result at any file this user may write. (The system's
+// own rule to the same end covers only some folders, and may be off.)
+bool mayFollow(const fs::path& link, const struct stat& own) {
+  if (own.st_uid == ::geteuid()) return true;
+  struct stat folder{};
+  return ::stat(folderPathOf(link).c_str(), &folder) == 0 && own.st_uid == folder.st_uid;
+}
+
+// Where a link leads, link by link, so that the file it points to is
+// replaced and the link stays a link. A link to nothing, one that leads
+// round in a loop, or one made by another user, is refused and kept as it
+// is. False, with `error` set, when refused.
+bool resolveLink(const std::string& path, fs::path& target, int& error) {
+  constexpr int MostLinksFollowed = 40;  // as many as the system follows
+  target = path;
+  for (int followed = 0; followed <= MostLinksFollowed; ++followed) {
+    struct stat own{};
+    if (::lstat(target.c_str(), &own) != 0) {
+      if (followed == 0) return true;  // no file yet: the new one is made there
+      error = errno == ENOENT ? LinkLeadsNowhere : errno;
+      return false;
+    }
+    if (!S_ISLNK(own.st_mode)) return true;
+    if (!mayFollow(target, own)) {
+      error = LinkOfAnotherUser;
+      return false;
+    }
+    std::error_code unreadable;
+    const fs::path leadsTo = fs::read_symlink(target, unreadable);
+    if (unreadable) {
+      error = unreadable.value();
+      return false;
+    }
+    target = leadsTo.is_absolute() ? leadsTo : folderPathOf(target) / leadsTo;
+  }
+  error = ELOOP;
+  return false;
+}
+
+// Why the file `status` at `target` may not be replaced (0: it may). A
+// failed check of the right to write keeps the system's reason (a disk
+// mounted read-only is no missing permission).
+int refusalOf(const fs::path& target, const struct stat& status, const InputFiles* inputs) {
   if (S_ISDIR(status.st_mode)) return EISDIR;
   if (!S_ISREG(status.st_mode)) return NotAPlainFile;
-  const bool writable =
-      (status.st_mode & S_IWUSR) != 0 && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
-  return writable ? 0 : EACCES;
+  if (inputs != nullptr && inputs->contains({status.st_dev, status.st_ino})) return LeadsToAnInputFile;
+  if ((status.st_mode & S_IWUSR) == 0) return EACCES;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno != 0 ? errno : EACCES;
+  return 0;
 }
 
 }  // namespace
@@ -82,13 +120,13 @@ struct ReplacedFile::Earlier {
   // plain file, or a file this user may not write, decided as the system
   // decides a write (effective user and groups). A file without its owner's
   // write permission counts as made read-only to keep it, even for root.
-  bool inspect(const fs::path& target, int& error) {
+  bool inspect(const fs::path& target, const InputFiles* inputs, int& error) {
     struct stat status{};
     exists = ::stat(target.c_str(), &status) == 0;
     // Any other failure to look is left to the creation of the new file,
     // which then says why.
     if (!exists) return true;
-    error = refusalOf(target, status);
+    error = refusalOf(target, status, inputs);
     if (error != 0) return false;
     mode = status.st_mode & 0777;
     owner = status.st_uid;
@@ -98,6 +136,9 @@ struct ReplacedFile::Earlier {
 
   // Gives the open file `fd` these permissions and, as far as the system
   // lets this user, this owner and group. Set-id bits are never passed on.
+  // A group that cannot be kept gets no permission: the group the file
+  // has instead (a set-group-id folder's, say) may have other members, and
+  // the file is never readable by more users than before.
   void passTo(int fd) const {
     struct stat now{};
     if (!exists || ::fstat(fd, &now) != 0) return;
@@ -105,8 +146,10 @@ struct ReplacedFile::Earlier {
       if (::fchown(fd, owner, group) != 0 && now.st_gid != group) {
         [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), group);
       }
+      if (::fstat(fd, &now) != 0) now.st_gid = static_cast<gid_t>(-1);
     }
-    if ((now.st_mode & 07777) != mode) ::fchmod(fd, mode);
+    const mode_t given = now.st_gid == group ? mode : (mode & ~static_cast<mode_t>(S_IRWXG));
+    if ((now.st_mode & 07777) != given) ::fchmod(fd, given);
   }
 };
 
@@ -123,7 +166,10 @@ void removeLeftTemporaryFiles(const fs::path& folder, const InputFiles& inputs) 
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
     const fs::path& path = entries->path();
     if (!isTemporaryFileName(path.filename().string())) continue;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // A lock needs the file open, for reading or, when a write-only result
+    // was being replaced, for writing.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat status{};
     // A locked file is being written by a running program.
@@ -145,16 +191,20 @@ void syncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-bool ReplacedFile::open(const std::string& path, const WriteFault* writeFault, const FlushFault* flushFault) {
+bool ReplacedFile::open(const std::string& path, const WriteFault* writeFault, const FlushFault* flushFault,
+                        const InputFiles* inputs) {
   discard();
   path_ = path;
   writeFault_ = writeFault;
   flushFault_ = flushFault;
+  inputs_ = inputs;
   written_ = 0;
   error_ = 0;
   int refusal = 0;
   Earlier earlier;
-  if (!resolveLink(path, target_, refusal) || !earlier.inspect(target_, refusal)) return fail(refusal);
+  if (!resolveLink(path, target_, refusal) || !earlier.inspect(target_, inputs_, refusal)) return fail(refusal);
+  folder_ = {};
+  identityOf(folderPathOf(target_), folder_);
   return createTemporary(earlier);
 }
 
@@ -164,7 +214,7 @@ bool ReplacedFile::createTemporary(const Earlier& earlier) {
   const mode_t mode = earlier.exists ? earlier.mode : 0666;
   constexpr int Attempts = 16;
   for (int attempt = 0; attempt < Attempts; ++attempt) {
-    temporary_ = target_.parent_path() / temporaryName();
+    temporary_ = folderPathOf(target_) / temporaryName();
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) {
@@ -223,20 +273,25 @@ bool ReplacedFile::flush() {
 bool ReplacedFile::checkStillReplaceable() {
   int refusal = 0;
   Earlier earlier;
-  if (!earlier.inspect(target_, refusal)) return fail(refusal);
+  if (!earlier.inspect(target_, inputs_, refusal)) return fail(refusal);
   earlier.passTo(fd_);
   return true;
+}
+
+// Why the new file could not take its place: its folder went away (moved
+// or removed), the file itself was removed from it, or the rename's error.
+int ReplacedFile::whyNotInPlace(int renameError) const {
+  FileIdentity folderNow;
+  if (!identityOf(folderPathOf(target_), folderNow) || !(folderNow == folder_)) return FolderGone;
+  if (!namesThisFile(temporary_, fd_)) return TemporaryFileRemoved;
+  return renameError;
 }
 
 bool ReplacedFile::putInPlace() {
   if (fd_ < 0) return error_ == 0;
   if (error_ == 0) checkStillReplaceable();
-  if (error_ == 0 && !namesThisFile(temporary_, fd_)) fail(TemporaryFileRemoved);
-  if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
-    const int renameError = errno;
-    const bool removed = renameError == ENOENT && fs::is_directory(folder()) && !namesThisFile(temporary_, fd_);
-    fail(removed ? TemporaryFileRemoved : renameError);
-  }
+  if (error_ == 0 && !namesThisFile(temporary_, fd_)) fail(whyNotInPlace(ENOENT));
+  if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) fail(whyNotInPlace(errno));
   if (error_ != 0) {
     closeAndRemoveTemporary();
     return false;
@@ -280,6 +335,8 @@ void ReplacedFile::take(ReplacedFile& other) noexcept {
   temporary_ = std::move(other.temporary_);
   writeFault_ = other.writeFault_;
   flushFault_ = other.flushFault_;
+  inputs_ = other.inputs_;
+  folder_ = other.folder_;
   written_ = other.written_;
   error_ = other.error_;
 }

@@ -45,6 +45,15 @@ inline constexpr int TemporaryFileRemoved = -2;
 inline constexpr int LinkLeadsNowhere = -3;
 // Written whole, but held back with the rest of a run whose report failed.
 inline constexpr int HeldBackWithTheRun = -4;
+// The name leads to a file this program reads as input (the data file, say):
+// a result never takes its place.
+inline constexpr int LeadsToAnInputFile = -5;
+// The name is a link made by someone other than this user or the owner of
+// its folder, which may point anywhere this user may write: not followed.
+inline constexpr int LinkOfAnotherUser = -6;
+// The folder was moved or removed while the file was written, so the file
+// had no place to take.
+inline constexpr int FolderGone = -7;
 
 bool isTemporaryFileName(std::string_view name);
 
@@ -73,8 +82,10 @@ class ReplacedFile {
   ~ReplacedFile() { discard(); }
 
   // Begins the file that will replace `path`. False when it cannot be
-  // begun; error() then tells why.
-  bool open(const std::string& path, const WriteFault* writeFault = nullptr, const FlushFault* flushFault = nullptr);
+  // begun; error() then tells why. A name that leads to one of `inputs`
+  // is refused, now and when the file is put in place.
+  bool open(const std::string& path, const WriteFault* writeFault = nullptr, const FlushFault* flushFault = nullptr,
+            const InputFiles* inputs = nullptr);
 
   bool isOpen() const { return fd_ >= 0; }
   // The path as it was given (a link's own name, not where it leads).
@@ -108,6 +119,7 @@ class ReplacedFile {
 
   bool createTemporary(const Earlier& earlier);
   bool checkStillReplaceable();
+  int whyNotInPlace(int renameError) const;
   bool fail(int error);
   void closeAndRemoveTemporary();
   void take(ReplacedFile& other) noexcept;
@@ -118,6 +130,8 @@ class ReplacedFile {
   std::filesystem::path temporary_;
   const WriteFault* writeFault_ = nullptr;
   const FlushFault* flushFault_ = nullptr;
+  const InputFiles* inputs_ = nullptr;
+  FileIdentity folder_;  // the folder as it was when the file was begun
   std::uintmax_t written_ = 0;
   int error_ = 0;
 };

@@ -16,7 +16,7 @@ void append(PlacedFiles& into, PlacedFiles&& from) {
 void ReplacementBatch::add(ReplacedFile&& file) {
   if (waiting_.size() >= MaxWaitingFiles) {
     flushAll();
-    append(placedEarly_, putAllInPlace());
+    append(placedEarly_, putAllInPlace({}));
   }
   waiting_.push_back(std::move(file));
 }
@@ -26,11 +26,26 @@ PlacedFiles ReplacementBatch::placeAll() {
   return placeFlushed();
 }
 
+// The required file takes its place first, so that a rename refused at the
+// last moment (the earlier file made read-only, the folder moved away) still
+// holds back every other file of the run.
 PlacedFiles ReplacementBatch::placeAllOrNone(const std::string& required) {
   flushAll();
   const auto found = std::find_if(waiting_.begin(), waiting_.end(),
                                   [&required](const ReplacedFile& file) { return file.path() == required; });
-  if (found != waiting_.end() && found->error() == 0) return placeFlushed();
+  if (found == waiting_.end() || !found->putInPlace()) return holdBackAll();
+  const std::filesystem::path folder = found->folder();
+  waiting_.erase(found);
+  PlacedFiles outcome = std::move(placedEarly_);
+  placedEarly_ = {};
+  outcome.placed.push_back(required);
+  append(outcome, putAllInPlace({folder}));
+  return outcome;
+}
+
+// With those placed early, when too many were waiting. The required file,
+// kept first among its failures.
+PlacedFiles ReplacementBatch::holdBackAll() {
   PlacedFiles outcome = std::move(placedEarly_);
   placedEarly_ = {};
   for (ReplacedFile& file : waiting_) {
@@ -45,7 +60,7 @@ PlacedFiles ReplacementBatch::placeAllOrNone(const std::string& required) {
 PlacedFiles ReplacementBatch::placeFlushed() {
   PlacedFiles outcome = std::move(placedEarly_);
   placedEarly_ = {};
-  append(outcome, putAllInPlace());
+  append(outcome, putAllInPlace({}));
   return outcome;
 }
 
@@ -66,9 +81,9 @@ void ReplacementBatch::flushAll() {
   for (ReplacedFile& file : waiting_) file.flush();
 }
 
-PlacedFiles ReplacementBatch::putAllInPlace() {
+// `folders`: those of files put in place already, synced with the others.
+PlacedFiles ReplacementBatch::putAllInPlace(std::vector<std::filesystem::path> folders) {
   PlacedFiles outcome;
-  std::vector<std::filesystem::path> folders;
   for (ReplacedFile& file : waiting_) {
     if (file.putInPlace()) {
       outcome.placed.push_back(file.path());

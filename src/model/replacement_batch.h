@@ -3,6 +3,7 @@
 // their earlier files together. Flushing them to the disk together costs
 // far less than one by one, and a run whose report failed can hold all of
 // them back, leaving the earlier files together as one set.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,9 @@ class ReplacementBatch {
   // Flushes every waiting file, puts in place each that reached the disk,
   // then makes the renames durable.
   PlacedFiles placeAll();
-  // The same, unless `required` fails to reach the disk or is not among the
-  // waiting files: then none is put in place, and every one is reported,
-  // the others as held back.
+  // The same, `required` first, unless it fails to reach the disk or to
+  // take its place, or is not among the waiting files: then no other is
+  // put in place, and every one is reported, the others as held back.
   PlacedFiles placeAllOrNone(const std::string& required);
   // Gives up every waiting file; their earlier files stay. Their paths.
   std::vector<std::string> discardAll();
@@ -46,7 +47,8 @@ class ReplacementBatch {
  private:
   void flushAll();
   PlacedFiles placeFlushed();
-  PlacedFiles putAllInPlace();
+  PlacedFiles holdBackAll();
+  PlacedFiles putAllInPlace(std::vector<std::filesystem::path> folders);
 
   std::vector<ReplacedFile> waiting_;
   PlacedFiles placedEarly_;  // put in place when too many were waiting

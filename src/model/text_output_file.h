@@ -17,13 +17,15 @@ class TextOutputFile {
  public:
   // Starts the file anew; an earlier file of the name is replaced only when
   // this one is closed whole. False when it cannot be begun.
-  bool open(const std::string& path, const WriteFault* fault = nullptr, const FlushFault* flushFault = nullptr) {
+  // A name that leads to one of `inputs` is refused.
+  bool open(const std::string& path, const WriteFault* fault = nullptr, const FlushFault* flushFault = nullptr,
+            const InputFiles* inputs = nullptr) {
     discard();
     path_ = path;
     used_ = 0;
     scanned_ = 0;
     lineLength_ = 0;
-    open_ = file_.open(path, fault, flushFault);
+    open_ = file_.open(path, fault, flushFault, inputs);
     failed_ = !open_;
     return !failed_;
   }

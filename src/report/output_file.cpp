@@ -18,7 +18,7 @@ bool wasNotedUnwritten(const std::string& path, const OpenFiles& files) {
 }  // namespace
 
 bool openOutputFile(TextOutputFile& file, const std::string& path, OpenFiles& files) {
-  if (file.open(path, &files.writeFault, &files.flushFault)) return true;
+  if (file.open(path, &files.writeFault, &files.flushFault, &files.inputs)) return true;
   files.unwritten.push_back({path, file.error()});
   return false;
 }

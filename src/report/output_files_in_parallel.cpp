@@ -31,7 +31,7 @@ bool writeOutputFiles(const std::vector<OutputFileJob>& jobs, OpenFiles& files, 
     for (std::size_t k; !failed && (k = next++) < jobs.size();) {
       try {
         TextOutputFile out;
-        if (out.open(jobs[k].path, &files.writeFault, &files.flushFault)) {
+        if (out.open(jobs[k].path, &files.writeFault, &files.flushFault, &files.inputs)) {
           jobs[k].fill(out);
           out.closeInto(finished[k]);
         }
