@@ -33,6 +33,14 @@ bool namesThisFile(const fs::path& path, int fd) {
          named.st_ino == open.st_ino;
 }
 
+// Where the file open as `fd` is named now, when the system tells (empty:
+// it does not).
+fs::path whereNow(int fd) {
+  std::error_code unknown;
+  fs::path now = fs::read_symlink("/proc/self/fd/" + std::to_string(fd), unknown);
+  return unknown || !now.is_absolute() ? fs::path() : now;
+}
+
 bool lockWhole(int fd, int how) {
   int result = 0;
   do {
@@ -210,8 +218,9 @@ bool ReplacedFile::open(const std::string& path, const WriteFault* writeFault, c
 
 // Created locked, with the earlier file's permissions from the start: a
 // private result is never readable by others, even while it is written.
+// Its group gets its permissions only once the file has the earlier group.
 bool ReplacedFile::createTemporary(const Earlier& earlier) {
-  const mode_t mode = earlier.exists ? earlier.mode : 0666;
+  const mode_t mode = earlier.exists ? (earlier.mode & ~static_cast<mode_t>(S_IRWXG)) : 0666;
   constexpr int Attempts = 16;
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     temporary_ = folderPathOf(target_) / temporaryName();
@@ -319,9 +328,15 @@ bool ReplacedFile::fail(int error) {
 }
 
 // Only while the temporary file is still this one's, so that nothing of
-// another program's is ever removed.
+// another program's is ever removed. A file whose folder was moved is
+// removed where the folder went.
 void ReplacedFile::closeAndRemoveTemporary() {
-  if (!temporary_.empty() && namesThisFile(temporary_, fd_)) ::unlink(temporary_.c_str());
+  if (!temporary_.empty()) {
+    const fs::path now = namesThisFile(temporary_, fd_) ? temporary_ : whereNow(fd_);
+    if (!now.empty() && isTemporaryFileName(now.filename().string()) && namesThisFile(now, fd_)) {
+      ::unlink(now.c_str());
+    }
+  }
   ::close(fd_);
   fd_ = -1;
   temporary_.clear();
