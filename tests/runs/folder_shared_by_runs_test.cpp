@@ -127,6 +127,93 @@ TEST_P(ReportFailingAtItsFlush, PutsNoFileOfTheRunInPlaceAndNamesThemAll) {
 INSTANTIATE_TEST_SUITE_P(Runs, ReportFailingAtItsFlush, ::testing::ValuesIn(ResamplingRuns),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// ---- A report refused at the last moment ---------------------------------------
+
+struct LastMomentRefusal {
+  const char* name;
+  const char* reason;
+  const char* othersReason;  // of the files begun after the refusal
+  void (*refuse)(const std::string& report, const std::filesystem::path& folder);
+  void (*mend)(const std::filesystem::path& folder);
+};
+
+const LastMomentRefusal LastMomentRefusals[] = {
+    {"ReportMadeReadOnly", "there is no permission to write there", "held back with the rest of the run",
+     [](const std::string& report, const std::filesystem::path&) {
+       std::filesystem::permissions(report, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                                std::filesystem::perms::others_read);
+     },
+     [](const std::filesystem::path&) {}},
+    {"FolderMoved", "the folder was moved or removed while the file was written", "the folder does not exist",
+     [](const std::string&, const std::filesystem::path& folder) {
+       std::filesystem::rename(folder, folder.string() + "-moved");
+     },
+     [](const std::filesystem::path& folder) { std::filesystem::rename(folder.string() + "-moved", folder); }},
+};
+
+struct RunRefusedAtTheEnd {
+  ResamplingRun run;
+  LastMomentRefusal refusal;
+};
+
+void PrintTo(const RunRefusedAtTheEnd& c, std::ostream* out) { *out << c.run.name << c.refusal.name; }
+
+class ReportRefusedAtItsRename : public ::testing::TestWithParam<RunRefusedAtTheEnd> {};
+
+// While the replicates or passes run, the earlier report is made read-only
+// or the folder is moved: the report cannot take its place at the end, so
+// no other file of the run does either, the message says so, and Output
+// files lists none of them.
+TEST_P(ReportRefusedAtItsRename, PutsNoOtherFileOfTheRunInPlace) {
+  const auto& [kind, refusal] = GetParam();
+  const Folder folder;
+  Program first;
+  first.openAndRun(folder.data);
+  ASSERT_TRUE(kind.run(first));
+
+  Program second;
+  second.openAndRun(folder.data);
+  const Contents earlier = folder.markEarlierResults();
+  const std::string report = second.state.report.BaseFileName + kind.reportSuffix;
+  WorkWithSomethingMeanwhile replicates([&] { refusal.refuse(report, folder.dir.path()); });
+  second.script.boxes.clear();
+  second.script.inputAnswers = {"2", "20", "3"};
+  second.script.messageAnswers = {MessageAnswer::No};
+  const bool finished = std::string(kind.name) == "Jackknife"
+                            ? cmdJackknife_Click(second.state, second.platform, replicates)
+                            : cmdBootstrap_Click(second.state, second.platform, replicates) == BootstrapOutcome::Done;
+  refusal.mend(folder.dir.path());
+  EXPECT_FALSE(finished);
+
+  EXPECT_EQ(folder.results(), earlier);
+  EXPECT_FALSE(folder.holdsTemporaryFiles());
+  const auto boxes = second.script.messages();
+  ASSERT_EQ(boxes.size(), 1u);
+  const std::string& text = boxes[0].text;
+  EXPECT_EQ(text.rfind(std::string("The results of the ") + kind.name + " were not written", 0), 0u) << text;
+  EXPECT_NE(text.find(std::string("(") + refusal.reason + "):\ncohort" + kind.reportSuffix + "\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(std::string("(") + refusal.othersReason + ")"), std::string::npos) << text;
+  for (const std::string& name : listedNames(second.state)) {
+    EXPECT_EQ(name.find("ootstrap"), std::string::npos) << name;
+    EXPECT_EQ(name.find("ackknife"), std::string::npos) << name;
+    EXPECT_EQ(name.find("_5_"), std::string::npos) << name;
+  }
+  EXPECT_EQ(mainWindowPhase(second.state), MainWindowPhase::BasicRunDone);
+}
+
+std::vector<RunRefusedAtTheEnd> runsRefusedAtTheEnd() {
+  std::vector<RunRefusedAtTheEnd> cases;
+  for (const ResamplingRun& run : ResamplingRuns) {
+    for (const LastMomentRefusal& refusal : LastMomentRefusals) cases.push_back({run, refusal});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, ReportRefusedAtItsRename, ::testing::ValuesIn(runsRefusedAtTheEnd()),
+                         [](const auto& info) { return std::string(info.param.run.name) + info.param.refusal.name; });
+
 // ---- Output files lists what this run of the program wrote ----------------------
 
 using testing::SamplesFile;
