@@ -1,6 +1,6 @@
-// The report box of Output files names only a report this run of the
-// program wrote: never an earlier run's file of the name, left in place
-// because the report could not be written.
+// The report box of Output files, and the stage means window, name only a
+// report this run of the program wrote: never an earlier run's file of the
+// name, left in place because the report could not be written.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -10,6 +10,7 @@
 
 #include "bootstrap_run_fixture.h"
 #include "results/output_file_list.h"
+#include "results/stage_means.h"
 #include "runs/basic_run.h"
 #include "runs/compare_two_bootstraps_run.h"
 #include "runs/open_data_file.h"
@@ -51,7 +52,7 @@ const ReportFault Faults[] = {
 
 class UnwrittenBasicReportTest : public ::testing::TestWithParam<ReportFault> {};
 
-TEST_P(UnwrittenBasicReportTest, IsNotNamedInTheReportBox) {
+TEST_P(UnwrittenBasicReportTest, IsNamedByNoWindow) {
   testing::TempDir dir;
   AnalysisState state;
   testing::ScriptedPlatform script;
@@ -68,6 +69,7 @@ TEST_P(UnwrittenBasicReportTest, IsNotNamedInTheReportBox) {
   EXPECT_EQ(list.reportFileName, "");
   EXPECT_EQ(list.reportBoxText(), "No report was written by this run of the program.");
   for (const OutputFileEntry& file : list.files()) EXPECT_NE(file.fileName, report);
+  EXPECT_EQ(StageMeanTable(state.basicRun, state.files).projectLine.find(report), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(BasicRun, UnwrittenBasicReportTest, ::testing::ValuesIn(Faults),
