@@ -16,6 +16,8 @@ struct ComparisonState {
   double CompareSE = 0;
   double CompareT = 0;
   bool ComparisonDone = false;  // one comparison per bootstrap run
+
+  bool operator==(const ComparisonState&) const = default;
 };
 
 }  // namespace vorelan

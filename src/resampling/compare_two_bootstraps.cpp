@@ -22,11 +22,11 @@ std::optional<BootstrapComparison> compareBootstraps(double mean1, double var1,
   return c;
 }
 
-void printComparison(AnalysisState& state, Platform& /*platform*/) {
+bool printComparison(AnalysisState& state, Platform& /*platform*/) {
   const BootstrapState& one = state.bootstrap;
   const ComparisonState& two = state.comparison;
   state.report.ReportFileName = state.report.BaseFileName + CompareOutputSuffix;
-  writeSingleFile(state.files.file3, state.report.ReportFileName, state.files, [&](TextOutputFile& out) {
+  return writeSingleFile(state.files.file3, state.report.ReportFileName, state.files, [&](TextOutputFile& out) {
     printTo(out).text("Treatment 1: ").text(state.header.ProjectName).endLine();
     printTo(out).text("Treatment 2: ").text(two.CompareTitle1).endLine();
     printRule(out, 1, '=', 60);

@@ -26,7 +26,7 @@ std::optional<BootstrapComparison> compareBootstraps(double mean1, double var1,
                                                      const SecondTreatment& second);
 
 // "_6-Compare2Bs-output.txt": both treatments side by side and the t-value,
-// as file 3.
-void printComparison(AnalysisState& state, Platform& platform);
+// as file 3. False when the file could not be written (it is noted then).
+bool printComparison(AnalysisState& state, Platform& platform);
 
 }  // namespace vorelan

@@ -69,11 +69,14 @@ bool writtenAndThere(const AnalysisState& state, const std::string& name) {
 }  // namespace
 
 OutputFileList doneformFiles(const AnalysisState& state) {
-  OutputFileList list{state.report.ReportFileName, {}};
+  // A report that could not be written leaves an earlier run's file of its
+  // name, with that run's numbers: the box does not name it.
+  const std::string& report = state.report.ReportFileName;
+  OutputFileList list{state.files.wasWritten(report) ? report : std::string(), {}};
   // After a resampling run the report box names that run's report; the
   // Basic Run's report, with the life table itself, is still there to read.
   const std::string& basicReport = state.basicRun.ReportFileName;
-  if (state.basicRun.kept && basicReport != list.reportFileName && writtenAndThere(state, basicReport)) {
+  if (state.basicRun.kept && basicReport != report && writtenAndThere(state, basicReport)) {
     list.groups.push_back(
         {"The report of the Basic Run is:", {{"The life table, its statistics and matrices:", basicReport}}});
   }
@@ -86,6 +89,10 @@ OutputFileList doneformFiles(const AnalysisState& state) {
     if (!group.files.empty()) list.groups.push_back(std::move(group));
   }
   return list;
+}
+
+std::string OutputFileList::reportBoxText() const {
+  return reportFileName.empty() ? NoReportWrittenText : reportFileName;
 }
 
 std::vector<OutputFileEntry> OutputFileList::files() const {

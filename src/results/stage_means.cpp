@@ -4,9 +4,13 @@
 
 namespace vorelan {
 
-StageMeans StageMeanTable(const BasicRunResults& r) {
+StageMeans StageMeanTable(const BasicRunResults& r, const OpenFiles& files) {
   StageMeans table;
-  table.projectLine = r.ProjectName + " (detailed results see " + r.ReportFileName + ").";
+  // A report that could not be written leaves an earlier run's file of its
+  // name, which holds another analysis.
+  table.projectLine = files.wasWritten(r.ReportFileName)
+                          ? r.ProjectName + " (detailed results see " + r.ReportFileName + ")."
+                          : r.ProjectName + " (no report was written by this run of the program).";
   if (!r.kept) return table;
   for (int j = 1; j <= r.NumStages; ++j) {
     const auto at = static_cast<std::size_t>(j);

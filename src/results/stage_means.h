@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/basic_run_results.h"
+#include "model/open_files.h"
 
 namespace vorelan {
 
@@ -16,11 +17,12 @@ struct StageMeanRow {
 };
 
 struct StageMeans {
-  // The project and the report that holds the detailed results.
+  // The project and the report that holds the detailed results, named only
+  // when this run of the program wrote it.
   std::string projectLine;
   std::vector<StageMeanRow> rows;
 };
 
-StageMeans StageMeanTable(const BasicRunResults& results);
+StageMeans StageMeanTable(const BasicRunResults& results, const OpenFiles& files);
 
 }  // namespace vorelan

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "datafile/file_bytes.h"
 #include "report/file_failure.h"
@@ -45,6 +46,17 @@ void keep(ComparisonState& kept, const std::string& path, SecondTreatment second
   kept.ComparisonDone = true;
 }
 
+// No t-value box: it would announce a comparison that was not kept.
+void tellComparisonNotKept(AnalysisState& state, Platform& platform) {
+  std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
+  state.files.unwritten.clear();
+  const std::string outputPath = state.report.BaseFileName + CompareOutputSuffix;
+  std::string text = "The comparison was not kept: its file could not be written. "
+                     "Click C2B to make it again once the file can be written.";
+  if (!files.empty()) text += "\n\n" + unwrittenFilesMessage(std::move(files), outputPath);
+  platform.message.show(text, OutputFileErrorTitle);
+}
+
 }  // namespace
 
 bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform) {
@@ -58,8 +70,17 @@ bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform) {
     refuse(platform, path, "neither treatment's values vary, so the t-value cannot be formed");
     return false;
   }
+  // The comparison stands or falls with its file: one not written counts as
+  // not made, so that C2B can make it again once the file can be written.
+  ComparisonState comparisonBefore = state.comparison;
+  const std::string reportBefore = state.report.ReportFileName;
   keep(state.comparison, path, std::move(*second), *result);
-  printComparison(state, platform);
+  if (!printComparison(state, platform)) {
+    state.comparison = std::move(comparisonBefore);
+    state.report.ReportFileName = reportBefore;
+    tellComparisonNotKept(state, platform);
+    return false;
+  }
   tellUnwrittenFiles(state, platform);
   platform.message.show("The t-value = " + writeNumberText(result->CompareT), CompareTitle);
   return true;

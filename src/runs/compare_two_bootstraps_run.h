@@ -10,8 +10,10 @@ inline constexpr const char* CompareTitle = "t-test";
 
 // A cancelled dialog does nothing. A file that cannot be read, or whose
 // values leave no spread to test against, is refused with a message and
-// nothing changes. Otherwise the comparison is kept, written to
-// "_6-Compare2Bs-output.txt" and its t-value shown. True when it was made.
+// nothing changes. Otherwise the comparison is written to
+// "_6-Compare2Bs-output.txt", kept and its t-value shown; when its file
+// cannot be written, a message says so and nothing changes. True when it
+// was made.
 bool cmdCompare2boots_Click(AnalysisState& state, Platform& platform);
 
 }  // namespace vorelan

@@ -81,6 +81,10 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   if (path.empty()) return false;
 
   state.files.inputs.note(path);
+  // A refused Open leaves no file opened: "Step 1." and the Basic Run must
+  // not take the file for one.
+  const ReportState namesBefore = state.report;
+  CheckedDataFile checkedBefore = state.files.checkedDataFile;
   state.report.DataFileName = path;
   state.report.BaseFileName = baseFileNameOf(path);
   state.report.ReportFileName = state.report.BaseFileName + BasicReportSuffix;
@@ -91,6 +95,8 @@ bool OpenDataFile(AnalysisState& state, Platform& platform) {
   removeLeftTemporaryFiles(folderOf(path), state.files.inputs);
   if (!openOutputFile(state.files.file3, state.report.ReportFileName, state.files)) {
     tellUnwrittenFiles(state, platform);
+    state.report = namesBefore;
+    state.files.checkedDataFile = std::move(checkedBefore);
     return false;
   }
   state.run.DataFileAwaitingRun = true;

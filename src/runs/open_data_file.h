@@ -12,7 +12,8 @@ namespace vorelan {
 inline constexpr const char* BasicReportSuffix = "_0_Basic_Output.txt";
 
 // True when a data file was chosen, passed its check and its report was
-// created; false when the user cancelled (nothing else changed then).
+// created; false when the user cancelled or the report could not be begun
+// (nothing but the time unit changed then).
 bool OpenDataFile(AnalysisState& state, Platform& platform);
 
 // The leading number of an answer ("0.5 days" gives 0.5), nothing if none.

@@ -108,7 +108,7 @@ void doneform::clearList() {
 void doneform::Form_Load() {
   Command2->setEnabled(true);
   const OutputFileList files = doneformFiles(state_);
-  Text1[0]->setText(QString::fromStdString(files.reportFileName));
+  Text1[0]->setText(QString::fromStdString(files.reportBoxText()));
   Text1[0]->setAccessibleName(Label2->text().trimmed());
   fitToName(Text1[0]);
   clearList();

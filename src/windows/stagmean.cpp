@@ -83,7 +83,7 @@ void stagmean::clearRows() {
 }
 
 void stagmean::Form_Load() {
-  const StageMeans means = StageMeanTable(state_.basicRun);
+  const StageMeans means = StageMeanTable(state_.basicRun, state_.files);
   Label6->setText(QString::fromStdString(means.projectLine));
   clearRows();
   QWidget* box = table_->parentWidget();

@@ -41,6 +41,7 @@ const char* const BasicRunFiles[] = {"_1_Fig_Cxj.txt", "_2_Fig_Age_lx_Kx_qx.txt"
 
 TEST(OutputFileList, AfterTheBasicRunTheReportAndTheFigureDataFiles) {
   Folder f;
+  f.write("_0_Basic_Output.txt");
   for (const char* suffix : BasicRunFiles) f.write(suffix);
   const OutputFileList list = doneformFiles(f.state);
   EXPECT_EQ(list.reportFileName, f.name("_0_Basic_Output.txt"));
@@ -68,8 +69,9 @@ TEST(OutputFileList, OnlyFilesThisRunWroteThatExistAreListed) {
 // before this run has written them.
 TEST(OutputFileList, ResamplingFilesOnceTheirRunHasFinished) {
   Folder f;
-  for (const char* suffix : {"_5_Pseudo_Consumption_Rate_For_t-test.txt", "_9_Fig_Jackknife-Co frequency.txt",
-                             "_4_Bootstrap_C0_in column.txt", "_9_Bootstrap-Co frequency.txt"}) {
+  for (const char* suffix : {"_0_Jackknife_Output.txt", "_5_Pseudo_Consumption_Rate_For_t-test.txt",
+                             "_9_Fig_Jackknife-Co frequency.txt", "_4_Bootstrap_C0_in column.txt",
+                             "_9_Bootstrap-Co frequency.txt"}) {
     f.write(suffix);
   }
   EXPECT_TRUE(f.listed().empty());
@@ -132,6 +134,21 @@ TEST(OutputFileList, EachGroupHasItsHeading) {
   EXPECT_EQ(doneformFiles(f.state).groups.size(), 2u);
   for (const char* suffix : BasicRunFiles) std::filesystem::remove(f.name(suffix));
   EXPECT_EQ(doneformFiles(f.state).groups.front().heading, "The jackknife result files are:");
+}
+
+// A report of the name that an earlier run of the program left, kept because
+// this run's could not be written, is not named: the box says so instead.
+TEST(OutputFileList, TheReportBoxNamesOnlyAReportThisRunWrote) {
+  Folder f;
+  f.leftByAnEarlierRun("_0_Basic_Output.txt");
+  OutputFileList list = doneformFiles(f.state);
+  EXPECT_EQ(list.reportFileName, "");
+  EXPECT_EQ(list.reportBoxText(), "No report was written by this run of the program.");
+
+  f.write("_0_Basic_Output.txt");
+  list = doneformFiles(f.state);
+  EXPECT_EQ(list.reportFileName, f.name("_0_Basic_Output.txt"));
+  EXPECT_EQ(list.reportBoxText(), f.name("_0_Basic_Output.txt"));
 }
 
 TEST(OutputFileList, BeforeAnyRunNothingIsListed) {

@@ -8,8 +8,16 @@
 namespace vorelan {
 namespace {
 
+// The files of a run of the program that wrote the report of these results.
+OpenFiles reportWritten(const BasicRunResults& r) {
+  OpenFiles files;
+  files.written.push_back(r.ReportFileName);
+  return files;
+}
+
 TEST(StageMeans, OneRowPerStageWithTheAdultLast) {
-  const StageMeans table = StageMeanTable(testing::earlyMalesResults());
+  const BasicRunResults r = testing::earlyMalesResults();
+  const StageMeans table = StageMeanTable(r, reportWritten(r));
   EXPECT_EQ(table.projectLine, "Test project (detailed results see /data/cohort_0_Basic_Output.txt).");
   const std::vector<StageMeanRow> rows = {
       {"Egg", "1.67", "0.33"}, {"Larv", "1.5", "0.5"}, {"Pupa", "1.5", "0.5"}, {"Adult", "3", "0"}};
@@ -23,7 +31,7 @@ TEST(StageMeans, ElevenStagesGiveElevenRows) {
     r.StageDurMean(j) = static_cast<double>(j);
     r.StageDurSD(j) = 2;
   }
-  const StageMeans table = StageMeanTable(r);
+  const StageMeans table = StageMeanTable(r, reportWritten(r));
   ASSERT_EQ(table.rows.size(), 11u);
   EXPECT_EQ(table.rows[0], (StageMeanRow{"S1", "1", "1"}));
   EXPECT_EQ(table.rows[9], (StageMeanRow{"S10", "10", "1"}));
@@ -45,7 +53,16 @@ TEST(StageMeans, RoundingAndStagesWithoutAStatistic) {
   }
   const std::vector<StageMeanRow> rows = {
       {"S1", "2.12", "0.29"}, {"S2", "2.38", "0.71"}, {"S3", "-", "-"}, {"Adult", "3", "-"}};
-  EXPECT_EQ(StageMeanTable(r).rows, rows);
+  EXPECT_EQ(StageMeanTable(r, reportWritten(r)).rows, rows);
+}
+
+// A report of the name that an earlier run of the program left, kept because
+// this run's could not be written, is not named.
+TEST(StageMeans, TheProjectLineNamesOnlyAReportThisRunWrote) {
+  const BasicRunResults r = testing::earlyMalesResults();
+  const StageMeans table = StageMeanTable(r, OpenFiles{});
+  EXPECT_EQ(table.projectLine, "Test project (no report was written by this run of the program).");
+  EXPECT_EQ(table.rows.size(), 4u);
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ TEST_P(NoInfinityInOutputs, EveryOutputOfTheBasicRun) {
       }
     }
   }
-  const StageMeans means = StageMeanTable(state.basicRun);
+  const StageMeans means = StageMeanTable(state.basicRun, state.files);
   EXPECT_FALSE(showsANonNumber(means.projectLine));
   for (const StageMeanRow& row : means.rows) EXPECT_FALSE(showsANonNumber(row.mean + " " + row.se)) << row.stage;
 

@@ -24,7 +24,7 @@ struct Session : testing::MainWindowSession {
     state.matrices.Sxj(0, 1) = 0.5;
     state.stageStats.StageDurMean(1) = 99;
     state.report.ReportFileName = state.report.BaseFileName + "_0_Jackknife_Output.txt";
-    dir.write("cohort_0_Jackknife_Output.txt", "x");
+    state.files.written.push_back(dir.write("cohort_0_Jackknife_Output.txt", "x"));
     state.jackknife.JackMean = 41.125;
     state.jackknife.JackSE = 2.375;
     state.run.ResampleMethod = "j";

@@ -171,12 +171,23 @@ class ResultWindowsTest : public QObject {
     }
   }
 
+  // A report this run of the program did not write is not named.
+  void outputFilesSayWhenNoReportWasWritten() {
+    Session s;
+    std::erase(s.state.files.written, s.state.report.ReportFileName);
+    doneform window(s.switcher, s.state, s.platform, nullptr, nullptr);
+    s.open(window);
+    QCOMPARE(text(window.Label2), QString("The output file is:  "));
+    QCOMPARE(window.Text1[0]->text(), QString("No report was written by this run of the program."));
+  }
+
   // Every name is shown whole, however deep the folder: the boxes are as
   // wide as their names and the list scrolls when the screen is narrower.
   void outputFilesShowLongNamesWhole() {
     Session s;
     s.state.report.ReportFileName =
         s.base() + std::string(160, 'x') + "/a folder with a long name/cohort_0_Basic_Output.txt";
+    s.state.files.written.push_back(s.state.report.ReportFileName);
     doneform window(s.switcher, s.state, s.platform, nullptr, nullptr);
     s.open(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
