@@ -137,7 +137,7 @@ TEST(BootstrapSamplesFile, AFileThatIsRefusedOrMissingIsNamedInAMessageAndGivesN
   ASSERT_EQ(script.messages().size(), 2u);
   EXPECT_EQ(script.messages()[0].title, "Bootstrap samples file");
   EXPECT_EQ(script.messages()[1].text,
-            "The bootstrap samples file " + (dir.path() / "missing.txt").string() + " cannot be read.");
+            "The bootstrap samples file " + (dir.path() / "missing.txt").string() + " cannot be read: it does not exist.");
   const auto samples = readBootstrapSamplesFile(path, 3, platform);
   ASSERT_TRUE(samples);
   EXPECT_EQ(samples->replicates, 3);
