@@ -29,7 +29,8 @@ namespace vorelan {
 inline constexpr std::uintmax_t LargestSamplesFileBytes =
     std::uintmax_t{limits::MaxBootstrapReplicates} * (std::uintmax_t{limits::MaxIndividuals} * 4 + 5 * 32) + 27 * 32;
 inline constexpr std::uintmax_t LargestDataFileBytes =
-    std::uintmax_t{limits::MaxIndividuals} * (2 + limits::MaxStages + limits::MaxLifeTimeUnits + limits::MaxStages) * 25 +
+    std::uintmax_t{limits::MaxIndividuals} * (2 + limits::MaxStages + limits::MaxLifeTimeUnits + limits::MaxStages) *
+        25 +
     (3 + 3 + limits::MaxSexLines * (1 + limits::MaxStages) + 2) * 4097;
 inline constexpr std::uintmax_t MaxInputFileBytes = 2 * LargestSamplesFileBytes;
 static_assert(LargestDataFileBytes < MaxInputFileBytes);
