@@ -48,12 +48,6 @@ FieldReader::FieldReader(std::string content)
 FieldReader::FieldReader(std::shared_ptr<const std::string> content)
     : bytes_(std::move(content)), content_(withoutByteOrderMark(*bytes_)) {}
 
-std::optional<FieldReader> FieldReader::fromFile(const std::string& path) {
-  auto bytes = readFileBytes(path);
-  if (!bytes) return std::nullopt;
-  return FieldReader(std::move(*bytes));
-}
-
 std::optional<Field> FieldReader::next() {
   FieldView view;
   if (!nextView(view)) return std::nullopt;

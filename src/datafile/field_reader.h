@@ -40,8 +40,6 @@ class FieldReader {
   explicit FieldReader(std::string content);
   // Reads bytes held elsewhere, shared rather than copied.
   explicit FieldReader(std::shared_ptr<const std::string> content);
-  // Reads the whole file; nothing when it cannot be read or is a folder.
-  static std::optional<FieldReader> fromFile(const std::string& path);
 
   // The next field, or nothing at the end of the file. Empty lines between
   // fields are skipped; a comma followed by a line end ends the line's last field.

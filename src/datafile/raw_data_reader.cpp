@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "datafile/data_file_error.h"
+#include "datafile/file_bytes.h"
 #include "model/limits.h"
 
 namespace vorelan {
@@ -75,9 +76,11 @@ void copyHeaderItemsRead(const CohortHeader& read, CohortHeader& into) {
 std::shared_ptr<const std::string> dataFileBytes(const AnalysisState& state, Platform& platform) {
   const std::string& path = state.report.DataFileName;
   if (state.files.file2.isOpenFor(path)) return state.files.file2.bytes();
-  auto bytes = readFileBytes(path);
-  if (!bytes) failDataFile(platform, "The data file " + path + " cannot be opened.");
-  return std::make_shared<const std::string>(std::move(*bytes));
+  FileBytesRead content = readFileBytesWithCause(path);
+  if (!content.bytes) {
+    failDataFile(platform, "The data file " + path + " cannot be opened: " + unreadableReason(content.error) + ".");
+  }
+  return std::make_shared<const std::string>(std::move(*content.bytes));
 }
 
 FieldReader openDataFile(const AnalysisState& state, Platform& platform) {

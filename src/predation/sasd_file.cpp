@@ -7,6 +7,7 @@
 
 #include "datafile/data_file_error.h"
 #include "datafile/field_reader.h"
+#include "datafile/file_bytes.h"
 #include "lifetable/life01.h"
 #include "predation/stable_predation_rate.h"
 
@@ -199,9 +200,10 @@ SasdFileRead parseSasdFile(const std::string& content, const AnalysisState& stat
 }
 
 SasdFileRead readSasdFile(const std::string& path, const AnalysisState& state) {
-  std::optional<FieldReader> reader = FieldReader::fromFile(path);
-  if (!reader) return SasdRefusal{"The file cannot be opened."};
-  return readAndCheck(*reader, state);
+  FileBytesRead content = readFileBytesWithCause(path);
+  if (!content.bytes) return SasdRefusal{"The file cannot be opened: " + unreadableReason(content.error) + "."};
+  FieldReader reader(std::move(*content.bytes));
+  return readAndCheck(reader, state);
 }
 
 }  // namespace vorelan

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "datafile/data_file_error.h"
+#include "datafile/file_bytes.h"
 #include "model/limits.h"
 #include "platform/program_termination.h"
 
@@ -151,14 +152,16 @@ std::variant<BootstrapSamples, SamplesFileFault> parseBootstrapSamples(FieldRead
 
 std::optional<BootstrapSamples> readBootstrapSamplesFile(const std::string& path, int cohortSize,
                                                          Platform& platform) {
-  auto reader = FieldReader::fromFile(path);
-  if (!reader) {
+  FileBytesRead content = readFileBytesWithCause(path);
+  if (!content.bytes) {
     // The path in full: cut short, a long folder would hide the file's own name.
-    platform.message.show("The bootstrap samples file " + path + " cannot be read.",
+    platform.message.show("The bootstrap samples file " + path + " cannot be read: " +
+                              unreadableReason(content.error) + ".",
                           BootstrapSamplesFileTitle);
     return std::nullopt;
   }
-  auto reading = parseBootstrapSamples(*reader, cohortSize);
+  FieldReader reader(std::move(*content.bytes));
+  auto reading = parseBootstrapSamples(reader, cohortSize);
   if (auto* samples = std::get_if<BootstrapSamples>(&reading)) return std::move(*samples);
   const SamplesFileFault& fault = std::get<SamplesFileFault>(reading);
   if (fault.endsProgram) {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "datafile/field_reader.h"
+#include "datafile/file_bytes.h"
 
 namespace vorelan {
 namespace {
@@ -24,12 +24,12 @@ bool dataFileAsAnalysed(const AnalysisState& state, Platform& platform, const ch
     refuse(platform, path, "is not the file that the Basic Run analysed.", runName);
     return false;
   }
-  const std::optional<std::string> now = readFileBytes(path);
-  if (!now) {
-    refuse(platform, path, "can no longer be read.", runName);
+  const FileBytesRead now = readFileBytesWithCause(path);
+  if (!now.bytes) {
+    refuse(platform, path, "can no longer be read: " + unreadableReason(now.error) + ".", runName);
     return false;
   }
-  if (*now != *analysed.bytes) {
+  if (*now.bytes != *analysed.bytes) {
     refuse(platform, path, "has changed since the Basic Run.", runName);
     return false;
   }

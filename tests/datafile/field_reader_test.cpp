@@ -180,8 +180,8 @@ TEST(ReadFileBytes, GivesEveryByteOfTheFile) {
     ASSERT_TRUE(read) << size;
     EXPECT_TRUE(*read == bytes) << size;
   }
-  // A device tells no size: it is read to its end all the same.
-  EXPECT_EQ(readFileBytes("/dev/null"), std::optional<std::string>(""));
+  // A device is no file: even one that would end at once is refused.
+  EXPECT_EQ(readFileBytesWithCause("/dev/null").error, DeviceNotFile);
 }
 
 TEST(ReadFileBytes, GivesNothingForAFolderOrAMissingFile) {

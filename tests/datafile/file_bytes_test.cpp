@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -35,6 +43,95 @@ TEST(ReadFileBytesWithCause, TellsWhyAFileCannotBeRead) {
   const FileBytesRead read = readFileBytesWithCause(file);
   EXPECT_EQ(read.bytes, std::optional<std::string>("1,2\r\n"));
   EXPECT_EQ(read.error, 0);
+}
+
+// What is not a plain file is refused without waiting on it or reading from
+// it, each for what it is.
+TEST(ReadFileBytesWithCause, RefusesWhatIsNotAPlainFile) {
+  const testing::TempDir folder;
+  const std::string pipe = (folder.path() / "pipe.txt").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string socket = (folder.path() / "s.txt").string();
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(listener, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(socket.size(), sizeof address.sun_path);
+  std::memcpy(address.sun_path, socket.c_str(), socket.size() + 1);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const std::string linkToZero = (folder.path() / "zero.txt").string();
+  std::filesystem::create_symlink("/dev/zero", linkToZero);
+  const struct {
+    std::string path;
+    int error;
+    std::string reason;
+  } cases[] = {
+      {pipe, NamedPipeNotFile, "it is a named pipe, not a plain file"},
+      {"/dev/zero", DeviceNotFile, "it is a device, not a plain file"},
+      {"/dev/null", DeviceNotFile, "it is a device, not a plain file"},
+      {linkToZero, DeviceNotFile, "it is a device, not a plain file"},
+      {socket, SocketNotFile, "it is a socket, not a plain file"},
+  };
+  for (const auto& c : cases) {
+    const FileBytesRead read = readFileBytesWithCause(c.path);
+    EXPECT_FALSE(read.bytes) << c.path;
+    EXPECT_EQ(read.error, c.error) << c.path;
+    EXPECT_EQ(unreadableReason(read.error), c.reason) << c.path;
+  }
+  ::close(listener);
+  EXPECT_EQ(unreadableReason(OtherKindNotFile), "it is not a plain file");
+}
+
+// The cap is the program's own, in the reason; a file of the cap is read, one
+// byte more is refused before it is read.
+TEST(ReadFileBytesWithCause, RefusesAFileLargerThanTheCap) {
+  EXPECT_EQ(MaxInputFileBytes, 704036928u);
+  EXPECT_EQ(unreadableReason(EFBIG), "it is larger than any file the program can read (704,036,928 bytes at most)");
+  const testing::TempDir folder;
+  const std::string file = folder.write("a.txt", std::string(100, 'x'));
+  EXPECT_EQ(readFileBytesWithCause(file, 100).bytes, std::optional<std::string>(std::string(100, 'x')));
+  const FileBytesRead over = readFileBytesWithCause(file, 99);
+  EXPECT_FALSE(over.bytes);
+  EXPECT_EQ(over.error, EFBIG);
+  // A sparse file one byte over the program's cap takes no memory to refuse.
+  const std::string sparse = (folder.path() / "sparse.txt").string();
+  const int fd = ::open(sparse.c_str(), O_WRONLY | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(MaxInputFileBytes + 1)), 0);
+  ::close(fd);
+  EXPECT_EQ(readFileBytesWithCause(sparse).error, EFBIG);
+}
+
+// A file that grows while it is read: more bytes come than its size told.
+// The reading stops one byte past the cap, and the file is refused.
+TEST(ReadOpenedFile, StopsOneBytePastTheCap) {
+  const testing::TempDir folder;
+  const std::string file = folder.write("grown.txt", std::string(1000, 'y'));
+  for (const std::uintmax_t told : {0u, 10u, 100u, 500u}) {
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const FileBytesRead read = readOpenedFile(fd, told, 100);
+    EXPECT_FALSE(read.bytes) << told;
+    EXPECT_EQ(read.error, EFBIG) << told;
+    EXPECT_EQ(::lseek(fd, 0, SEEK_CUR), 101) << told;
+    ::close(fd);
+  }
+  // Up to the cap, all of it is read whatever the size told.
+  for (const std::uintmax_t told : {0u, 10u, 999u, 1000u, 5000u}) {
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(readOpenedFile(fd, told, 1000).bytes, std::optional<std::string>(std::string(1000, 'y'))) << told;
+    ::close(fd);
+  }
+  // From a stream without end of its own, no byte past the cap + 1 is taken.
+  int channel[2];
+  ASSERT_EQ(::pipe(channel), 0);
+  ASSERT_EQ(::write(channel[1], std::string(1000, 'z').data(), 1000), 1000);
+  EXPECT_EQ(readOpenedFile(channel[0], 0, 100).error, EFBIG);
+  ::close(channel[1]);
+  char rest[2000];
+  EXPECT_EQ(::read(channel[0], rest, sizeof rest), 899);
+  ::close(channel[0]);
 }
 
 }  // namespace

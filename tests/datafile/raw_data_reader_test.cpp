@@ -227,8 +227,8 @@ TEST(InputData, AFolderInPlaceOfTheDataFileCannotBeOpened) {
   EXPECT_THROW(InputData(state, platform), ProgramTermination);
   ASSERT_EQ(script.messages().size(), 1u);
   EXPECT_EQ(script.messages()[0].text, "The data file " + dir.path().string() +
-                                           " cannot be opened.\nPlease correct your data and rerun "
-                                           "this program.");
+                                           " cannot be opened: it is a folder, not a file.\n"
+                                           "Please correct your data and rerun this program.");
 }
 
 }  // namespace

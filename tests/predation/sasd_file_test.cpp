@@ -187,7 +187,7 @@ TEST_F(SasdFileTest, FieldsAfterTheLastRecordAreNotRead) {
 TEST_F(SasdFileTest, AFileThatCannotBeOpenedIsRefused) {
   const auto refusal = refusalOf(readSasdFile((cohort.dir.path() / "missing.txt").string(), cohort.state));
   ASSERT_TRUE(refusal);
-  EXPECT_EQ(refusal->problem, "The file cannot be opened.");
+  EXPECT_EQ(refusal->problem, "The file cannot be opened: it does not exist.");
 }
 
 }  // namespace

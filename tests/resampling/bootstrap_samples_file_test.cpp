@@ -136,8 +136,8 @@ TEST(BootstrapSamplesFile, AFileThatIsRefusedOrMissingIsNamedInAMessageAndGivesN
   EXPECT_FALSE(readBootstrapSamplesFile((dir.path() / "missing.txt").string(), 3, platform));
   ASSERT_EQ(script.messages().size(), 2u);
   EXPECT_EQ(script.messages()[0].title, "Bootstrap samples file");
-  EXPECT_EQ(script.messages()[1].text,
-            "The bootstrap samples file " + (dir.path() / "missing.txt").string() + " cannot be read.");
+  EXPECT_EQ(script.messages()[1].text, "The bootstrap samples file " + (dir.path() / "missing.txt").string() +
+                                           " cannot be read: it does not exist.");
   const auto samples = readBootstrapSamplesFile(path, 3, platform);
   ASSERT_TRUE(samples);
   EXPECT_EQ(samples->replicates, 3);

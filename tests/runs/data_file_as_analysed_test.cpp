@@ -104,7 +104,7 @@ struct Edit {
 const Edit Edits[] = {
     {"records added", withTwoRecordsAdded(), "has changed since the Basic Run."},
     {"a value made invalid", withAValueMadeInvalid(), "has changed since the Basic Run."},
-    {"the file removed", std::nullopt, "can no longer be read."},
+    {"the file removed", std::nullopt, "can no longer be read: it does not exist."},
     {"the same bytes written again", cohortOf(FourFemales), nullptr},
 };
 
