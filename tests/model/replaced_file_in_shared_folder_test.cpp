@@ -21,6 +21,7 @@
 #include "model/replaced_file.h"
 #include "model/replacement_batch.h"
 #include "model/as_colleague.h"
+#include "model/folder_contents.h"
 #include "report/file_failure.h"
 #include "support/temp_dir.h"
 
@@ -32,22 +33,10 @@ using testing::asColleague;
 using testing::Colleague;
 using testing::readFile;
 using testing::SharedGroup;
+using testing::statusOf;
+using testing::temporaryFilesIn;
 using testing::TempDir;
 using testing::ThirdGroup;
-
-std::vector<fs::path> temporaryFilesIn(const fs::path& folder) {
-  std::vector<fs::path> found;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (isTemporaryFileName(entry.path().filename().string())) found.push_back(entry.path());
-  }
-  return found;
-}
-
-struct stat statusOf(const fs::path& path) {
-  struct stat status{};
-  EXPECT_EQ(::lstat(path.c_str(), &status), 0) << path;
-  return status;
-}
 
 // Replaces `path` with "new"; the error (0: replaced).
 int replace(const std::string& path, const InputFiles* inputs = nullptr) {

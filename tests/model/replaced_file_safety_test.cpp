@@ -18,6 +18,7 @@
 
 #include "model/replacement_batch.h"
 #include "model/text_output_file.h"
+#include "model/folder_contents.h"
 #include "support/temp_dir.h"
 
 namespace vorelan {
@@ -27,19 +28,8 @@ namespace fs = std::filesystem;
 using testing::readFile;
 using testing::TempDir;
 
-std::vector<fs::path> temporaryFilesIn(const TempDir& folder) {
-  std::vector<fs::path> found;
-  for (const auto& entry : fs::directory_iterator(folder.path())) {
-    if (isTemporaryFileName(entry.path().filename().string())) found.push_back(entry.path());
-  }
-  return found;
-}
-
-struct stat statusOf(const fs::path& path) {
-  struct stat status{};
-  EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
-  return status;
-}
+std::vector<fs::path> temporaryFilesIn(const TempDir& folder) { return testing::temporaryFilesIn(folder.path()); }
+using testing::statusOf;
 
 // Another copy of the program opening a data file in the same folder removes
 // what a killed run left, but not the file this copy is writing.

@@ -74,17 +74,52 @@ TEST(TwoCopiesInOneFolder, OneCopysOpenLeavesTheOthersFilesInProgress) {
 struct ResamplingRun {
   const char* name;
   const char* reportSuffix;
-  bool (*run)(Program&);
+  bool (*run)(Program&, BackgroundWork&);  // true when it finished
 };
 
 void PrintTo(const ResamplingRun& c, std::ostream* out) { *out << c.name; }
 
 const ResamplingRun ResamplingRuns[] = {
     {"Jackknife", "_0_Jackknife_Output.txt",
-     [](Program& p) { return cmdJackknife_Click(p.state, p.platform, p.background); }},
+     [](Program& p, BackgroundWork& work) { return cmdJackknife_Click(p.state, p.platform, work); }},
     {"Bootstrap", "_0_Bootstrap_Output.txt",
-     [](Program& p) { return p.newSamplesBootstrap() == BootstrapOutcome::Done; }},
+     [](Program& p, BackgroundWork& work) {
+       p.script.inputAnswers = {"2", "20", "3"};
+       p.script.messageAnswers = {MessageAnswer::No};
+       return cmdBootstrap_Click(p.state, p.platform, work) == BootstrapOutcome::Done;
+     }},
 };
+
+// A folder holding the files of an earlier run of `kind`, each marked, and
+// a second copy of the program there after its Basic Run, about to make the
+// run again.
+struct RunMadeAgain {
+  Folder folder;
+  Program second;
+  Contents earlier;
+  std::string report;
+
+  explicit RunMadeAgain(const ResamplingRun& kind) {
+    Program first;
+    first.openAndRun(folder.data);
+    EXPECT_TRUE(kind.run(first, first.background));
+    second.openAndRun(folder.data);
+    earlier = folder.markEarlierResults();
+    report = second.state.report.BaseFileName + kind.reportSuffix;
+    second.script.boxes.clear();
+  }
+};
+
+// Output files lists nothing of the resampling run, and the main window is
+// as the Basic Run left it.
+void expectNothingOfTheRunKept(const AnalysisState& state) {
+  for (const std::string& name : listedNames(state)) {
+    EXPECT_EQ(name.find("ootstrap"), std::string::npos) << name;
+    EXPECT_EQ(name.find("ackknife"), std::string::npos) << name;
+    EXPECT_EQ(name.find("_5_"), std::string::npos) << name;
+  }
+  EXPECT_EQ(mainWindowPhase(state), MainWindowPhase::BasicRunDone);
+}
 
 class ReportFailingAtItsFlush : public ::testing::TestWithParam<ResamplingRun> {};
 
@@ -93,20 +128,14 @@ class ReportFailingAtItsFlush : public ::testing::TestWithParam<ResamplingRun> {
 // first, and Output files lists none of them.
 TEST_P(ReportFailingAtItsFlush, PutsNoFileOfTheRunInPlaceAndNamesThemAll) {
   const ResamplingRun& kind = GetParam();
-  const Folder folder;
-  Program first;
-  first.openAndRun(folder.data);
-  ASSERT_TRUE(kind.run(first));
-
-  Program second;
-  second.openAndRun(folder.data);
-  const Contents earlier = folder.markEarlierResults();
-  const std::string report = second.state.report.BaseFileName + kind.reportSuffix;
+  RunMadeAgain again(kind);
+  const Folder& folder = again.folder;
+  Program& second = again.second;
+  const std::string& report = again.report;
   second.state.files.flushFault = [report](const std::string& target) { return target == report ? EIO : 0; };
-  second.script.boxes.clear();
-  EXPECT_FALSE(kind.run(second));
+  EXPECT_FALSE(kind.run(second, second.background));
 
-  EXPECT_EQ(folder.results(), earlier);
+  EXPECT_EQ(folder.results(), again.earlier);
   EXPECT_FALSE(folder.holdsTemporaryFiles());
   const auto boxes = second.script.messages();
   ASSERT_EQ(boxes.size(), 1u);
@@ -116,12 +145,7 @@ TEST_P(ReportFailingAtItsFlush, PutsNoFileOfTheRunInPlaceAndNamesThemAll) {
   EXPECT_EQ(text.rfind(lead, 0), 0u) << text;
   EXPECT_NE(text.find(":\ncohort" + std::string(kind.reportSuffix) + "\n"), std::string::npos) << text;
   EXPECT_NE(text.find("(held back with the rest of the run)"), std::string::npos) << text;
-  for (const std::string& name : listedNames(second.state)) {
-    EXPECT_EQ(name.find("ootstrap"), std::string::npos) << name;
-    EXPECT_EQ(name.find("ackknife"), std::string::npos) << name;
-    EXPECT_EQ(name.find("_5_"), std::string::npos) << name;
-  }
-  EXPECT_EQ(mainWindowPhase(second.state), MainWindowPhase::BasicRunDone);
+  expectNothingOfTheRunKept(second.state);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, ReportFailingAtItsFlush, ::testing::ValuesIn(ResamplingRuns),
@@ -166,26 +190,16 @@ class ReportRefusedAtItsRename : public ::testing::TestWithParam<RunRefusedAtThe
 // files lists none of them.
 TEST_P(ReportRefusedAtItsRename, PutsNoOtherFileOfTheRunInPlace) {
   const auto& [kind, refusal] = GetParam();
-  const Folder folder;
-  Program first;
-  first.openAndRun(folder.data);
-  ASSERT_TRUE(kind.run(first));
-
-  Program second;
-  second.openAndRun(folder.data);
-  const Contents earlier = folder.markEarlierResults();
-  const std::string report = second.state.report.BaseFileName + kind.reportSuffix;
+  RunMadeAgain again(kind);
+  const Folder& folder = again.folder;
+  Program& second = again.second;
+  const std::string& report = again.report;
   WorkWithSomethingMeanwhile replicates([&] { refusal.refuse(report, folder.dir.path()); });
-  second.script.boxes.clear();
-  second.script.inputAnswers = {"2", "20", "3"};
-  second.script.messageAnswers = {MessageAnswer::No};
-  const bool finished = std::string(kind.name) == "Jackknife"
-                            ? cmdJackknife_Click(second.state, second.platform, replicates)
-                            : cmdBootstrap_Click(second.state, second.platform, replicates) == BootstrapOutcome::Done;
+  const bool finished = kind.run(second, replicates);
   refusal.mend(folder.dir.path());
   EXPECT_FALSE(finished);
 
-  EXPECT_EQ(folder.results(), earlier);
+  EXPECT_EQ(folder.results(), again.earlier);
   EXPECT_FALSE(folder.holdsTemporaryFiles());
   const auto boxes = second.script.messages();
   ASSERT_EQ(boxes.size(), 1u);
@@ -195,12 +209,7 @@ TEST_P(ReportRefusedAtItsRename, PutsNoOtherFileOfTheRunInPlace) {
             std::string::npos)
       << text;
   EXPECT_NE(text.find(std::string("(") + refusal.othersReason + ")"), std::string::npos) << text;
-  for (const std::string& name : listedNames(second.state)) {
-    EXPECT_EQ(name.find("ootstrap"), std::string::npos) << name;
-    EXPECT_EQ(name.find("ackknife"), std::string::npos) << name;
-    EXPECT_EQ(name.find("_5_"), std::string::npos) << name;
-  }
-  EXPECT_EQ(mainWindowPhase(second.state), MainWindowPhase::BasicRunDone);
+  expectNothingOfTheRunKept(second.state);
 }
 
 std::vector<RunRefusedAtTheEnd> runsRefusedAtTheEnd() {
