@@ -18,13 +18,16 @@ struct FileIdentity {
 
 class InputFiles {
  public:
-  // Notes the file `path` leads to (links followed); a name that leads to
-  // no file notes nothing. Kept for the whole run of the program.
+  // Notes the file `path` leads to (links followed) as it is now, and the
+  // name itself: an input saved anew under its name (as editors do) is a
+  // new file there. Kept for the whole run of the program.
   void note(const std::string& path);
+  // Whether `file` is an input, as it was noted or as its name leads now.
   bool contains(const FileIdentity& file) const;
 
  private:
   std::vector<FileIdentity> files_;
+  std::vector<std::string> paths_;
 };
 
 }  // namespace vorelan

@@ -129,6 +129,19 @@ TEST(ResultOverAnInput, IsRefusedAndTheInputKept) {
   EXPECT_EQ(replace(folder.write("c_2_Fig.txt", "earlier"), &inputs), 0);
 }
 
+// An editor saves a file anew: a new file under the input's name, which is
+// the input from then on.
+TEST(ResultOverAnInput, IsRefusedAlsoForAnInputSavedAnewUnderItsName) {
+  const TempDir folder;
+  const std::string data = folder.write("c.txt", "the raw records");
+  InputFiles inputs;
+  inputs.note(data);
+  fs::rename(folder.write("c.txt~", "the records edited"), data);
+  fs::create_symlink("c.txt", folder.path() / "c_1_Fig_Cxj.txt");
+  EXPECT_EQ(replace((folder.path() / "c_1_Fig_Cxj.txt").string(), &inputs), LeadsToAnInputFile);
+  EXPECT_EQ(readFile(data), "the records edited");
+}
+
 // The input may become the file's target only after the file was begun.
 TEST(ResultOverAnInput, IsRefusedAlsoWhenTheNameLeadsThereOnlyAtTheEnd) {
   const TempDir folder;
