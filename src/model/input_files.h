@@ -4,6 +4,7 @@
 // treatment's results), known by device and inode, so that no result ever
 // takes the place of one of them, whatever link or name leads there, and
 // the clean-up of a folder never removes one.
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -15,6 +16,9 @@ struct FileIdentity {
   ino_t inode = 0;
   bool operator==(const FileIdentity&) const = default;
 };
+
+// The file `path` leads to (links followed); nothing when there is none.
+std::optional<FileIdentity> identityOf(const std::string& path);
 
 class InputFiles {
  public:

@@ -53,13 +53,6 @@ fs::path folderPathOf(const fs::path& path) {
   return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
 
-bool identityOf(const fs::path& path, FileIdentity& identity) {
-  struct stat status{};
-  if (::stat(path.c_str(), &status) != 0) return false;
-  identity = {status.st_dev, status.st_ino};
-  return true;
-}
-
 // A link is followed only when this user or the owner of the folder it
 // stands in made it: anyone else who may write in a shared folder could
 // otherwise point a result at any file this user may write. (The system's
@@ -211,8 +204,7 @@ bool ReplacedFile::open(const std::string& path, const WriteFault* writeFault, c
   int refusal = 0;
   Earlier earlier;
   if (!resolveLink(path, target_, refusal) || !earlier.inspect(target_, inputs_, refusal)) return fail(refusal);
-  folder_ = {};
-  identityOf(folderPathOf(target_), folder_);
+  folder_ = identityOf(folderPathOf(target_));
   return createTemporary(earlier);
 }
 
@@ -290,8 +282,7 @@ bool ReplacedFile::checkStillReplaceable() {
 // Why the new file could not take its place: its folder went away (moved
 // or removed), the file itself was removed from it, or the rename's error.
 int ReplacedFile::whyNotInPlace(int renameError) const {
-  FileIdentity folderNow;
-  if (!identityOf(folderPathOf(target_), folderNow) || !(folderNow == folder_)) return FolderGone;
+  if (!folder_ || identityOf(folderPathOf(target_)) != folder_) return FolderGone;
   if (!namesThisFile(temporary_, fd_)) return TemporaryFileRemoved;
   return renameError;
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -131,7 +132,7 @@ class ReplacedFile {
   const WriteFault* writeFault_ = nullptr;
   const FlushFault* flushFault_ = nullptr;
   const InputFiles* inputs_ = nullptr;
-  FileIdentity folder_;  // the folder as it was when the file was begun
+  std::optional<FileIdentity> folder_;  // the folder as it was when the file was begun
   std::uintmax_t written_ = 0;
   int error_ = 0;
 };

@@ -77,13 +77,19 @@ void tellUnwrittenFiles(AnalysisState& state, Platform& platform) {
                         OutputFileErrorTitle);
 }
 
+void tellStepNotKept(AnalysisState& state, Platform& platform, const std::string& lead, const std::string& firstPath) {
+  std::vector<UnwrittenFile> files = takeUnwritten(state.files);
+  std::string text = lead + "\n\n";
+  if (!files.empty()) text += unwrittenFilesMessage(std::move(files), firstPath);
+  platform.message.show(text, OutputFileErrorTitle);
+}
+
 void tellRunNotWritten(AnalysisState& state, Platform& platform, const std::string& runName,
                        const std::string& reportPath) {
-  std::vector<UnwrittenFile> files = takeUnwritten(state.files);
-  std::string text = "The results of the " + runName +
-                     " were not written: the program goes on with the results of the Basic Run.\n\n";
-  if (!files.empty()) text += unwrittenFilesMessage(std::move(files), reportPath);
-  platform.message.show(text, OutputFileErrorTitle);
+  tellStepNotKept(state, platform,
+                  "The results of the " + runName +
+                      " were not written: the program goes on with the results of the Basic Run.",
+                  reportPath);
 }
 
 }  // namespace vorelan

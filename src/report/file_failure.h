@@ -26,6 +26,10 @@ std::string unwrittenFilesMessage(std::vector<UnwrittenFile> files, const std::s
 // The files of the current step that still wait are put in place first.
 void tellUnwrittenFiles(AnalysisState& state, Platform& platform);
 
+// The one message of a step that was not kept because its files could not
+// be written: `lead`, which says so, then every file noted, `firstPath` first.
+void tellStepNotKept(AnalysisState& state, Platform& platform, const std::string& lead, const std::string& firstPath);
+
 // The one message of a resampling run whose report could not be written,
 // so that none of its files took its place: that its results were not
 // written, and every file of the run, `reportPath` first.

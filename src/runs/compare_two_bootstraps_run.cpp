@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "datafile/file_bytes.h"
 #include "report/file_failure.h"
@@ -48,13 +47,10 @@ void keep(ComparisonState& kept, const std::string& path, SecondTreatment second
 
 // No t-value box: it would announce a comparison that was not kept.
 void tellComparisonNotKept(AnalysisState& state, Platform& platform) {
-  std::vector<UnwrittenFile> files = std::move(state.files.unwritten);
-  state.files.unwritten.clear();
-  const std::string outputPath = state.report.BaseFileName + CompareOutputSuffix;
-  std::string text = "The comparison was not kept: its file could not be written. "
-                     "Click C2B to make it again once the file can be written.";
-  if (!files.empty()) text += "\n\n" + unwrittenFilesMessage(std::move(files), outputPath);
-  platform.message.show(text, OutputFileErrorTitle);
+  tellStepNotKept(state, platform,
+                  "The comparison was not kept: its file could not be written. "
+                  "Click C2B to make it again once the file can be written.",
+                  state.report.BaseFileName + CompareOutputSuffix);
 }
 
 }  // namespace

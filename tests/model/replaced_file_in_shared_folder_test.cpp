@@ -108,13 +108,19 @@ TEST(LinkInASharedFolder, IsRefusedInPlainWords) {
 
 // ---- A result over an input -----------------------------------------------------
 
-// Whatever name leads there, a link or a second (hard) link, the file the
-// program reads is kept and the result refused.
-TEST(ResultOverAnInput, IsRefusedAndTheInputKept) {
+// A folder with the data file c.txt, noted as read.
+class ResultOverAnInput : public ::testing::Test {
+ protected:
+  void SetUp() override { inputs.note(data); }
+
   const TempDir folder;
   const std::string data = folder.write("c.txt", "the raw records");
   InputFiles inputs;
-  inputs.note(data);
+};
+
+// Whatever name leads there, a link or a second (hard) link, the file the
+// program reads is kept and the result refused.
+TEST_F(ResultOverAnInput, IsRefusedAndTheInputKept) {
   const fs::path symbolic = folder.path() / "c_1_Fig_Cxj.txt";
   const fs::path hard = folder.path() / "c_0_Basic_Output.txt";
   fs::create_symlink("c.txt", symbolic);
@@ -131,11 +137,7 @@ TEST(ResultOverAnInput, IsRefusedAndTheInputKept) {
 
 // An editor saves a file anew: a new file under the input's name, which is
 // the input from then on.
-TEST(ResultOverAnInput, IsRefusedAlsoForAnInputSavedAnewUnderItsName) {
-  const TempDir folder;
-  const std::string data = folder.write("c.txt", "the raw records");
-  InputFiles inputs;
-  inputs.note(data);
+TEST_F(ResultOverAnInput, IsRefusedAlsoForAnInputSavedAnewUnderItsName) {
   fs::rename(folder.write("c.txt~", "the records edited"), data);
   fs::create_symlink("c.txt", folder.path() / "c_1_Fig_Cxj.txt");
   EXPECT_EQ(replace((folder.path() / "c_1_Fig_Cxj.txt").string(), &inputs), LeadsToAnInputFile);
@@ -143,11 +145,7 @@ TEST(ResultOverAnInput, IsRefusedAlsoForAnInputSavedAnewUnderItsName) {
 }
 
 // The input may become the file's target only after the file was begun.
-TEST(ResultOverAnInput, IsRefusedAlsoWhenTheNameLeadsThereOnlyAtTheEnd) {
-  const TempDir folder;
-  const std::string data = folder.write("c.txt", "the raw records");
-  InputFiles inputs;
-  inputs.note(data);
+TEST_F(ResultOverAnInput, IsRefusedAlsoWhenTheNameLeadsThereOnlyAtTheEnd) {
   const std::string result = folder.write("c_1_Fig_Cxj.txt", "earlier");
   ReplacedFile file;
   ASSERT_TRUE(file.open(result, nullptr, nullptr, &inputs));

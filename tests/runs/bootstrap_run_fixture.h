@@ -50,6 +50,14 @@ class BootstrapRunFixture : public ::testing::Test {
   std::string file(const std::string& suffix) const { return readFile(state.report.BaseFileName + suffix); }
 
   BootstrapOutcome run() { return cmdBootstrap_Click(state, platform, background, window); }
+  // A finished bootstrap of new samples, B = 7 and n = 3, without density
+  // curves; its boxes are forgotten.
+  void runSmallBootstrap() {
+    script.inputAnswers = {"2", "7", "3"};
+    script.messageAnswers = {MessageAnswer::No};
+    ASSERT_EQ(run(), BootstrapOutcome::Done);
+    script.boxes.clear();
+  }
 
   TempDir dir;
   AnalysisState state;

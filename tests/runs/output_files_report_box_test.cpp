@@ -79,9 +79,7 @@ class UnwrittenComparisonReportTest : public testing::BootstrapRunFixture {};
 
 // The box names the bootstrap's report, the last this run of the program wrote.
 TEST_F(UnwrittenComparisonReportTest, IsNotNamedInTheReportBox) {
-  script.inputAnswers = {"2", "7", "3"};        // new samples, B = 7, n = 3
-  script.messageAnswers = {MessageAnswer::No};  // no density curves
-  ASSERT_EQ(run(), BootstrapOutcome::Done);
+  runSmallBootstrap();
   const std::string bootstrapReport = state.report.BaseFileName + "_0_Bootstrap_Output.txt";
   const std::string comparison = state.report.BaseFileName + "_6-Compare2Bs-output.txt";
   std::ofstream(comparison) << "earlier comparison";

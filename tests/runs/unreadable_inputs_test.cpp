@@ -27,6 +27,7 @@
 #include "runs/jackknife_run.h"
 #include "runs/main_window_controls.h"
 #include "runs/open_data_file.h"
+#include "runs/program_in_folder.h"
 #include "runs/read_sasd.h"
 #include "support/fixture_path.h"
 #include "support/guarded_child.h"
@@ -76,20 +77,12 @@ const NotReadable NotReadables[] = {
 
 // ---- The session, and what of it must not change ---------------------------------
 
-struct Session {
+struct Session : testing::Program {
   testing::TempDir dir;
-  testing::ScriptedPlatform script;
-  Platform platform = script.platform();
-  testing::InlineBackgroundWork background;
-  AnalysisState state;
   std::string data = dir.write("cohort.txt", testing::readFile(testing::fixturePath("three_individuals.txt")));
   std::string other = (dir.path() / "other.txt").string();
 
-  bool open() {
-    script.inputAnswers = {"1"};
-    script.chosenFiles = {data};
-    return OpenDataFile(state, platform);
-  }
+  bool open() { return Program::open(data); }
   bool basicRun() { return open() && BasicRun(state, platform) == BasicRunOutcome::Computed; }
   bool bootstrap() {
     if (!basicRun()) return false;

@@ -59,10 +59,7 @@ class UnwrittenComparisonTest : public testing::BootstrapRunFixture,
  protected:
   void SetUp() override {
     BootstrapRunFixture::SetUp();
-    script.inputAnswers = {"2", "7", "3"};        // new samples, B = 7, n = 3
-    script.messageAnswers = {MessageAnswer::No};  // no density curves
-    ASSERT_EQ(run(), BootstrapOutcome::Done);
-    script.boxes.clear();
+    runSmallBootstrap();
   }
 
   bool compare() {
