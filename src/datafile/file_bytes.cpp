@@ -10,22 +10,10 @@
 #include <string>
 #include <utility>
 
+#include "model/descriptor.h"
+
 namespace vorelan {
 namespace {
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 // What a file that is not a plain one is, as a cause of FileBytesRead.
 int notPlainFileCause(mode_t mode) {

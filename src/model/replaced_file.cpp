@@ -23,22 +23,14 @@ std::string temporaryName() {
   return name;
 }
 
-// Whether `path` still names the file open as `fd`: a temporary file may be
-// removed by hand, or by another copy of the program in the moment between
-// its creation and its lock.
-bool namesThisFile(const fs::path& path, int fd) {
+// Whether `name` in `folder` still names the file open as `fd`: a temporary
+// file may be removed by hand, or by another copy of the program in the
+// moment between its creation and its lock.
+bool namesThisFile(int folder, const char* name, int fd) {
   struct stat named{};
   struct stat open{};
-  return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && named.st_dev == open.st_dev &&
-         named.st_ino == open.st_ino;
-}
-
-// Where the file open as `fd` is named now, when the system tells (empty:
-// it does not).
-fs::path whereNow(int fd) {
-  std::error_code unknown;
-  fs::path now = fs::read_symlink("/proc/self/fd/" + std::to_string(fd), unknown);
-  return unknown || !now.is_absolute() ? fs::path() : now;
+  return ::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &open) == 0 &&
+         named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
 bool lockWhole(int fd, int how) {
@@ -49,61 +41,24 @@ bool lockWhole(int fd, int how) {
   return result == 0;
 }
 
-fs::path folderPathOf(const fs::path& path) {
-  return path.has_parent_path() ? path.parent_path() : fs::path(".");
-}
-
-// A link is followed only when this user or the owner of the folder it
-// stands in made it: anyone else who may write in a shared folder could
-// otherwise point a result at any file this user may write. (The system's
-// own rule to the same end covers only some folders, and may be off.)
-bool mayFollow(const fs::path& link, const struct stat& own) {
-  if (own.st_uid == ::geteuid()) return true;
-  struct stat folder{};
-  return ::stat(folderPathOf(link).c_str(), &folder) == 0 && own.st_uid == folder.st_uid;
-}
-
-// Where a link leads, link by link, so that the file it points to is
-// replaced and the link stays a link. A link to nothing, one that leads
-// round in a loop, or one made by another user, is refused and kept as it
-// is. False, with `error` set, when refused.
-bool resolveLink(const std::string& path, fs::path& target, int& error) {
-  constexpr int MostLinksFollowed = 40;  // as many as the system follows
-  target = path;
-  for (int followed = 0; followed <= MostLinksFollowed; ++followed) {
-    struct stat own{};
-    if (::lstat(target.c_str(), &own) != 0) {
-      if (followed == 0) return true;  // no file yet: the new one is made there
-      error = errno == ENOENT ? LinkLeadsNowhere : errno;
-      return false;
-    }
-    if (!S_ISLNK(own.st_mode)) return true;
-    if (!mayFollow(target, own)) {
-      error = LinkOfAnotherUser;
-      return false;
-    }
-    std::error_code unreadable;
-    const fs::path leadsTo = fs::read_symlink(target, unreadable);
-    if (unreadable) {
-      error = unreadable.value();
-      return false;
-    }
-    target = leadsTo.is_absolute() ? leadsTo : folderPathOf(target) / leadsTo;
-  }
-  error = ELOOP;
-  return false;
-}
-
 // Why the file `status` at `target` may not be replaced (0: it may). A
 // failed check of the right to write keeps the system's reason (a disk
 // mounted read-only is no missing permission).
-int refusalOf(const fs::path& target, const struct stat& status, const InputFiles* inputs) {
+int refusalOf(const ResultPlace& target, const struct stat& status, const InputFiles* inputs) {
   if (S_ISDIR(status.st_mode)) return EISDIR;
   if (!S_ISREG(status.st_mode)) return NotAPlainFile;
   if (inputs != nullptr && inputs->contains({status.st_dev, status.st_ino})) return LeadsToAnInputFile;
   if ((status.st_mode & S_IWUSR) == 0) return EACCES;
-  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno != 0 ? errno : EACCES;
+  if (::faccessat(target.folder.get(), target.name.c_str(), W_OK, AT_EACCESS) != 0) {
+    return errno != 0 ? errno : EACCES;
+  }
   return 0;
+}
+
+// A way that no longer reaches a folder: the folder, or one on the way,
+// was moved or removed.
+int wayLost(int refusal) {
+  return refusal == ENOENT || refusal == ENOTDIR || refusal == LinkLeadsNowhere ? FolderGone : refusal;
 }
 
 }  // namespace
@@ -116,14 +71,14 @@ struct ReplacedFile::Earlier {
   uid_t owner = 0;
   gid_t group = 0;
 
-  // Looks at what stands at `target`. False, with `error` set, when it may
+  // Looks at what stands at the place. False, with `error` set, when it may
   // not be replaced: a folder, a device or anything else that is not a
   // plain file, or a file this user may not write, decided as the system
   // decides a write (effective user and groups). A file without its owner's
   // write permission counts as made read-only to keep it, even for root.
-  bool inspect(const fs::path& target, const InputFiles* inputs, int& error) {
+  bool inspect(const ResultPlace& target, const InputFiles* inputs, int& error) {
     struct stat status{};
-    exists = ::stat(target.c_str(), &status) == 0;
+    exists = ::fstatat(target.folder.get(), target.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     // Any other failure to look is left to the creation of the new file,
     // which then says why.
     if (!exists) return true;
@@ -175,21 +130,11 @@ void removeLeftTemporaryFiles(const fs::path& folder, const InputFiles& inputs) 
     struct stat status{};
     // A locked file is being written by a running program.
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && !inputs.contains({status.st_dev, status.st_ino}) &&
-        lockWhole(fd, LOCK_EX | LOCK_NB) &&
-        namesThisFile(path, fd)) {
+        lockWhole(fd, LOCK_EX | LOCK_NB) && namesThisFile(AT_FDCWD, path.c_str(), fd)) {
       ::unlink(path.c_str());
     }
     ::close(fd);
   }
-}
-
-void syncFolder(const fs::path& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  // The files themselves reached the disk before their renames: should the
-  // names not, each name still leads to a whole file, the earlier or the new.
-  ::fsync(fd);
-  ::close(fd);
 }
 
 bool ReplacedFile::open(const std::string& path, const WriteFault* writeFault, const FlushFault* flushFault,
@@ -201,11 +146,13 @@ bool ReplacedFile::open(const std::string& path, const WriteFault* writeFault, c
   inputs_ = inputs;
   written_ = 0;
   error_ = 0;
-  int refusal = 0;
+  int refusal = findResultPlace(path, place_);
+  // A link is never taken for the name of a new file.
+  if (refusal == 0 && !place_.exists && place_.linksFollowed > 0) refusal = LinkLeadsNowhere;
   Earlier earlier;
-  if (!resolveLink(path, target_, refusal) || !earlier.inspect(target_, inputs_, refusal)) return fail(refusal);
-  folder_ = identityOf(folderPathOf(target_));
-  return createTemporary(earlier);
+  if (refusal == 0 && earlier.inspect(place_, inputs_, refusal) && createTemporary(earlier)) return true;
+  place_.folder.close();
+  return fail(refusal);
 }
 
 // Created locked, with the earlier file's permissions from the start: a
@@ -215,8 +162,9 @@ bool ReplacedFile::createTemporary(const Earlier& earlier) {
   const mode_t mode = earlier.exists ? (earlier.mode & ~static_cast<mode_t>(S_IRWXG)) : 0666;
   constexpr int Attempts = 16;
   for (int attempt = 0; attempt < Attempts; ++attempt) {
-    temporary_ = folderPathOf(target_) / temporaryName();
-    const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    temporary_ = temporaryName();
+    const int fd =
+        ::openat(place_.folder.get(), temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) {
       temporary_.clear();
@@ -225,7 +173,7 @@ bool ReplacedFile::createTemporary(const Earlier& earlier) {
     // A file system without locks still gets the file; only another copy's
     // clean-up could then take it, which the rename would tell.
     lockWhole(fd, LOCK_EX);
-    if (!namesThisFile(temporary_, fd)) {
+    if (!namesThisFile(place_.folder.get(), temporary_.c_str(), fd)) {
       ::close(fd);
       continue;
     }
@@ -240,7 +188,7 @@ bool ReplacedFile::createTemporary(const Earlier& earlier) {
 void ReplacedFile::write(const char* data, std::size_t size) {
   if (fd_ < 0 || error_ != 0) return;
   int injected = 0;
-  if (writeFault_ != nullptr && *writeFault_) injected = (*writeFault_)(target_.string(), written_, size);
+  if (writeFault_ != nullptr && *writeFault_) injected = (*writeFault_)(place_.path().string(), written_, size);
   std::size_t done = 0;
   while (done < size) {
     const ssize_t wrote = ::write(fd_, data + done, size - done);
@@ -263,35 +211,43 @@ void ReplacedFile::startFlush() {
 
 bool ReplacedFile::flush() {
   if (fd_ < 0 || error_ != 0) return error_ == 0;
-  const int injected = flushFault_ != nullptr && *flushFault_ ? (*flushFault_)(target_.string()) : 0;
+  const int injected = flushFault_ != nullptr && *flushFault_ ? (*flushFault_)(place_.path().string()) : 0;
   if (injected != 0) return fail(injected);
   if (::fdatasync(fd_) != 0) return fail(errno);
   return true;
 }
 
-// The earlier file may have changed since the new one was begun (made
-// read-only, say): it is looked at again just before it is replaced.
+// The way to the file is walked again just before it is replaced: it must
+// still lead to the folder the file was begun in, along links that may be
+// followed, and the earlier file may have changed since (made read-only,
+// say). The rename then happens in the held folder, so that no link swapped
+// in after this look can lead it elsewhere.
 bool ReplacedFile::checkStillReplaceable() {
+  ResultPlace now;
+  if (const int refusal = findResultPlace(path_, now); refusal != 0) return fail(wayLost(refusal));
+  if (now.folderIdentity() != place_.folderIdentity()) return fail(FolderGone);
+  place_.name = std::move(now.name);
+  place_.folderPath = std::move(now.folderPath);
   int refusal = 0;
   Earlier earlier;
-  if (!earlier.inspect(target_, inputs_, refusal)) return fail(refusal);
+  if (!earlier.inspect(place_, inputs_, refusal)) return fail(refusal);
   earlier.passTo(fd_);
   return true;
 }
 
-// Why the new file could not take its place: its folder went away (moved
-// or removed), the file itself was removed from it, or the rename's error.
-int ReplacedFile::whyNotInPlace(int renameError) const {
-  if (!folder_ || identityOf(folderPathOf(target_)) != folder_) return FolderGone;
-  if (!namesThisFile(temporary_, fd_)) return TemporaryFileRemoved;
-  return renameError;
+bool ReplacedFile::holdsTemporary() const {
+  return !temporary_.empty() && namesThisFile(place_.folder.get(), temporary_.c_str(), fd_);
 }
 
 bool ReplacedFile::putInPlace() {
   if (fd_ < 0) return error_ == 0;
   if (error_ == 0) checkStillReplaceable();
-  if (error_ == 0 && !namesThisFile(temporary_, fd_)) fail(whyNotInPlace(ENOENT));
-  if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) fail(whyNotInPlace(errno));
+  if (error_ == 0 && !holdsTemporary()) fail(TemporaryFileRemoved);
+  const int folder = place_.folder.get();
+  if (error_ == 0 && ::renameat(folder, temporary_.c_str(), folder, place_.name.c_str()) != 0) {
+    const int renameError = errno;
+    fail(holdsTemporary() ? renameError : TemporaryFileRemoved);
+  }
   if (error_ != 0) {
     closeAndRemoveTemporary();
     return false;
@@ -302,15 +258,24 @@ bool ReplacedFile::putInPlace() {
   return true;
 }
 
+void ReplacedFile::syncFolder() const {
+  // The files themselves reached the disk before their renames: should the
+  // names not, each name still leads to a whole file, the earlier or the new.
+  const Descriptor folder(::openat(place_.folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.isOpen()) ::fsync(folder.get());
+}
+
 bool ReplacedFile::commit() {
   if (fd_ < 0) return error_ == 0;
-  if (flush() && putInPlace()) syncFolder(folder());
+  if (flush() && putInPlace()) syncFolder();
   if (fd_ >= 0) closeAndRemoveTemporary();
+  place_.folder.close();
   return error_ == 0;
 }
 
 void ReplacedFile::discard() {
   if (fd_ >= 0) closeAndRemoveTemporary();
+  place_.folder.close();
 }
 
 bool ReplacedFile::fail(int error) {
@@ -319,15 +284,10 @@ bool ReplacedFile::fail(int error) {
 }
 
 // Only while the temporary file is still this one's, so that nothing of
-// another program's is ever removed. A file whose folder was moved is
-// removed where the folder went.
+// another program's is ever removed. The folder is held, so the file is
+// removed wherever the folder went.
 void ReplacedFile::closeAndRemoveTemporary() {
-  if (!temporary_.empty()) {
-    const fs::path now = namesThisFile(temporary_, fd_) ? temporary_ : whereNow(fd_);
-    if (!now.empty() && isTemporaryFileName(now.filename().string()) && namesThisFile(now, fd_)) {
-      ::unlink(now.c_str());
-    }
-  }
+  if (holdsTemporary()) ::unlinkat(place_.folder.get(), temporary_.c_str(), 0);
   ::close(fd_);
   fd_ = -1;
   temporary_.clear();
@@ -337,12 +297,11 @@ void ReplacedFile::take(ReplacedFile& other) noexcept {
   fd_ = other.fd_;
   other.fd_ = -1;
   path_ = std::move(other.path_);
-  target_ = std::move(other.target_);
+  place_ = std::move(other.place_);
   temporary_ = std::move(other.temporary_);
   writeFault_ = other.writeFault_;
   flushFault_ = other.flushFault_;
   inputs_ = other.inputs_;
-  folder_ = other.folder_;
   written_ = other.written_;
   error_ = other.error_;
 }

@@ -17,6 +17,8 @@
 #include <sys/types.h>
 
 #include "model/input_files.h"
+#include "model/refusal_reasons.h"
+#include "model/way_to_result.h"
 
 namespace vorelan {
 
@@ -35,36 +37,12 @@ inline constexpr std::string_view TemporaryFilePrefix = ".vorelan-";
 inline constexpr std::string_view TemporaryFileSuffix = ".part";
 inline constexpr std::size_t TemporaryFileTokenLength = 16;
 
-// Reasons of a failure that no error number of the system tells apart; they
-// are negative so that they never meet one.
-// A name taken by something other than a plain file (a device, a pipe).
-inline constexpr int NotAPlainFile = -1;
-// The temporary file went away while it was written (removed by hand or by
-// another program) and so could not take its place.
-inline constexpr int TemporaryFileRemoved = -2;
-// The name is a symbolic link to nothing.
-inline constexpr int LinkLeadsNowhere = -3;
-// Written whole, but held back with the rest of a run whose report failed.
-inline constexpr int HeldBackWithTheRun = -4;
-// The name leads to a file this program reads as input (the data file, say):
-// a result never takes its place.
-inline constexpr int LeadsToAnInputFile = -5;
-// The name is a link made by someone other than this user or the owner of
-// its folder, which may point anywhere this user may write: not followed.
-inline constexpr int LinkOfAnotherUser = -6;
-// The folder was moved or removed while the file was written, so the file
-// had no place to take.
-inline constexpr int FolderGone = -7;
-
 bool isTemporaryFileName(std::string_view name);
 
 // Removes what a killed run left in `folder`: temporary files that no
 // running program holds. Nothing else there is touched, and never a file
 // this program reads as input, whatever its name.
 void removeLeftTemporaryFiles(const std::filesystem::path& folder, const InputFiles& inputs = {});
-
-// Makes the names of files renamed in `folder` survive a power cut.
-void syncFolder(const std::filesystem::path& folder);
 
 class ReplacedFile {
  public:
@@ -82,9 +60,10 @@ class ReplacedFile {
   // A file never put in place was never finished: the earlier one stays.
   ~ReplacedFile() { discard(); }
 
-  // Begins the file that will replace `path`. False when it cannot be
-  // begun; error() then tells why. A name that leads to one of `inputs`
-  // is refused, now and when the file is put in place.
+  // Begins the file that will replace `path`, in the folder where its name
+  // leads (model/way_to_result.h). False when it cannot be begun; error()
+  // then tells why. A name that leads to one of `inputs`, or along a link
+  // that is not followed, is refused, now and when the file is put in place.
   bool open(const std::string& path, const WriteFault* writeFault = nullptr, const FlushFault* flushFault = nullptr,
             const InputFiles* inputs = nullptr);
 
@@ -112,27 +91,29 @@ class ReplacedFile {
   // The error number of the first failure (0: none), or one of the
   // reasons above.
   int error() const { return error_; }
-  // The folder where the file takes its place (where a link leads).
-  std::filesystem::path folder() const { return target_.parent_path(); }
+  // The folder where the file takes its place (where a link leads), as
+  // it was when the file was begun; nothing once the file was given up.
+  std::optional<FileIdentity> folderIdentity() const { return place_.folderIdentity(); }
+  // Makes the renames in that folder survive a power cut.
+  void syncFolder() const;
 
  private:
   struct Earlier;
 
   bool createTemporary(const Earlier& earlier);
   bool checkStillReplaceable();
-  int whyNotInPlace(int renameError) const;
+  bool holdsTemporary() const;
   bool fail(int error);
   void closeAndRemoveTemporary();
   void take(ReplacedFile& other) noexcept;
 
   int fd_ = -1;
   std::string path_;
-  std::filesystem::path target_;
-  std::filesystem::path temporary_;
+  ResultPlace place_;       // its folder held open from the file's beginning to its rename
+  std::string temporary_;   // the temporary file's name in that folder
   const WriteFault* writeFault_ = nullptr;
   const FlushFault* flushFault_ = nullptr;
   const InputFiles* inputs_ = nullptr;
-  std::optional<FileIdentity> folder_;  // the folder as it was when the file was begun
   std::uintmax_t written_ = 0;
   int error_ = 0;
 };

@@ -1,7 +1,7 @@
 #include "model/replacement_batch.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <optional>
 
 namespace vorelan {
 namespace {
@@ -16,7 +16,7 @@ void append(PlacedFiles& into, PlacedFiles&& from) {
 void ReplacementBatch::add(ReplacedFile&& file) {
   if (waiting_.size() >= MaxWaitingFiles) {
     flushAll();
-    append(placedEarly_, putAllInPlace({}));
+    append(placedEarly_, putAllInPlace());
   }
   waiting_.push_back(std::move(file));
 }
@@ -34,12 +34,12 @@ PlacedFiles ReplacementBatch::placeAllOrNone(const std::string& required) {
   const auto found = std::find_if(waiting_.begin(), waiting_.end(),
                                   [&required](const ReplacedFile& file) { return file.path() == required; });
   if (found == waiting_.end() || !found->putInPlace()) return holdBackAll();
-  const std::filesystem::path folder = found->folder();
+  const ReplacedFile report = std::move(*found);
   waiting_.erase(found);
   PlacedFiles outcome = std::move(placedEarly_);
   placedEarly_ = {};
   outcome.placed.push_back(required);
-  append(outcome, putAllInPlace({folder}));
+  append(outcome, putAllInPlace(&report));
   return outcome;
 }
 
@@ -60,7 +60,7 @@ PlacedFiles ReplacementBatch::holdBackAll() {
 PlacedFiles ReplacementBatch::placeFlushed() {
   PlacedFiles outcome = std::move(placedEarly_);
   placedEarly_ = {};
-  append(outcome, putAllInPlace({}));
+  append(outcome, putAllInPlace());
   return outcome;
 }
 
@@ -81,19 +81,28 @@ void ReplacementBatch::flushAll() {
   for (ReplacedFile& file : waiting_) file.flush();
 }
 
-// `folders`: those of files put in place already, synced with the others.
-PlacedFiles ReplacementBatch::putAllInPlace(std::vector<std::filesystem::path> folders) {
+// `placedBefore`: a file put in place already, whose folder is synced with
+// the others. Each folder is synced once, however many files it took.
+PlacedFiles ReplacementBatch::putAllInPlace(const ReplacedFile* placedBefore) {
   PlacedFiles outcome;
+  std::vector<const ReplacedFile*> placed;
+  if (placedBefore != nullptr) placed.push_back(placedBefore);
   for (ReplacedFile& file : waiting_) {
     if (file.putInPlace()) {
       outcome.placed.push_back(file.path());
-      if (std::find(folders.begin(), folders.end(), file.folder()) == folders.end()) folders.push_back(file.folder());
+      placed.push_back(&file);
     } else {
       outcome.failed.push_back({file.path(), file.error()});
     }
   }
+  std::vector<FileIdentity> synced;
+  for (const ReplacedFile* file : placed) {
+    const std::optional<FileIdentity> folder = file->folderIdentity();
+    if (folder && std::find(synced.begin(), synced.end(), *folder) != synced.end()) continue;
+    file->syncFolder();
+    if (folder) synced.push_back(*folder);
+  }
   waiting_.clear();
-  for (const std::filesystem::path& folder : folders) syncFolder(folder);
   return outcome;
 }
 

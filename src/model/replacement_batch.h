@@ -3,7 +3,6 @@
 // their earlier files together. Flushing them to the disk together costs
 // far less than one by one, and a run whose report failed can hold all of
 // them back, leaving the earlier files together as one set.
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,8 +25,9 @@ struct PlacedFiles {
 
 class ReplacementBatch {
  public:
-  // More files than this are not held open at once (each holds a file
-  // descriptor): the waiting ones are then put in place at once.
+  // More files than this are not held open at once (each holds two file
+  // descriptors, its own and its folder's): the waiting ones are then put
+  // in place at once.
   static constexpr std::size_t MaxWaitingFiles = 256;
 
   // Takes a file written whole, to be flushed and put in place later.
@@ -48,7 +48,7 @@ class ReplacementBatch {
   void flushAll();
   PlacedFiles placeFlushed();
   PlacedFiles holdBackAll();
-  PlacedFiles putAllInPlace(std::vector<std::filesystem::path> folders);
+  PlacedFiles putAllInPlace(const ReplacedFile* placedBefore = nullptr);
 
   std::vector<ReplacedFile> waiting_;
   PlacedFiles placedEarly_;  // put in place when too many were waiting

@@ -1,0 +1,28 @@
+#pragma once
+// Why an output file could not take its place, where no error number of the
+// system tells it apart; report/file_failure words each for the user. They
+// are negative so that they never meet an error number.
+namespace vorelan {
+
+// A name taken by something other than a plain file (a device, a pipe).
+inline constexpr int NotAPlainFile = -1;
+// The temporary file went away while it was written (removed by hand or by
+// another program) and so could not take its place.
+inline constexpr int TemporaryFileRemoved = -2;
+// The name is a symbolic link to nothing, or to a folder that is not there.
+inline constexpr int LinkLeadsNowhere = -3;
+// Written whole, but held back with the rest of a run whose report failed.
+inline constexpr int HeldBackWithTheRun = -4;
+// The name leads to a file this program reads as input (the data file, say):
+// a result never takes its place.
+inline constexpr int LeadsToAnInputFile = -5;
+// A link on the way to the file (at its name, in a chain of links, or a
+// folder on the path a link leads to) made by someone other than this user
+// or the owner of the folder it stands in, which may point anywhere this
+// user may write: not followed.
+inline constexpr int LinkOfAnotherUser = -6;
+// The folder was moved or removed while the file was written, so the file
+// had no place to take.
+inline constexpr int FolderGone = -7;
+
+}  // namespace vorelan

@@ -1,0 +1,52 @@
+// A Basic Run in a shared folder where another user turned a folder on the
+// way of the user's own link into a link of theirs: the file it would reach
+// is kept, and the message names the result and why.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "report/file_failure.h"
+#include "runs/program_in_folder.h"
+
+namespace vorelan {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Folder;
+using testing::Program;
+using testing::readFile;
+
+constexpr uid_t Stranger = 64123;
+
+TEST(LinkOnTheWayOfAResult, ThatAnotherUserMadeIsNotFollowedByTheBasicRun) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant a link of another user";
+  const Folder folder;
+  const testing::TempDir thirds;
+  const std::string notes = thirds.write("cohort_1_Fig_Cxj.txt", "the third user's notes");
+  ASSERT_EQ(::chmod(folder.dir.path().c_str(), 02777), 0);
+  fs::create_symlink("d/cohort_1_Fig_Cxj.txt", folder.dir.path() / "cohort_1_Fig_Cxj.txt");
+  const fs::path planted = folder.dir.path() / "d";
+  fs::create_symlink(thirds.path(), planted);
+  ASSERT_EQ(::lchown(planted.c_str(), Stranger, Stranger), 0);
+
+  Program program;
+  program.openAndRun(folder.data);
+
+  EXPECT_EQ(readFile(notes), "the third user's notes");
+  EXPECT_TRUE(fs::is_symlink(planted));
+  const auto boxes = program.script.messages();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
+  EXPECT_NE(boxes[0].text.find("\ncohort_1_Fig_Cxj.txt\n"), std::string::npos) << boxes[0].text;
+  EXPECT_NE(boxes[0].text.find("(its name is a link made by another user, which is not followed)"), std::string::npos)
+      << boxes[0].text;
+  EXPECT_FALSE(program.state.files.wasWritten((folder.dir.path() / "cohort_1_Fig_Cxj.txt").string()));
+  EXPECT_TRUE(program.state.files.wasWritten(program.state.report.ReportFileName));
+  EXPECT_FALSE(folder.holdsTemporaryFiles());
+}
+
+}  // namespace
+}  // namespace vorelan
