@@ -12,6 +12,7 @@ namespace vorelan::testing {
 inline constexpr uid_t Colleague = 65534;
 inline constexpr gid_t SharedGroup = 4242;
 inline constexpr gid_t ThirdGroup = 4343;  // a group the colleague is not in
+inline constexpr uid_t Stranger = 64123;   // neither this user nor the colleague: links are planted as it
 
 // The child's exit code (0 to 255), or -1 when it did not end normally
 // or could not become the colleague. Ends within `seconds` whatever it does.

@@ -28,10 +28,10 @@ namespace fs = std::filesystem;
 using testing::Colleague;
 using testing::readFile;
 using testing::SharedGroup;
+using testing::Stranger;
 using testing::temporaryFilesIn;
 using testing::TempDir;
 
-constexpr uid_t Stranger = 64123;  // neither this user nor the folder's owner
 constexpr const char* Result = "c_1_Fig_Cxj.txt";
 constexpr const char* ThirdsText = "the third user's notes";
 

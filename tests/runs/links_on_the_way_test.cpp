@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/as_colleague.h"
 #include "report/file_failure.h"
 #include "runs/program_in_folder.h"
 
@@ -18,8 +19,7 @@ namespace fs = std::filesystem;
 using testing::Folder;
 using testing::Program;
 using testing::readFile;
-
-constexpr uid_t Stranger = 64123;
+using testing::Stranger;
 
 TEST(LinkOnTheWayOfAResult, ThatAnotherUserMadeIsNotFollowedByTheBasicRun) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant a link of another user";
