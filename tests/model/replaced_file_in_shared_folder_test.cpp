@@ -7,13 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <string>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -23,6 +30,7 @@
 #include "model/as_colleague.h"
 #include "model/folder_contents.h"
 #include "report/file_failure.h"
+#include "support/guarded_child.h"
 #include "support/temp_dir.h"
 
 namespace vorelan {
@@ -184,6 +192,83 @@ TEST(GroupOfAResult, ThatCannotBeKeptGetsNoPermission) {
   EXPECT_EQ(readFile(path), "new");
   EXPECT_EQ(statusOf(path).st_gid, SharedGroup);
   EXPECT_EQ(statusOf(path).st_mode & 0777, 0600u);
+}
+
+// Makes every change of a file's permissions or owner fail, in this thread
+// and the children it makes from now on: what a file is given then is what
+// it was created with. False when this system has no such filter.
+bool permissionsAndOwnersFixed() {
+#if defined(__x86_64__)
+  constexpr unsigned Architecture = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+  constexpr unsigned Architecture = AUDIT_ARCH_AARCH64;
+#else
+  return false;
+#endif
+#if defined(__x86_64__) || defined(__aarch64__)
+  const long refused[] = {
+      SYS_fchmod, SYS_fchmodat, SYS_fchown, SYS_fchownat,
+#ifdef SYS_fchmodat2
+      SYS_fchmodat2,
+#endif
+#ifdef SYS_chmod
+      SYS_chmod, SYS_chown, SYS_lchown,
+#endif
+  };
+  constexpr std::size_t Count = sizeof refused / sizeof refused[0];
+  std::vector<sock_filter> program = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, Architecture, 1, 0),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS),
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+  };
+  // Each refused call jumps to the last statement, the refusal.
+  for (std::size_t k = 0; k < Count; ++k) {
+    program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(refused[k]),
+                               static_cast<unsigned char>(Count - k), 0));
+  }
+  program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+  program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EPERM));
+  const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+  return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+#endif
+}
+
+// A group member who opens the file while it is written keeps reading it
+// whatever permissions it is given later: so it is created with no
+// permission for its group, which gets the earlier file's only once the file
+// has the earlier group. With the changes of permissions and owner refused,
+// the temporary file keeps the mode it was created with.
+TEST(GroupOfAResult, GetsNoPermissionOnTheFileAsItIsCreated) {
+  const TempDir folder;
+  const std::string path = folder.write("out.txt", "earlier");
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  const fs::path where = folder.path();
+  const testing::GuardedOutcome outcome = testing::runGuarded([&] {
+    // A umask that takes the group's permissions away would hide a file
+    // created with them.
+    ::umask(0);
+    if (!permissionsAndOwnersFixed()) return std::string("no filter");
+    // The filter holds: a change of permissions is refused.
+    const int earlier = ::open(path.c_str(), O_RDONLY);
+    if (::fchmod(earlier, 0644) == 0 || errno != EPERM) return std::string("the filter does not hold");
+    ::close(earlier);
+    ReplacedFile file;
+    if (!file.open(path)) return "not begun: " + std::to_string(file.error());
+    file.write("new", 3);
+    const std::vector<fs::path> temporary = temporaryFilesIn(where);
+    if (temporary.size() != 1) return std::to_string(temporary.size()) + " temporary files";
+    struct stat status{};
+    if (::lstat(temporary[0].c_str(), &status) != 0) return std::string("no status");
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(status.st_mode & 07777));
+    return std::string(mode);
+  });
+  ASSERT_TRUE(outcome.finished) << outcome.why;
+  if (outcome.text == "no filter") GTEST_SKIP() << "this system lets no test filter its system calls";
+  EXPECT_EQ(outcome.text, "0600");  // the owner's permissions, none for the group
+  EXPECT_EQ(readFile(path), "earlier");
+  EXPECT_TRUE(temporaryFilesIn(where).empty());
 }
 
 // ---- A write-only leftover ------------------------------------------------------
