@@ -16,13 +16,15 @@ inline constexpr int HeldBackWithTheRun = -4;
 // The name leads to a file this program reads as input (the data file, say):
 // a result never takes its place.
 inline constexpr int LeadsToAnInputFile = -5;
-// A link on the way to the file (at its name, in a chain of links, or a
-// folder on the path a link leads to) made by someone other than this user
-// or the owner of the folder it stands in, which may point anywhere this
-// user may write: not followed.
+// The name, or a link it leads to, is a link made by someone other than this
+// user or the owner of the folder it stands in, which may point anywhere
+// this user may write: not followed.
 inline constexpr int LinkOfAnotherUser = -6;
 // The folder was moved or removed while the file was written, so the file
 // had no place to take.
 inline constexpr int FolderGone = -7;
+// Likewise for a folder on the path that a link leads to, which is itself a
+// link made by another user.
+inline constexpr int FolderLinkOfAnotherUser = -8;
 
 }  // namespace vorelan

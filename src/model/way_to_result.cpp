@@ -92,7 +92,7 @@ class Walk {
     Descriptor found;
     const int error = look(name, found, status);
     if (error != 0 && error != ENOENT) return error;
-    if (error == 0 && S_ISLNK(status.st_mode)) return follow(found, status);
+    if (error == 0 && S_ISLNK(status.st_mode)) return follow(found, status, LinkOfAnotherUser);
     place.folder = std::move(folder_);
     place.name = std::move(name);
     place.folderPath = std::move(folderPath_);
@@ -108,7 +108,7 @@ class Walk {
     const int error = look(name, found, status);
     if (error == ENOENT) return LinkLeadsNowhere;  // only a link leads past the first name
     if (error != 0) return error;
-    if (S_ISLNK(status.st_mode)) return follow(found, status);
+    if (S_ISLNK(status.st_mode)) return follow(found, status, FolderLinkOfAnotherUser);
     if (!S_ISDIR(status.st_mode)) return ENOTDIR;
     enter(std::move(found), name);
     return 0;
@@ -122,9 +122,10 @@ class Walk {
     return ::fstat(found.get(), &status) == 0 ? 0 : errno;
   }
 
-  int follow(const Descriptor& link, const struct stat& status) {
+  // `refusal`: what a link of another user is refused as, where it stands.
+  int follow(const Descriptor& link, const struct stat& status, int refusal) {
     if (++followed_ > MostLinksFollowed) return ELOOP;
-    if (!mayFollow(folder_, status)) return LinkOfAnotherUser;
+    if (!mayFollow(folder_, status)) return refusal;
     std::string leadsTo;
     if (const int error = contentsOf(link, status, leadsTo); error != 0) return error;
     if (leadsTo.empty()) return LinkLeadsNowhere;

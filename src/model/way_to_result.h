@@ -35,8 +35,10 @@ struct ResultPlace {
 };
 
 // Walks from `path` to the place its file takes. 0, or why the way is
-// refused: LinkOfAnotherUser, LinkLeadsNowhere (a link leads to a folder
-// that is not there), ELOOP (too many links), EISDIR (the name is a folder),
+// refused: LinkOfAnotherUser (at the name, or where a link leads),
+// FolderLinkOfAnotherUser (a folder on the path a link leads to),
+// LinkLeadsNowhere (a link leads to a folder that is not there), ELOOP (too
+// many links), EISDIR (the name is a folder),
 // or the system's error. A name that does not exist is no refusal here
 // (`exists` is false): the file is new, unless a link led there.
 int findResultPlace(const std::string& path, ResultPlace& place);

@@ -38,6 +38,9 @@ std::string unwrittenReason(int error) {
   if (error == HeldBackWithTheRun) return "held back with the rest of the run";
   if (error == LeadsToAnInputFile) return "its name leads to a file the program reads as input, which is kept";
   if (error == LinkOfAnotherUser) return "its name is a link made by another user, which is not followed";
+  if (error == FolderLinkOfAnotherUser) {
+    return "its name leads through a folder link made by another user, which is not followed";
+  }
   if (error == FolderGone) return "the folder was moved or removed while the file was written";
   const std::error_condition cause = std::generic_category().default_error_condition(error);
   if (cause == std::errc::too_many_symbolic_link_levels) return "its name is a link that leads round in a loop";

@@ -19,6 +19,7 @@
 #include "model/as_colleague.h"
 #include "model/folder_contents.h"
 #include "model/replaced_file.h"
+#include "report/file_failure.h"
 #include "support/temp_dir.h"
 
 namespace vorelan {
@@ -57,17 +58,17 @@ void PrintTo(const WayCase& c, std::ostream* out) { *out << c.name; }
 
 const WayCase WayCases[] = {
     {"AnotherUsersFolderLinkOnTheWayOfThisUsersLink", false, "",
-     {{Result, "d/c_1_Fig_Cxj.txt", Maker::ThisUser}, {"d", "NOTES", Maker::Stranger}}, LinkOfAnotherUser},
+     {{Result, "d/c_1_Fig_Cxj.txt", Maker::ThisUser}, {"d", "NOTES", Maker::Stranger}}, FolderLinkOfAnotherUser},
     {"AnotherUsersFolderLinkInTheMiddleOfAChain", false, "",
      {{Result, "e.txt", Maker::ThisUser},
       {"e.txt", "d/c_1_Fig_Cxj.txt", Maker::ThisUser},
       {"d", "NOTES", Maker::Stranger}},
-     LinkOfAnotherUser},
+     FolderLinkOfAnotherUser},
     {"AnotherUsersFolderLinkOnTheWayOfTheFolderOwnersLink", true, "",
-     {{Result, "d/c_1_Fig_Cxj.txt", Maker::FolderOwner}, {"d", "NOTES", Maker::Stranger}}, LinkOfAnotherUser},
+     {{Result, "d/c_1_Fig_Cxj.txt", Maker::FolderOwner}, {"d", "NOTES", Maker::Stranger}}, FolderLinkOfAnotherUser},
     {"AnotherUsersFolderLinkDeeperOnTheWay", false, "",
      {{Result, "e/d/c_1_Fig_Cxj.txt", Maker::ThisUser}, {"e", ".", Maker::ThisUser}, {"d", "NOTES", Maker::Stranger}},
-     LinkOfAnotherUser},
+     FolderLinkOfAnotherUser},
     {"ThisUsersFolderLink", false, "",
      {{Result, "d/c_1_Fig_Cxj.txt", Maker::ThisUser}, {"d", "NOTES", Maker::ThisUser}}, 0},
     {"TheFolderOwnersFolderLink", true, "",
@@ -129,6 +130,13 @@ TEST_P(LinkOnTheWay, IsFollowedOnlyWhenThisUserOrTheFolderOwnerMadeIt) {
 INSTANTIATE_TEST_SUITE_P(Cases, LinkOnTheWay, ::testing::ValuesIn(WayCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The message says where the refused link stands: not at the name, which
+// may well be the user's own link, but on the way it leads.
+TEST(LinkOnTheWay, IsRefusedInPlainWords) {
+  EXPECT_EQ(unwrittenReason(FolderLinkOfAnotherUser),
+            "its name leads through a folder link made by another user, which is not followed");
+}
+
 // The way looked at when the file was begun is walked again at its rename:
 // a folder on it that another user turned into a link meanwhile leads the
 // file nowhere, and the file stays in the folder it was begun in until it
@@ -149,7 +157,7 @@ TEST(LinkOnTheWay, SwappedInAfterTheFileWasBegunIsNotFollowed) {
   folder.plant({"d", "NOTES", Maker::Stranger});
 
   EXPECT_FALSE(file.commit());
-  EXPECT_EQ(file.error(), LinkOfAnotherUser);
+  EXPECT_EQ(file.error(), FolderLinkOfAnotherUser);
   EXPECT_EQ(readFile(folder.notes), ThirdsText);
   EXPECT_EQ(readFile((movedAway / Result).string()), "earlier");
   EXPECT_TRUE(temporaryFilesIn(movedAway).empty());

@@ -41,8 +41,8 @@ TEST(LinkOnTheWayOfAResult, ThatAnotherUserMadeIsNotFollowedByTheBasicRun) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, OutputFileErrorTitle);
   EXPECT_NE(boxes[0].text.find("\ncohort_1_Fig_Cxj.txt\n"), std::string::npos) << boxes[0].text;
-  EXPECT_NE(boxes[0].text.find("(its name is a link made by another user, which is not followed)"), std::string::npos)
-      << boxes[0].text;
+  const std::string reason = "(its name leads through a folder link made by another user, which is not followed)";
+  EXPECT_NE(boxes[0].text.find(reason), std::string::npos) << boxes[0].text;
   EXPECT_FALSE(program.state.files.wasWritten((folder.dir.path() / "cohort_1_Fig_Cxj.txt").string()));
   EXPECT_TRUE(program.state.files.wasWritten(program.state.report.ReportFileName));
   EXPECT_FALSE(folder.holdsTemporaryFiles());
