@@ -1,8 +1,6 @@
 #include "model/replaced_file.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>

@@ -14,6 +14,9 @@ inline constexpr gid_t SharedGroup = 4242;
 inline constexpr gid_t ThirdGroup = 4343;  // a group the colleague is not in
 inline constexpr uid_t Stranger = 64123;   // neither this user nor the colleague: links are planted as it
 
+// Only root may act as another user, or plant a file or link of another user.
+inline bool runningAsRoot() { return ::geteuid() == 0; }
+
 // The child's exit code (0 to 255), or -1 when it did not end normally
 // or could not become the colleague. Ends within `seconds` whatever it does.
 inline int asColleague(const std::function<int()>& work, unsigned seconds = 10) {

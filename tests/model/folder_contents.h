@@ -1,9 +1,10 @@
 #pragma once
 // What a folder holds, for the tests of replaced files: the temporary files
-// left in it, and a file's status.
+// left in it, and a file's status; and a file replaced there.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <sys/stat.h>
 #include <vector>
 
@@ -24,6 +25,16 @@ inline struct stat statusOf(const std::filesystem::path& path) {
   struct stat status{};
   EXPECT_EQ(::lstat(path.c_str(), &status), 0) << path;
   return status;
+}
+
+// Replaces `path` with "new"; the error (0: replaced).
+inline int replace(const std::string& path, const InputFiles* inputs = nullptr) {
+  ReplacedFile file;
+  if (file.open(path, nullptr, nullptr, inputs)) {
+    file.write("new", 3);
+    file.commit();
+  }
+  return file.error();
 }
 
 }  // namespace vorelan::testing

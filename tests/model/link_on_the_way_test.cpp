@@ -28,6 +28,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Colleague;
 using testing::readFile;
+using testing::replace;
+using testing::runningAsRoot;
 using testing::SharedGroup;
 using testing::Stranger;
 using testing::temporaryFilesIn;
@@ -35,8 +37,6 @@ using testing::TempDir;
 
 constexpr const char* Result = "c_1_Fig_Cxj.txt";
 constexpr const char* ThirdsText = "the third user's notes";
-
-bool runningAsRoot() { return ::geteuid() == 0; }
 
 enum class Maker { ThisUser, FolderOwner, Stranger };
 
@@ -102,15 +102,6 @@ class SharedFolder {
   const TempDir thirds;
   std::string notes;
 };
-
-int replace(const std::string& path) {
-  ReplacedFile file;
-  if (file.open(path)) {
-    file.write("new", 3);
-    file.commit();
-  }
-  return file.error();
-}
 
 class LinkOnTheWay : public ::testing::TestWithParam<WayCase> {};
 

@@ -40,23 +40,13 @@ namespace fs = std::filesystem;
 using testing::asColleague;
 using testing::Colleague;
 using testing::readFile;
+using testing::replace;
+using testing::runningAsRoot;
 using testing::SharedGroup;
 using testing::statusOf;
 using testing::temporaryFilesIn;
 using testing::TempDir;
 using testing::ThirdGroup;
-
-// Replaces `path` with "new"; the error (0: replaced).
-int replace(const std::string& path, const InputFiles* inputs = nullptr) {
-  ReplacedFile file;
-  if (file.open(path, nullptr, nullptr, inputs)) {
-    file.write("new", 3);
-    file.commit();
-  }
-  return file.error();
-}
-
-bool runningAsRoot() { return ::geteuid() == 0; }
 
 // ---- Links --------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/replaced_file.h"
+#include "report/file_failure.h"
 #include "runs/basic_run.h"
 #include "runs/bootstrap_run.h"
 #include "runs/open_data_file.h"
@@ -70,5 +71,13 @@ struct Folder {
     return false;
   }
 };
+
+// A box of the unwritten-file kind that names the file `name` for `reason`
+// (as the box words it, in brackets).
+inline void expectUnwrittenBoxNaming(const ShownBox& box, const std::string& name, const std::string& reason) {
+  EXPECT_EQ(box.title, OutputFileErrorTitle);
+  EXPECT_NE(box.text.find(reason), std::string::npos) << box.text;
+  EXPECT_NE(box.text.find("\n" + name + "\n"), std::string::npos) << box.text;
+}
 
 }  // namespace vorelan::testing

@@ -28,9 +28,7 @@ constexpr const char* OverAnInput = "(its name leads to a file the program reads
 
 // A box of the unwritten-file kind, naming `name` for the reason of a result over an input.
 void expectRefusalNaming(const testing::ShownBox& box, const std::string& name) {
-  EXPECT_EQ(box.title, OutputFileErrorTitle);
-  EXPECT_NE(box.text.find(OverAnInput), std::string::npos) << box.text;
-  EXPECT_NE(box.text.find("\n" + name + "\n"), std::string::npos) << box.text;
+  testing::expectUnwrittenBoxNaming(box, name, OverAnInput);
 }
 
 // That box alone.
