@@ -1,6 +1,7 @@
 #include "runs/open_data_file.h"
 
 #include <cctype>
+#include <string_view>
 
 #include "datafile/data_file_checks.h"
 #include "datafile/field_reader.h"
@@ -64,9 +65,14 @@ std::optional<double> leadingNumber(const std::string& answer) {
 }
 
 std::string baseFileNameOf(const std::string& dataFileName) {
-  // Four characters, not bytes: a name may hold letters outside ASCII.
-  const std::size_t characters = characterCount(dataFileName);
-  return std::string(firstCharacters(dataFileName, characters > 4 ? characters - 4 : 0));
+  // Only the file's own name is cut, so that the cut never reaches into the
+  // folder's name and every result stays beside the data file. Four
+  // characters, not bytes: a name may hold letters outside ASCII.
+  const std::size_t nameStart = dataFileName.rfind('/') + 1;  // 0 when there is no folder
+  const std::string_view name = std::string_view(dataFileName).substr(nameStart);
+  const std::size_t characters = characterCount(name);
+  if (characters <= 4) return dataFileName;
+  return dataFileName.substr(0, nameStart).append(firstCharacters(name, characters - 4));
 }
 
 bool OpenDataFile(AnalysisState& state, Platform& platform) {

@@ -19,7 +19,9 @@ bool OpenDataFile(AnalysisState& state, Platform& platform);
 // The leading number of an answer ("0.5 days" gives 0.5), nothing if none.
 std::optional<double> leadingNumber(const std::string& answer);
 
-// The data file's path less its last four characters.
+// The prefix of every result's name: the data file's path less the last
+// four characters of its name, or the whole path when the name has no more
+// than four.
 std::string baseFileNameOf(const std::string& dataFileName);
 
 }  // namespace vorelan

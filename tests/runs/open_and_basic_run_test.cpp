@@ -83,6 +83,15 @@ TEST(OpenDataFile, BaseFileNameDropsTheLastFourCharacters) {
   EXPECT_EQ(baseFileNameOf("/d/ab\xC3.txt"), "/d/ab\xC3");
 }
 
+// The cut never reaches into a folder's name, however short the file's.
+TEST(OpenDataFile, BaseFileNameKeepsANameOfFourCharactersOrFewerWhole) {
+  EXPECT_EQ(baseFileNameOf("/d/proj.old/mite"), "/d/proj.old/mite");
+  EXPECT_EQ(baseFileNameOf("/d/proj.old/a"), "/d/proj.old/a");
+  EXPECT_EQ(baseFileNameOf("/d/proj.old/mites"), "/d/proj.old/m");
+  EXPECT_EQ(baseFileNameOf("abc"), "abc");
+  EXPECT_EQ(baseFileNameOf("cohort.txt"), "cohort");
+}
+
 TEST(OpenDataFile, TimeUnitAnswers) {
   EXPECT_EQ(leadingNumber("0.5"), 0.5);
   EXPECT_EQ(leadingNumber(" 1 day"), 1);
