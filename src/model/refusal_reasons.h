@@ -26,5 +26,15 @@ inline constexpr int FolderGone = -7;
 // Likewise for a folder on the path that a link leads to, which is itself a
 // link made by another user.
 inline constexpr int FolderLinkOfAnotherUser = -8;
+// The name leads through more links than are followed, without being seen
+// to lead round in a loop (which is ELOOP).
+inline constexpr int TooManyLinks = -9;
+// The name is a link of this user's (or the folder owner's) that leads on
+// to a link made by another user, which is not followed.
+inline constexpr int LeadsToLinkOfAnotherUser = -10;
+// Just before the file took its place, its name led to another folder than
+// when the file was begun (a link planted, re-pointed or removed), while
+// that folder still stood where it was.
+inline constexpr int NameLeadsElsewhere = -11;
 
 }  // namespace vorelan

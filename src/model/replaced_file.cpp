@@ -53,10 +53,18 @@ int refusalOf(const ResultPlace& target, const struct stat& status, const InputF
   return 0;
 }
 
-// A way that no longer reaches a folder: the folder, or one on the way,
-// was moved or removed.
-int wayLost(int refusal) {
-  return refusal == ENOENT || refusal == ENOTDIR || refusal == LinkLeadsNowhere ? FolderGone : refusal;
+// A way that no longer reaches the folder the file was begun in: either
+// that folder was moved or removed, or the name leads elsewhere now.
+bool wayLost(int refusal) {
+  return refusal == ENOENT || refusal == ENOTDIR || refusal == LinkLeadsNowhere || refusal == NameLeadsElsewhere;
+}
+
+// Whether the folder held open no longer stands where the way found it.
+bool movedAway(const ResultPlace& place) {
+  const Descriptor there(::open(place.folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  struct stat status{};
+  if (!there.isOpen() || ::fstat(there.get(), &status) != 0) return true;
+  return FileIdentity{status.st_dev, status.st_ino} != place.folderIdentity();
 }
 
 }  // namespace
@@ -220,13 +228,18 @@ bool ReplacedFile::flush() {
 // followed, and the earlier file may have changed since (made read-only,
 // say). The rename then happens in the held folder, so that no link swapped
 // in after this look can lead it elsewhere.
+//
+// A way lost is told as the folder moved only when the held folder is no
+// longer where it was; otherwise the name itself was changed meanwhile.
 bool ReplacedFile::checkStillReplaceable() {
   ResultPlace now;
-  if (const int refusal = findResultPlace(path_, now); refusal != 0) return fail(wayLost(refusal));
-  if (now.folderIdentity() != place_.folderIdentity()) return fail(FolderGone);
+  int refusal = findResultPlace(path_, now);
+  // A link is never taken for the name of a new file, here as at the beginning.
+  if (refusal == 0 && !now.exists && now.linksFollowed > 0) refusal = LinkLeadsNowhere;
+  if (refusal == 0 && now.folderIdentity() != place_.folderIdentity()) refusal = NameLeadsElsewhere;
+  if (refusal != 0) return fail(wayLost(refusal) && movedAway(place_) ? FolderGone : refusal);
   place_.name = std::move(now.name);
   place_.folderPath = std::move(now.folderPath);
-  int refusal = 0;
   Earlier earlier;
   if (!earlier.inspect(place_, inputs_, refusal)) return fail(refusal);
   earlier.passTo(fd_);

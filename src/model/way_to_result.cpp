@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -13,8 +14,6 @@
 namespace vorelan {
 namespace fs = std::filesystem;
 namespace {
-
-constexpr int MostLinksFollowed = 40;  // as many as the system follows
 
 // A folder is held only to be named in *at calls; nothing is read from it.
 constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;
@@ -52,6 +51,22 @@ void pushNamesOf(const std::string& way, std::vector<std::string>& ahead) {
   }
   if (!way.empty() && way.back() == '/') names.emplace_back(".");
   ahead.insert(ahead.end(), names.rbegin(), names.rend());
+}
+
+// Where the walk stands as it follows a link. The walk goes on from here as
+// it did before when it stood here before: it leads round in a loop.
+struct LinkStep {
+  FileIdentity folder;
+  FileIdentity link;
+  std::vector<std::string> ahead;
+
+  bool operator==(const LinkStep&) const = default;
+};
+
+std::optional<FileIdentity> identityOfOpen(const Descriptor& descriptor) {
+  struct stat status{};
+  if (::fstat(descriptor.get(), &status) != 0) return std::nullopt;
+  return FileIdentity{status.st_dev, status.st_ino};
 }
 
 // One walk from a folder through the names ahead of it.
@@ -122,10 +137,13 @@ class Walk {
     return ::fstat(found.get(), &status) == 0 ? 0 : errno;
   }
 
-  // `refusal`: what a link of another user is refused as, where it stands.
+  // `refusal`: what a link of another user is refused as, where it stands;
+  // at the name, it is told apart from a link that the name leads to.
   int follow(const Descriptor& link, const struct stat& status, int refusal) {
-    if (++followed_ > MostLinksFollowed) return ELOOP;
-    if (!mayFollow(folder_, status)) return refusal;
+    if (const int loop = noteStep(status); loop != 0) return loop;
+    if (!mayFollow(folder_, status)) {
+      return refusal == LinkOfAnotherUser && followed_ > 1 ? LeadsToLinkOfAnotherUser : refusal;
+    }
     std::string leadsTo;
     if (const int error = contentsOf(link, status, leadsTo); error != 0) return error;
     if (leadsTo.empty()) return LinkLeadsNowhere;
@@ -138,18 +156,30 @@ class Walk {
     return 0;
   }
 
+  // Counts the link about to be followed. ELOOP when the walk stood just
+  // so before, TooManyLinks when it is one more than are followed.
+  int noteStep(const struct stat& link) {
+    const std::optional<FileIdentity> folder = identityOfOpen(folder_);
+    if (folder) {
+      LinkStep step{*folder, {link.st_dev, link.st_ino}, ahead_};
+      if (std::find(steps_.begin(), steps_.end(), step) != steps_.end()) return ELOOP;
+      steps_.push_back(std::move(step));
+    }
+    return ++followed_ > MostLinksFollowed ? TooManyLinks : 0;
+  }
+
   Descriptor folder_;
   fs::path folderPath_;
   std::vector<std::string> ahead_;  // the names still to pass, the next one last
   int followed_ = 0;
+  std::vector<LinkStep> steps_;  // one for each link followed
 };
 
 }  // namespace
 
 std::optional<FileIdentity> ResultPlace::folderIdentity() const {
-  struct stat status{};
-  if (!folder.isOpen() || ::fstat(folder.get(), &status) != 0) return std::nullopt;
-  return FileIdentity{status.st_dev, status.st_ino};
+  if (!folder.isOpen()) return std::nullopt;
+  return identityOfOpen(folder);
 }
 
 int findResultPlace(const std::string& path, ResultPlace& place) {

@@ -34,12 +34,16 @@ struct ResultPlace {
   std::optional<FileIdentity> folderIdentity() const;
 };
 
+// As many links as the system itself follows on one path.
+inline constexpr int MostLinksFollowed = 40;
+
 // Walks from `path` to the place its file takes. 0, or why the way is
-// refused: LinkOfAnotherUser (at the name, or where a link leads),
-// FolderLinkOfAnotherUser (a folder on the path a link leads to),
-// LinkLeadsNowhere (a link leads to a folder that is not there), ELOOP (too
-// many links), EISDIR (the name is a folder),
-// or the system's error. A name that does not exist is no refusal here
+// refused: LinkOfAnotherUser (the link at the name), LeadsToLinkOfAnotherUser
+// (a link the name leads to), FolderLinkOfAnotherUser (a folder on the path
+// a link leads to), LinkLeadsNowhere (a link leads to a folder that is not
+// there), ELOOP (links that lead round in a loop), TooManyLinks (more than
+// MostLinksFollowed, in no loop seen), EISDIR (the name is a folder), or the
+// system's error. A name that does not exist is no refusal here
 // (`exists` is false): the file is new, unless a link led there.
 int findResultPlace(const std::string& path, ResultPlace& place);
 

@@ -42,6 +42,11 @@ std::string unwrittenReason(int error) {
     return "its name leads through a folder link made by another user, which is not followed";
   }
   if (error == FolderGone) return "the folder was moved or removed while the file was written";
+  if (error == TooManyLinks) {
+    return "its name leads through more links than are followed (" + std::to_string(MostLinksFollowed) + ")";
+  }
+  if (error == LeadsToLinkOfAnotherUser) return "its name leads to a link made by another user, which is not followed";
+  if (error == NameLeadsElsewhere) return "its name now leads elsewhere than when the file was begun";
   const std::error_condition cause = std::generic_category().default_error_condition(error);
   if (cause == std::errc::too_many_symbolic_link_levels) return "its name is a link that leads round in a loop";
   if (cause == std::errc::no_space_on_device) return "the disk is full";

@@ -64,7 +64,7 @@ const LinkCase LinkCases[] = {
     {"ThisUsersLink", false, false, false, 0},
     {"TheFolderOwnersLink", true, true, false, 0},
     {"AnotherUsersLink", true, false, false, LinkOfAnotherUser},
-    {"ThisUsersLinkToAnotherUsersLink", true, false, true, LinkOfAnotherUser},
+    {"ThisUsersLinkToAnotherUsersLink", true, false, true, LeadsToLinkOfAnotherUser},
 };
 
 class LinkInASharedFolder : public ::testing::TestWithParam<LinkCase> {};
@@ -100,8 +100,11 @@ TEST_P(LinkInASharedFolder, IsFollowedOnlyWhenThisUserOrTheFolderOwnerMadeIt) {
 INSTANTIATE_TEST_SUITE_P(Cases, LinkInASharedFolder, ::testing::ValuesIn(LinkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The name itself may be the user's own link: the words say which link it was.
 TEST(LinkInASharedFolder, IsRefusedInPlainWords) {
   EXPECT_EQ(unwrittenReason(LinkOfAnotherUser), "its name is a link made by another user, which is not followed");
+  EXPECT_EQ(unwrittenReason(LeadsToLinkOfAnotherUser),
+            "its name leads to a link made by another user, which is not followed");
 }
 
 // ---- A result over an input -----------------------------------------------------

@@ -19,6 +19,7 @@
 #include "model/replacement_batch.h"
 #include "model/text_output_file.h"
 #include "model/folder_contents.h"
+#include "report/file_failure.h"
 #include "support/temp_dir.h"
 
 namespace vorelan {
@@ -83,6 +84,36 @@ TEST(ReplacedFileSafety, ALinkToNothingOrInALoopIsRefusedAndKept) {
   }
   EXPECT_FALSE(fs::exists(folder.path() / "gone.txt"));
   EXPECT_TRUE(temporaryFilesIn(folder).empty());
+}
+
+// As many links as the system follows on one path are followed; one more is
+// refused for what it is, not taken for a loop.
+TEST(ReplacedFileSafety, AChainOfLinksIsFollowedAsFarAsTheSystemFollowsOne) {
+  const struct {
+    int links;
+    int error;
+  } cases[] = {{MostLinksFollowed, 0}, {MostLinksFollowed + 1, TooManyLinks}};
+  for (const auto& c : cases) {
+    const TempDir folder;
+    const std::string end = folder.write("end.txt", "earlier");
+    std::string next = "end.txt";
+    for (int k = 1; k <= c.links; ++k) {
+      const std::string link = "link" + std::to_string(k) + ".txt";
+      fs::create_symlink(next, folder.path() / link);
+      next = link;
+    }
+    ReplacedFile file;
+    if (file.open((folder.path() / next).string())) {
+      file.write("new", 3);
+      file.commit();
+    }
+    EXPECT_EQ(file.error(), c.error) << c.links << " links";
+    EXPECT_EQ(readFile(end), c.error == 0 ? "new" : "earlier") << c.links << " links";
+    EXPECT_TRUE(fs::is_symlink(folder.path() / next)) << c.links << " links";
+    EXPECT_TRUE(temporaryFilesIn(folder).empty());
+  }
+  EXPECT_EQ(unwrittenReason(TooManyLinks), "its name leads through more links than are followed (40)");
+  EXPECT_EQ(unwrittenReason(ELOOP), "its name is a link that leads round in a loop");
 }
 
 // A result kept private is never readable by others, not even while its
