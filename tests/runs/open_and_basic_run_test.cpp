@@ -73,23 +73,27 @@ TEST(OpenDataFile, ASecondBasicRunComputesNothing) {
   EXPECT_EQ(s.state.header.ProjectName, "marker");
 }
 
-TEST(OpenDataFile, BaseFileNameDropsTheLastFourCharacters) {
-  EXPECT_EQ(baseFileNameOf("D:\\x\\cohort.txt"), "D:\\x\\cohort");
-  EXPECT_EQ(baseFileNameOf("D:\\x\\cohort.data"), "D:\\x\\cohort.");
-  EXPECT_EQ(baseFileNameOf("/d/k\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4.txt"), "/d/k\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4");
-  EXPECT_EQ(baseFileNameOf("/d/\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"), "/d/\xC3\xA4");
-  // A byte that is no UTF-8 is one character: the name keeps what precedes it.
-  EXPECT_EQ(baseFileNameOf("/d/ab\x80\x80\x80\x80"), "/d/ab");
-  EXPECT_EQ(baseFileNameOf("/d/ab\xC3.txt"), "/d/ab\xC3");
-}
-
-// The cut never reaches into a folder's name, however short the file's.
-TEST(OpenDataFile, BaseFileNameKeepsANameOfFourCharactersOrFewerWhole) {
-  EXPECT_EQ(baseFileNameOf("/d/proj.old/mite"), "/d/proj.old/mite");
-  EXPECT_EQ(baseFileNameOf("/d/proj.old/a"), "/d/proj.old/a");
-  EXPECT_EQ(baseFileNameOf("/d/proj.old/mites"), "/d/proj.old/m");
-  EXPECT_EQ(baseFileNameOf("abc"), "abc");
-  EXPECT_EQ(baseFileNameOf("cohort.txt"), "cohort");
+// Only the file's own name is cut, never into a folder's name, however short
+// the file's: a name of four characters or fewer is kept whole.
+TEST(OpenDataFile, BaseFileNameDropsTheLastFourCharactersOfTheNameAlone) {
+  const struct {
+    const char* path;
+    const char* base;
+  } cases[] = {
+      {"D:\\x\\cohort.txt", "D:\\x\\cohort"},
+      {"D:\\x\\cohort.data", "D:\\x\\cohort."},
+      {"/d/k\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4.txt", "/d/k\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4"},
+      {"/d/\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4", "/d/\xC3\xA4"},
+      // A byte that is no UTF-8 is one character: the name keeps what precedes it.
+      {"/d/ab\x80\x80\x80\x80", "/d/ab"},
+      {"/d/ab\xC3.txt", "/d/ab\xC3"},
+      {"/d/proj.old/mite", "/d/proj.old/mite"},
+      {"/d/proj.old/a", "/d/proj.old/a"},
+      {"/d/proj.old/mites", "/d/proj.old/m"},
+      {"abc", "abc"},
+      {"cohort.txt", "cohort"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(baseFileNameOf(c.path), c.base) << c.path;
 }
 
 TEST(OpenDataFile, TimeUnitAnswers) {
