@@ -32,6 +32,7 @@
 #include "support/fixture_path.h"
 #include "support/guarded_child.h"
 #include "support/inline_background_work.h"
+#include "support/own_device.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
 
@@ -50,9 +51,14 @@ struct NotReadable {
 
 bool namedPipe(const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }
 
-bool linkTo(const char* device, const std::string& path) {
+// As root, the test's own node of the device, which a rename could replace
+// as no device of the machine's is ever replaced; as any other user, who may
+// replace no file in /dev, a link to the machine's.
+bool deviceLike(const char* device, const std::string& path) {
   std::error_code error;
   if (!fs::exists(device, error)) return false;
+  if (testing::makeDeviceLike(path, device)) return true;
+  if (::geteuid() == 0) return false;
   fs::create_symlink(device, path, error);
   return !error;
 }
@@ -68,8 +74,8 @@ bool largerThanTheCap(const std::string& path) {
 
 const NotReadable NotReadables[] = {
     {"a named pipe with no writer", namedPipe, "it is a named pipe, not a plain file"},
-    {"/dev/zero", [](const std::string& p) { return linkTo("/dev/zero", p); }, "it is a device, not a plain file"},
-    {"/dev/urandom", [](const std::string& p) { return linkTo("/dev/urandom", p); },
+    {"/dev/zero", [](const std::string& p) { return deviceLike("/dev/zero", p); }, "it is a device, not a plain file"},
+    {"/dev/urandom", [](const std::string& p) { return deviceLike("/dev/urandom", p); },
      "it is a device, not a plain file"},
     {"a file larger than the cap", largerThanTheCap,
      "it is larger than any file the program can read (704,036,928 bytes at most)"},
