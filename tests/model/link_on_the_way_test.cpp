@@ -42,7 +42,7 @@ enum class Maker { ThisUser, FolderOwner, Stranger };
 
 struct PlantedLink {
   const char* name;     // in the shared folder
-  const char* leadsTo;  // "NOTES" stands for the third user's folder
+  const char* leadsTo;  // "NOTES" at its start stands for the third user's folder
   Maker maker;
 };
 
@@ -52,6 +52,7 @@ struct WayCase {
   const char* resultFolder;  // where the result's name is given, within the shared folder
   std::vector<PlantedLink> links;
   int error;                 // 0: the third user's file is replaced
+  const char* strangersFolder = nullptr;  // a folder of the third user's in the shared folder
 };
 
 void PrintTo(const WayCase& c, std::ostream* out) { *out << c.name; }
@@ -74,6 +75,12 @@ const WayCase WayCases[] = {
     {"TheFolderOwnersFolderLink", true, "",
      {{Result, "d/c_1_Fig_Cxj.txt", Maker::ThisUser}, {"d", "NOTES", Maker::FolderOwner}}, 0},
     {"AnotherUsersFolderLinkOnTheWayToTheDataFilesFolder", false, "d", {{"d", "NOTES", Maker::Stranger}}, 0},
+    // The colleague owns the data file's folder, not the third user's
+    // folder within it, where the colleague's second link stands.
+    {"TheFolderOwnersLinkInAThirdUsersFolder", true, "",
+     {{Result, "s/c_1_Fig_Cxj.txt", Maker::FolderOwner},
+      {"s/c_1_Fig_Cxj.txt", "NOTES/c_1_Fig_Cxj.txt", Maker::FolderOwner}},
+     LeadsToLinkOfAnotherUser, "s"},
 };
 
 // A group folder without the sticky bit, so that the system's own link
@@ -88,8 +95,17 @@ class SharedFolder {
     notes = thirds.write(Result, ThirdsText);
   }
 
+  // A folder of the third user's, which anyone may write in.
+  void makeStrangersFolder(const char* name) const {
+    const fs::path folder = shared.path() / name;
+    fs::create_directory(folder);
+    EXPECT_EQ(::chown(folder.c_str(), Stranger, Stranger), 0);
+    EXPECT_EQ(::chmod(folder.c_str(), 0777), 0);
+  }
+
   void plant(const PlantedLink& link) const {
-    const std::string leadsTo = std::string(link.leadsTo) == "NOTES" ? thirds.path().string() : link.leadsTo;
+    std::string leadsTo = link.leadsTo;
+    if (leadsTo.starts_with("NOTES")) leadsTo.replace(0, 5, thirds.path().string());
     const fs::path name = shared.path() / link.name;
     fs::create_symlink(leadsTo, name);
     if (link.maker != Maker::ThisUser) {
@@ -109,6 +125,7 @@ TEST_P(LinkOnTheWay, IsFollowedOnlyWhenThisUserOrTheFolderOwnerMadeIt) {
   if (!runningAsRoot()) GTEST_SKIP() << "needs root to plant links of other users";
   const WayCase& c = GetParam();
   const SharedFolder folder(c.folderOfColleague);
+  if (c.strangersFolder != nullptr) folder.makeStrangersFolder(c.strangersFolder);
   for (const PlantedLink& link : c.links) folder.plant(link);
 
   EXPECT_EQ(replace((folder.shared.path() / c.resultFolder / Result).string()), c.error);
