@@ -63,6 +63,31 @@ TEST(ReplacedFileSafety, ATemporaryFileThatVanishedIsToldAsSuch) {
   EXPECT_EQ(readFile(path), "earlier");
 }
 
+// A file that another program put at the temporary file's name is that
+// program's: committed or given up, this one neither puts it in the result's
+// place nor removes it.
+TEST(ReplacedFileSafety, AnotherProgramsFileAtTheTemporaryNameIsLeftAlone) {
+  for (const bool committed : {true, false}) {
+    const TempDir folder;
+    const std::string path = folder.write("out.txt", "earlier");
+    ReplacedFile file;
+    ASSERT_TRUE(file.open(path));
+    file.write("new", 3);
+    const std::vector<fs::path> temporary = temporaryFilesIn(folder);
+    ASSERT_EQ(temporary.size(), 1u);
+    const std::string others = folder.write("other program's", "another program's");
+    fs::rename(others, temporary[0]);
+    if (committed) {
+      EXPECT_FALSE(file.commit());
+      EXPECT_EQ(file.error(), TemporaryFileRemoved);
+    } else {
+      file.discard();
+    }
+    EXPECT_EQ(readFile(path), "earlier") << committed;
+    EXPECT_EQ(readFile(temporary[0].string()), "another program's") << committed;
+  }
+}
+
 // A link that leads nowhere, or round in a loop, is refused and kept.
 TEST(ReplacedFileSafety, ALinkToNothingOrInALoopIsRefusedAndKept) {
   const TempDir folder;
