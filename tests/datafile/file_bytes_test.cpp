@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -89,6 +90,36 @@ TEST(ReadFileBytesWithCause, RefusesWhatIsNotAPlainFile) {
   }
   ::close(listener);
   EXPECT_EQ(unreadableReason(OtherKindNotFile), "it is not a plain file");
+}
+
+bool opensForReading(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) ::close(fd);
+  return fd >= 0;
+}
+
+// A block device (a disk) is told as a device like any other, whether it
+// opens (the first loop device, where the machine has one and lets the test
+// open it) or, with no driver of its number, not at all. Only root may make
+// one, in its own folder.
+TEST(ReadFileBytesWithCause, TellsABlockDeviceAsADevice) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a device";
+  const testing::TempDir folder;
+  const struct {
+    const char* name;
+    dev_t number;
+  } disks[] = {{"loop.txt", makedev(7, 0)}, {"no driver.txt", makedev(240, 0)}};  // 240: kept for local use
+  for (const auto& disk : disks) {
+    const std::string path = (folder.path() / disk.name).string();
+    if (::mknod(path.c_str(), S_IFBLK | 0600, disk.number) != 0) GTEST_SKIP() << "this system makes no device";
+    // An absent loop device is not opened: that would attach one.
+    const bool loop = disk.number == makedev(7, 0);
+    if (loop && (!std::filesystem::exists("/sys/dev/block/7:0") || !opensForReading(path))) continue;
+    const FileBytesRead read = readFileBytesWithCause(path);
+    EXPECT_FALSE(read.bytes) << disk.name;
+    EXPECT_EQ(read.error, DeviceNotFile) << disk.name;
+    EXPECT_TRUE(std::filesystem::is_block_file(path)) << disk.name;
+  }
 }
 
 // The cap is the program's own, in the reason; a file of the cap is read, one
