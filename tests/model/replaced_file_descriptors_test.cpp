@@ -56,11 +56,17 @@ void refuseEveryWay(const TempDir& folder) {
   EXPECT_FALSE(moved.commit());
 }
 
-// Given up, moved from one owner to another, or put in place by a batch,
-// whole or held back.
+// Put in place, through links whose way passes folders, or given up, moved
+// from one owner to another, or put in place by a batch, whole or held back.
 void replaceAndGiveUp(const TempDir& folder) {
   EXPECT_EQ(replace(folder.write("earlier.txt", "earlier")), 0);
   EXPECT_EQ(replace((folder.path() / "new.txt").string()), 0);
+  fs::create_directory(folder.path() / "sub");
+  const std::string inSub = folder.write("sub/x.txt", "earlier");
+  fs::create_symlink("sub/../sub/x.txt", folder.path() / "through.txt");
+  fs::create_symlink(inSub, folder.path() / "absolute.txt");
+  EXPECT_EQ(replace((folder.path() / "through.txt").string()), 0);
+  EXPECT_EQ(replace((folder.path() / "absolute.txt").string()), 0);
   begun(folder.write("discarded.txt", "earlier")).discard();
   { ReplacedFile unfinished = begun(folder.write("unfinished.txt", "earlier")); }
   ReplacedFile first = begun(folder.write("moved.txt", "earlier"));
