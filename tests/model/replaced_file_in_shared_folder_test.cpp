@@ -323,22 +323,36 @@ TEST(ReadOnlyDisk, IsToldAsSuch) {
 
 // ---- A folder moved away ----------------------------------------------------------
 
+// Also when a new folder is made under the moved one's name before the file
+// takes its place: the way walked again leads there, to another folder than
+// the one the file was begun in, and neither takes the file.
 TEST(FolderMovedAway, IsToldAsSuchAndLeavesNothingBehind) {
-  const TempDir parent;
-  const fs::path folder = parent.path() / "May";
-  const fs::path moved = parent.path() / "May (old)";
-  fs::create_directory(folder);
-  const std::string path = (folder / "out.txt").string();
-  std::ofstream(path) << "earlier";
-  ReplacedFile file;
-  ASSERT_TRUE(file.open(path));
-  file.write("new", 3);
-  fs::rename(folder, moved);
-  EXPECT_FALSE(file.commit());
-  EXPECT_EQ(file.error(), FolderGone);
-  EXPECT_EQ(readFile((moved / "out.txt").string()), "earlier");
-  EXPECT_TRUE(temporaryFilesIn(moved).empty());
-  EXPECT_FALSE(fs::exists(folder));
+  for (const bool newFolderInItsPlace : {false, true}) {
+    const TempDir parent;
+    const fs::path folder = parent.path() / "May";
+    const fs::path moved = parent.path() / "May (old)";
+    fs::create_directory(folder);
+    const std::string path = (folder / "out.txt").string();
+    std::ofstream(path) << "earlier";
+    ReplacedFile file;
+    ASSERT_TRUE(file.open(path));
+    file.write("new", 3);
+    fs::rename(folder, moved);
+    if (newFolderInItsPlace) {
+      fs::create_directory(folder);
+      std::ofstream(path) << "the new folder's";
+    }
+    EXPECT_FALSE(file.commit());
+    EXPECT_EQ(file.error(), FolderGone) << newFolderInItsPlace;
+    EXPECT_EQ(readFile((moved / "out.txt").string()), "earlier") << newFolderInItsPlace;
+    EXPECT_TRUE(temporaryFilesIn(moved).empty()) << newFolderInItsPlace;
+    if (newFolderInItsPlace) {
+      EXPECT_EQ(readFile(path), "the new folder's");
+      EXPECT_TRUE(temporaryFilesIn(folder).empty());
+    } else {
+      EXPECT_FALSE(fs::exists(folder));
+    }
+  }
   EXPECT_EQ(unwrittenReason(FolderGone), "the folder was moved or removed while the file was written");
 }
 

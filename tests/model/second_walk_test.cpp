@@ -1,7 +1,8 @@
 // The way to a result is walked again just before the file takes its place:
 // a folder that is no longer the one the file was begun in, though its name
-// and even its inode say so, takes nothing; a link re-pointed meanwhile is
-// followed to where it leads then.
+// and even its inode say so, takes nothing (for a folder moved away, see
+// FolderMovedAway); a link re-pointed meanwhile is followed to where it
+// leads then.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -28,28 +29,6 @@ using testing::readFile;
 using testing::runningAsRoot;
 using testing::temporaryFilesIn;
 using testing::TempDir;
-
-TEST(SecondWalk, RefusesANewFolderMadeUnderTheNameOfTheMovedOne) {
-  const TempDir parent;
-  const fs::path folder = parent.path() / "May";
-  const fs::path moved = parent.path() / "May (old)";
-  fs::create_directory(folder);
-  const std::string path = (folder / "out.txt").string();
-  std::ofstream(path) << "earlier";
-  ReplacedFile file;
-  ASSERT_TRUE(file.open(path));
-  file.write("new", 3);
-  fs::rename(folder, moved);
-  fs::create_directory(folder);
-  std::ofstream(path) << "the new folder's";
-
-  EXPECT_FALSE(file.commit());
-  EXPECT_EQ(file.error(), FolderGone);
-  EXPECT_EQ(readFile((moved / "out.txt").string()), "earlier");
-  EXPECT_EQ(readFile(path), "the new folder's");
-  EXPECT_TRUE(temporaryFilesIn(moved).empty());
-  EXPECT_TRUE(temporaryFilesIn(folder).empty());
-}
 
 TEST(SecondWalk, FollowsALinkToWhereItLeadsAtTheRename) {
   const TempDir folder;
