@@ -13,8 +13,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "datafile/data_file_error.h"
 #include "datafile/file_bytes.h"
@@ -249,6 +251,12 @@ TEST(UnreadableInputs, EveryReaderRefusesAtOnceAndChangesNothing) {
       const std::string path = reader.target(s);
       fs::remove(path);
       if (!input.make(path)) {
+        // As root, only a device of the test's own will do, and this
+        // machine may let no program make one.
+        if (::geteuid() == 0 && std::string_view(input.name).starts_with("/dev/")) {
+          std::cerr << which << ": skipped, no device can be made here\n";
+          continue;
+        }
         ADD_FAILURE() << which << ": could not be made";
         continue;
       }
