@@ -61,10 +61,7 @@ bool wayLost(int refusal) {
 
 // Whether the folder held open no longer stands where the way found it.
 bool movedAway(const ResultPlace& place) {
-  const Descriptor there(::open(place.folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-  struct stat status{};
-  if (!there.isOpen() || ::fstat(there.get(), &status) != 0) return true;
-  return FileIdentity{status.st_dev, status.st_ino} != place.folderIdentity();
+  return identityOf(place.folderPath.string()) != place.folderIdentity();
 }
 
 }  // namespace

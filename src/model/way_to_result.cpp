@@ -177,10 +177,7 @@ class Walk {
 
 }  // namespace
 
-std::optional<FileIdentity> ResultPlace::folderIdentity() const {
-  if (!folder.isOpen()) return std::nullopt;
-  return identityOfOpen(folder);
-}
+std::optional<FileIdentity> ResultPlace::folderIdentity() const { return identityOfOpen(folder); }
 
 int findResultPlace(const std::string& path, ResultPlace& place) {
   place = ResultPlace();
